@@ -1,0 +1,8 @@
+#pragma once
+
+namespace ruvek {
+
+// The commands of the "Archivo" menu, in menu order.
+enum class Comando { Abrir, GuardarTM, GuardarSitna, Analizar, Copiar, Copiardesde, Salir };
+
+}  // namespace ruvek

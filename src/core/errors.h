@@ -1,0 +1,33 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace ruvek {
+
+// What went wrong, so callers and tests can tell failures apart without parsing text.
+enum class ErrorKind {
+  Conversion,           // text that is not a number
+  Overflow,             // a value outside the range of ValorFijo
+  SubscriptOutOfRange,  // a row outside 1 to MaxPuntos
+  InvalidArgument,      // a record that lacks a field it needs
+  PastEndOfFile,        // reading beyond the end of a file (an empty file)
+  FileError,            // a file that cannot be opened, read or written
+};
+
+const char* ErrorKindName(ErrorKind kind);
+
+class Error : public std::runtime_error {
+ public:
+  // `line` is the 1-based line of the input where it happened, or 0 when no line applies.
+  Error(ErrorKind kind, const std::string& detail, long line = 0);
+
+  ErrorKind kind() const noexcept { return kind_; }
+  long line() const noexcept { return line_; }
+
+ private:
+  ErrorKind kind_;
+  long line_;
+};
+
+}  // namespace ruvek

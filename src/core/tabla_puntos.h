@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "core/valor_fijo.h"
+
+namespace ruvek {
+
+inline constexpr int MaxPuntos = 10000;
+
+enum Columna : int { ColumnaX = 0, ColumnaY = 1, ColumnaAltitud = 2 };
+
+// The one track: MaxPuntos rows numbered from 1, columns X, Y and altitude. Allocated once,
+// all zero at start. Every access checks the row number and raises SubscriptOutOfRange,
+// reading or writing nothing, when it lies outside 1 to MaxPuntos.
+class TablaPuntos {
+ public:
+  TablaPuntos();
+  TablaPuntos(const TablaPuntos&) = delete;
+  TablaPuntos& operator=(const TablaPuntos&) = delete;
+
+  ValorFijo Lee(int fila, Columna columna) const;
+  void Escribe(int fila, Columna columna, ValorFijo valor);
+
+  // Every value of every row becomes 0.
+  void Borra();
+
+ private:
+  using Fila = std::array<ValorFijo, 3>;
+  static void CompruebaFila(int fila);
+
+  std::unique_ptr<std::array<Fila, MaxPuntos>> filas_;
+};
+
+}  // namespace ruvek

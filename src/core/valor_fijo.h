@@ -1,0 +1,50 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/precision.h"
+
+namespace ruvek {
+
+// A fixed-point decimal number: a signed 64-bit count of ten-thousandths, so four decimal
+// places exactly. Range -922337203685477.5808 to 922337203685477.5807. Arithmetic is exact and
+// raises ErrorKind::Overflow instead of wrapping.
+class ValorFijo {
+ public:
+  constexpr ValorFijo() = default;
+
+  static constexpr ValorFijo FromRaw(std::int64_t ten_thousandths) {
+    ValorFijo v;
+    v.raw_ = ten_thousandths;
+    return v;
+  }
+  // A whole number of units; Overflow when out of range.
+  static ValorFijo Whole(std::int64_t units);
+
+  // Reads text: blanks around, an optional sign, digits, and optionally "." followed by
+  // fraction digits. More than four fraction digits round half away from zero at the fourth.
+  // Anything else raises Conversion; a number out of range raises Overflow.
+  static ValorFijo Parse(std::string_view text);
+
+  constexpr std::int64_t raw() const { return raw_; }
+
+  // The text form: see AppendFixedText.
+  std::string Text() const;
+  void AppendText(std::string& out) const { AppendFixedText(out, raw_); }
+
+  friend ValorFijo operator+(ValorFijo a, ValorFijo b);
+  friend ValorFijo operator-(ValorFijo a, ValorFijo b);
+  friend constexpr auto operator<=>(ValorFijo, ValorFijo) = default;
+
+ private:
+  std::int64_t raw_ = 0;
+};
+
+// Blanks that the reading of text ignores around a number.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace ruvek

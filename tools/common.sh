@@ -1,0 +1,31 @@
+# Shared by tools/run and tools/test: installs the Debian packages Ruvek needs, then builds.
+# Meant for Debian 12; installing needs root.
+
+RUVEK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Build tools, Qt 6 Widgets with its Spanish translations, GoogleTest, and the sans-serif face
+# the windows use.
+RUVEK_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev
+                fonts-liberation2)
+
+ruvek_install_missing() {
+  local missing=() p
+  for p in "${RUVEK_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "ruvek: missing Debian packages: ${missing[*]}; run this as root, or install them." >&2
+    exit 1
+  fi
+  echo "ruvek: installing Debian packages: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+ruvek_build() {
+  echo "ruvek: building (CMake preset 'default', into build/default)"
+  cmake --preset default -S "$RUVEK_ROOT" >/dev/null
+  cmake --build --preset default
+}
