@@ -1,13 +1,14 @@
 #include <QApplication>
-#include <QMainWindow>
 
-// A placeholder window until the main window exists.
+#include "ui/plataforma_qt.h"
+#include "ui/ventana_principal.h"
+
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QMainWindow principal;
-  principal.setObjectName(QStringLiteral("Principal"));
-  principal.setWindowTitle(QStringLiteral("Ruvek"));
-  principal.resize(480, 402);
+  QApplication::setApplicationName(QStringLiteral("Ruvek"));
+  ruvek::InstalaTraduccionEspanola(app);
+
+  ruvek::Principal principal;
   principal.show();
   return QApplication::exec();
 }

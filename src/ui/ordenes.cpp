@@ -1,0 +1,153 @@
+#include "ui/ordenes.h"
+
+#include <algorithm>
+
+#include "clipboard/portapapeles.h"
+#include "core/errors.h"
+#include "formats/abrir_txt.h"
+#include "formats/writers.h"
+#include "ruvek_version.h"
+
+namespace ruvek {
+
+namespace {
+
+bool EsContinuacionUtf8(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+std::string Mayusculas(std::string_view texto) {
+  std::string r(texto);
+  std::transform(r.begin(), r.end(), r.begin(), [](char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  });
+  return r;
+}
+
+bool SoloEspacios(std::string_view texto) {
+  return texto.find_first_not_of(' ') == std::string_view::npos;
+}
+
+}  // namespace
+
+std::size_t InicioUltimosCaracteres(std::string_view texto, int n) {
+  std::size_t inicio = texto.size();
+  for (int i = 0; i < n; ++i) {
+    if (inicio == 0) return std::string_view::npos;
+    --inicio;
+    while (inicio > 0 && EsContinuacionUtf8(texto[inicio])) --inicio;
+  }
+  return inicio;
+}
+
+std::string TituloCon(const Module1& m, std::string_view sufijo) {
+  std::string titulo = m.TituloVentana;
+  titulo += " - ";
+  titulo += sufijo;
+  return titulo;
+}
+
+void Ordenes::PonTitulo(std::string_view sufijo) { p_.Titulo(TituloCon(m_, sufijo)); }
+
+void Ordenes::Form_Load() {
+  m_.TituloVentana = "Ruvek v " + std::to_string(kVersionMajor) + "." +
+                     std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
+  p_.Titulo(m_.TituloVentana);
+}
+
+bool Ordenes::PideArchivo(const PeticionDialogo& peticion) {
+  const RespuestaDialogo r = p_.DialogoArchivo(peticion);
+  if (r.cancelado || SoloEspacios(r.nombre)) return false;
+  m_.ArchivoActual = r.nombre;
+  return true;
+}
+
+void Ordenes::Abrir_Click() {
+  try {
+    if (!PideArchivo({TipoDialogo::Abrir, "Abrir archivo",
+                      "TXT Archivo texto de TM o Sitna(*.txt)|*.txt|", std::nullopt})) {
+      return;
+    }
+    const std::string_view nombre = m_.ArchivoActual;
+    const std::size_t inicio = InicioUltimosCaracteres(nombre, 4);
+    // ".GTM" and every other ending leave everything as it was but the name.
+    if (Mayusculas(nombre.substr(inicio == std::string_view::npos ? 0 : inicio)) != ".TXT") {
+      return;
+    }
+    m_.TablaPuntos.Borra();
+    p_.Habilita(Comando::Analizar, false);
+    p_.Habilita(Comando::GuardarSitna, false);
+    p_.Habilita(Comando::GuardarTM, false);
+    const std::optional<ResultadoCarga> carga = AbrirTXT(m_);
+    if (!carga) return;
+    for (Comando c : carga->habilitar) p_.Habilita(c, true);
+    PonTitulo(carga->sufijo_titulo);
+    p_.Mensaje(carga->mensaje, carga->titulo_mensaje);
+  } catch (const Error&) {
+    // Silent by design: the state stays as the failure left it.
+  }
+}
+
+struct Ordenes::Guardado {
+  const char* titulo_dialogo;
+  const char* filtro;
+  const char* sufijo_nombre;
+  std::string (*contenido)(const Module1&);
+  const char* mensaje;
+  bool titulo_antes_del_mensaje;
+};
+
+void Ordenes::Guarda(const Guardado& g) {
+  try {
+    const std::size_t corte = InicioUltimosCaracteres(m_.ArchivoActual, 4);
+    if (corte == std::string::npos) return;  // no name to derive a proposal from
+    const std::string propuesta = m_.ArchivoActual.substr(0, corte) + g.sufijo_nombre;
+    if (!PideArchivo({TipoDialogo::Guardar, g.titulo_dialogo, g.filtro, propuesta})) return;
+    p_.GuardaArchivo(m_.ArchivoActual, g.contenido(m_));
+    if (g.titulo_antes_del_mensaje) PonTitulo(m_.ArchivoActual);
+    p_.Mensaje(g.mensaje, "Track guardado");
+    if (!g.titulo_antes_del_mensaje) PonTitulo(m_.ArchivoActual);
+  } catch (const Error&) {
+    // Silent by design: ArchivoActual keeps the chosen name, the caption the previous one.
+  }
+}
+
+void Ordenes::GuardarSitna_Click() {
+  Guarda({"Guadar archivo para Sitna", "TXT Archivo texto Sitna(*.txt)|*.txt|", " (Sitna).txt",
+          &TextoSitna, "Este track se ha guardado para ser utilizado en el web del Sitna", true});
+}
+
+void Ordenes::GuardarTM_Click() {
+  Guarda({"Guardar archivo para TrackMaker", "TXT Archivo texto TrackMaker(*.txt)|*.txt|",
+          " (TrackMaker).txt", &TextoTrackMaker,
+          "Este track se ha guardado para ser utilizado por TrackMaker", false});
+}
+
+void Ordenes::Analizar_Click() { p_.MuestraAnalisis(); }
+
+void Ordenes::Copiardesde_Click() { p_.MuestraPaste(); }
+
+void Ordenes::Salir_Click() { p_.Termina(); }
+
+void Ordenes::Copiar_Click() {
+  const std::string texto = TextoPortapapeles(m_);
+  // Watchers of the clipboard see it empty, then "error", then empty, then the track.
+  p_.LimpiaPortapapeles();
+  if (!p_.TextoAlPortapapeles("error")) return;
+  p_.LimpiaPortapapeles();
+  if (!p_.TextoAlPortapapeles(texto)) return;
+  p_.Mensaje("El track está en el portapapeles", "Track copiado");
+}
+
+bool Ordenes::Utilizar(std::string texto) {
+  PonTitulo("Track Portapapeles");
+  m_.ArchivoActual = "sin nombre.txt";
+  p_.Habilita(Comando::GuardarSitna, false);
+  p_.Habilita(Comando::GuardarTM, true);
+  try {
+    LeeTextoPegado(texto, m_);
+  } catch (const Error&) {
+    return false;
+  }
+  return m_.NumPuntos != 0;
+}
+
+}  // namespace ruvek

@@ -1,0 +1,81 @@
+#include "ui/plataforma_qt.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTranslator>
+
+#include "core/errors.h"
+#include "ui/geometria.h"
+
+namespace ruvek {
+
+void GuardaConQSaveFile(const std::string& nombre, const std::string& contenido) {
+  QSaveFile archivo(QString::fromStdString(nombre));
+  if (!archivo.open(QIODevice::WriteOnly)) {
+    throw Error(ErrorKind::FileError, archivo.errorString().toStdString());
+  }
+  const auto escrito = archivo.write(contenido.data(), static_cast<qint64>(contenido.size()));
+  if (escrito != static_cast<qint64>(contenido.size())) {
+    archivo.cancelWriting();
+    throw Error(ErrorKind::FileError, archivo.errorString().toStdString());
+  }
+  if (!archivo.commit()) throw Error(ErrorKind::FileError, archivo.errorString().toStdString());
+}
+
+QStringList FiltrosQt(const std::string& filtro) {
+  const QStringList partes = QString::fromStdString(filtro).split(u'|');
+  QStringList filtros;
+  for (qsizetype i = 0; i + 1 < partes.size(); i += 2) {
+    const QString descripcion = partes[i];
+    const QString patron = partes[i + 1];
+    // Qt reads the patterns from the parentheses that end the description.
+    filtros << (descripcion.endsWith(u'(' + patron + u')') ? descripcion
+                                                           : descripcion + " (" + patron + ")");
+  }
+  return filtros;
+}
+
+void InstalaTraduccionEspanola(QApplication& app) {
+  auto* traductor = new QTranslator(&app);
+  if (traductor->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(traductor);
+  }
+  QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+}
+
+void MuestraMensaje(QWidget* padre, const QString& texto, const QString& titulo) {
+  QMessageBox caja(QMessageBox::Information, titulo, texto, QMessageBox::Ok, padre);
+  caja.setObjectName(QStringLiteral("Mensaje"));
+  caja.exec();
+}
+
+QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect caja,
+                 Qt::Alignment alineacion) {
+  auto* etiqueta = new QLabel(texto, padre);
+  etiqueta->setObjectName(QString::fromLatin1(nombre));
+  etiqueta->setGeometry(caja);
+  etiqueta->setWordWrap(true);
+  etiqueta->setAlignment(alineacion | Qt::AlignTop);
+  return etiqueta;
+}
+
+void PonColorTexto(QWidget* w, const QColor& color) {
+  QPalette paleta = w->palette();
+  paleta.setColor(QPalette::WindowText, color);
+  w->setPalette(paleta);
+}
+
+void CentraEnPantalla(QWidget* ventana) {
+  const QScreen* pantalla = ventana->screen();
+  if (pantalla == nullptr) return;
+  QRect marco = ventana->frameGeometry();
+  marco.moveCenter(pantalla->availableGeometry().center());
+  ventana->move(marco.topLeft());
+}
+
+}  // namespace ruvek

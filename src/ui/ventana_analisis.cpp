@@ -1,0 +1,62 @@
+#include "ui/ventana_analisis.h"
+
+#include <QPushButton>
+
+#include "analysis/analisis.h"
+#include "ui/geometria.h"
+#include "ui/ventana_paste.h"
+
+namespace ruvek {
+
+Analisis::Analisis(Module1& m, QWidget* padre) : QDialog(padre) {
+  PreparaDialogo(this, "Analisis", QStringLiteral("Análisis del track"),
+                 Twips(0, 0, 6210, 3960).size());
+
+  QLabel* altitud = Etiqueta(this, "Label1", QStringLiteral("Altitud"), Twips(360, 360, 1095, 255));
+  altitud->setFont(FuenteNegrita(12));
+  PonColorTexto(altitud, QColor(0, 0, 255));
+
+  // Fixed caption on the left, value label on the right; all value labels end at one edge.
+  struct Fila {
+    const char* rotulo;
+    const char* valor;
+    QString texto;
+    int top;
+    int left_valor;
+    int ancho;
+  };
+  const Fila filas[] = {
+      {"Label2", "Inicial", QStringLiteral("Inicial"), 720, 3240, 1215},
+      {"Label3", "Maxima", QStringLiteral("Máxima"), 1080, 3240, 1215},
+      {"Label4", "Minima", QStringLiteral("Mínima"), 1440, 3240, 1215},
+      {"Label5", "Final", QStringLiteral("Final"), 1800, 3240, 1215},
+      {"Label6", "TSubida", QStringLiteral("Total Subida"), 2400, 2760, 1695},
+      {"Label7", "TBajada", QStringLiteral("Total Bajada"), 2760, 2760, 1695},
+  };
+  for (const Fila& f : filas) {
+    for (QLabel* l : {Etiqueta(this, f.rotulo, f.texto, Twips(960, f.top, f.ancho, 255)),
+                      Etiqueta(this, f.valor, f.texto, Twips(f.left_valor, f.top, f.ancho, 255),
+                               Qt::AlignRight)}) {
+      l->setFont(FuenteNegrita(9.75));
+      PonColorTexto(l, QColor(0, 0, 128));
+    }
+  }
+
+  BotonCerrar(this, "Command1", Twips(5400, 3360, 495, 495));
+
+  // Form_Load: the figures are in place before the window is first shown.
+  const EtiquetasAnalisis e = AnalisisDelTrack(m);
+  const std::pair<const char*, const std::string*> valores[] = {
+      {"TSubida", &e.TSubida}, {"TBajada", &e.TBajada}, {"Maxima", &e.Maxima},
+      {"Minima", &e.Minima},   {"Inicial", &e.Inicial}, {"Final", &e.Final}};
+  for (const auto& [nombre, texto] : valores) {
+    findChild<QLabel*>(QString::fromLatin1(nombre))->setText(QString::fromStdString(*texto));
+  }
+}
+
+void Analisis::showEvent(QShowEvent* evento) {
+  QDialog::showEvent(evento);
+  CentraEnPantalla(this);
+}
+
+}  // namespace ruvek

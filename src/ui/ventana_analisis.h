@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/module1.h"
+
+namespace ruvek {
+
+// "Análisis del track": six altitude figures of the current table, computed while the window
+// loads. Closed by its picture button or the close box.
+class Analisis : public QDialog {
+  Q_OBJECT
+
+ public:
+  Analisis(Module1& m, QWidget* padre);
+
+ protected:
+  void showEvent(QShowEvent* evento) override;
+};
+
+}  // namespace ruvek

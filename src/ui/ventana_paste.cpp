@@ -1,0 +1,119 @@
+#include "ui/ventana_paste.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "ui/geometria.h"
+#include "ui/ordenes.h"
+
+namespace ruvek {
+
+QIcon IconoCerrar() {
+  QPixmap dibujo(32, 32);
+  dibujo.fill(QColor(192, 192, 192));
+  QPainter p(&dibujo);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setPen(QPen(QColor(128, 0, 0), 4));
+  p.drawLine(8, 8, 23, 23);
+  p.drawLine(23, 8, 8, 23);
+  return QIcon(dibujo);
+}
+
+void PreparaDialogo(QDialog* dialogo, const char* nombre, const QString& titulo, QSize cliente) {
+  dialogo->setObjectName(QString::fromLatin1(nombre));
+  dialogo->setWindowTitle(titulo);
+  dialogo->setFont(FuenteVentana());
+  // A dialog frame: no minimise or maximise button, no task-bar entry, not resizable.
+  dialogo->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+  dialogo->setFixedSize(cliente);
+  dialogo->setModal(true);
+}
+
+QPushButton* BotonCerrar(QDialog* dialogo, const char* nombre, QRect caja) {
+  auto* boton = new QPushButton(dialogo);
+  boton->setObjectName(QString::fromLatin1(nombre));
+  boton->setGeometry(caja);
+  boton->setIcon(IconoCerrar());
+  boton->setIconSize(QSize(32, 32));
+  boton->setAccessibleName(QStringLiteral("Cerrar"));
+  boton->setToolTip(QStringLiteral("Cerrar"));
+  boton->setAutoDefault(false);
+  QObject::connect(boton, &QPushButton::clicked, dialogo, &QDialog::accept);
+  return boton;
+}
+
+Paste::Paste(Ordenes& ordenes, QWidget* padre) : QDialog(padre), ordenes_(ordenes) {
+  PreparaDialogo(this, "Paste", QStringLiteral("Copia un track desde el portapapeles"),
+                 Twips(0, 0, 4680, 3195).size());
+
+  Caja_ = new QPlainTextEdit(this);
+  Caja_->setObjectName(QStringLiteral("Caja"));
+  Caja_->setGeometry(Twips(120, 240, 2775, 2655));
+  Caja_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Caja_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Caja_->setTabChangesFocus(true);
+
+  auto* pegar = new QPushButton(QStringLiteral("Pegar"), this);
+  pegar->setObjectName(QStringLiteral("Command1"));
+  pegar->setGeometry(Twips(3360, 360, 975, 495));
+  pegar->setAutoDefault(false);
+  connect(pegar, &QPushButton::clicked, this, &Paste::Command1_Click);
+
+  Utilizar_ = new QPushButton(QStringLiteral("Utilizar"), this);
+  Utilizar_->setObjectName(QStringLiteral("Utilizar"));
+  Utilizar_->setGeometry(Twips(3360, 960, 975, 495));
+  Utilizar_->setAutoDefault(false);
+  Utilizar_->hide();
+  connect(Utilizar_, &QPushButton::clicked, this, &Paste::Utilizar_Click);
+
+  QPushButton* cerrar = BotonCerrar(this, "Command3", Twips(3840, 2520, 495, 495));
+
+  const auto aviso = [this](const char* nombre, const QString& texto, const QColor& color) {
+    QLabel* l = Etiqueta(this, nombre, texto, Twips(3120, 1680, 1455, 375), Qt::AlignHCenter);
+    l->setFont(FuenteNegrita(13.5));
+    QPalette paleta = l->palette();
+    paleta.setColor(QPalette::WindowText, color);
+    paleta.setColor(QPalette::Window, QColor(255, 255, 128));
+    l->setPalette(paleta);
+    l->setAutoFillBackground(true);
+    l->hide();
+    return l;
+  };
+  Aviso_ = aviso("Aviso", QStringLiteral("Correcto"), QColor(0, 0, 255));
+  Aviso2_ = aviso("Aviso2", QStringLiteral("Error"), QColor(255, 0, 0));
+
+  setTabOrder(Caja_, pegar);
+  setTabOrder(pegar, Utilizar_);
+  setTabOrder(Utilizar_, cerrar);
+
+  // Form_Load
+  Caja_->setPlainText(QString());
+}
+
+void Paste::showEvent(QShowEvent* evento) {
+  QDialog::showEvent(evento);
+  CentraEnPantalla(this);
+}
+
+void Paste::Command1_Click() {
+  Caja_->setPlainText(QString());
+  Caja_->setPlainText(QGuiApplication::clipboard()->text());
+  Utilizar_->show();
+  Aviso_->hide();
+  Aviso2_->hide();
+}
+
+void Paste::Utilizar_Click() {
+  // The box holds its line ends as typed or pasted; the parse accepts CR LF, LF and CR alike.
+  const bool correcto = ordenes_.Utilizar(Caja_->toPlainText().toStdString());
+  QLabel* aviso = correcto ? Aviso_ : Aviso2_;
+  aviso->show();
+  aviso->repaint();
+}
+
+}  // namespace ruvek

@@ -1,0 +1,193 @@
+#include "ui/ventana_principal.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMenuBar>
+
+#include "ruvek_version.h"
+#include "ui/geometria.h"
+#include "ui/plataforma_qt.h"
+#include "ui/ventana_analisis.h"
+#include "ui/ventana_paste.h"
+
+namespace ruvek {
+
+namespace {
+
+struct Orden {
+  Comando comando;
+  const char* nombre;
+  const char* texto;
+  bool habilitada_al_abrir;
+  void (Ordenes::*manejador)();
+};
+
+const Orden kOrdenes[] = {
+    {Comando::Abrir, "Abrir", "Abrir", true, &Ordenes::Abrir_Click},
+    {Comando::GuardarTM, "GuardarTM", "Guardar para TrackMaker", false, &Ordenes::GuardarTM_Click},
+    {Comando::GuardarSitna, "GuardarSitna", "Guardar para Sitna", false,
+     &Ordenes::GuardarSitna_Click},
+    {Comando::Analizar, "Analizar", "Analizar el track", false, &Ordenes::Analizar_Click},
+    {Comando::Copiar, "Copiar", "Copiar el track al portapapeles", false, &Ordenes::Copiar_Click},
+    {Comando::Copiardesde, "Copiardesde", "Copiar un track desde el portapapeles", true,
+     &Ordenes::Copiardesde_Click},
+    {Comando::Salir, "Salir", "Salir", true, &Ordenes::Salir_Click},
+};
+
+const QColor kAzul(0, 0, 255);
+
+}  // namespace
+
+Principal::Principal(QWidget* padre) : QMainWindow(padre), ordenes_(m_, *this) {
+  setObjectName(QStringLiteral("Principal"));
+  setWindowTitle(QStringLiteral("Ruvek"));
+  setFont(FuenteVentana());
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  CreaMenu();
+  CreaEtiquetas();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);  // client area fixed, not resizable
+
+  CommonDialog1_ = new QFileDialog(this);
+  CommonDialog1_->setObjectName(QStringLiteral("CommonDialog1"));
+  CommonDialog1_->setOption(QFileDialog::DontUseNativeDialog);
+  CommonDialog1_->setFileMode(QFileDialog::AnyFile);
+
+  ordenes_.Form_Load();
+}
+
+Principal::~Principal() = default;
+
+void Principal::CreaMenu() {
+  QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+  archivo->setObjectName(QStringLiteral("Archivo"));
+  for (const Orden& o : kOrdenes) {
+    QAction* accion = archivo->addAction(QString::fromUtf8(o.texto));
+    accion->setObjectName(QString::fromLatin1(o.nombre));
+    accion->setEnabled(o.habilitada_al_abrir);
+    connect(accion, &QAction::triggered, this, [this, &o] { (ordenes_.*o.manejador)(); });
+    acciones_[o.comando] = accion;
+  }
+}
+
+void Principal::CreaEtiquetas() {
+  auto* cliente = new QWidget(this);
+  cliente->setObjectName(QStringLiteral("Cliente"));
+  cliente->setFixedSize(Twips(0, 0, 7200, 6030).size());
+  setCentralWidget(cliente);
+
+  struct Texto {
+    const char* nombre;
+    QString texto;
+    QRect caja;
+    double puntos;  // 0: the window's default font
+    QColor color;   // invalid: the default text colour
+    Qt::Alignment alineacion;
+  };
+  const Texto textos[] = {
+      {"Label1", QStringLiteral("Utilidad para transformar archivos de:"),
+       Twips(960, 2760, 5175, 375), 12, kAzul, Qt::AlignLeft},
+      {"Label6", QStringLiteral("- TrackMaker (formato txt) a texto X,Y"),
+       Twips(1680, 3120, 5175, 375), 12, kAzul, Qt::AlignLeft},
+      {"Label7", QStringLiteral("- Texto X,Y a formato txt de TrackMaker"),
+       Twips(1680, 3480, 5175, 375), 12, kAzul, Qt::AlignLeft},
+      {"Label8",
+       QStringLiteral("Lo que posibilita interactuar entre TrackMaker y el Web del Sitna"),
+       Twips(960, 3840, 5655, 615), 12, kAzul, Qt::AlignLeft},
+      {"Label2",
+       QStringLiteral("Webs de interés:"),
+       Twips(1080, 4440, 5535, 255),
+       0,
+       {},
+       Qt::AlignLeft},
+      {"Label3", QString::fromUtf8(kWebSitna), Twips(2400, 4440, 1935, 255), 0, {}, Qt::AlignLeft},
+      {"Label4",
+       QString::fromUtf8(kWebTrackMaker),
+       Twips(4320, 4440, 1695, 255),
+       0,
+       {},
+       Qt::AlignLeft},
+      {"Label10",
+       QStringLiteral("Datum European 1950 (GPS)"),
+       Twips(1800, 4800, 3615, 615),
+       12,
+       {},
+       Qt::AlignLeft},
+      {"Label5",
+       QStringLiteral("Ruvek, hecho por el equipo de Ruvek. Revisión: ") +
+           QString::fromUtf8(kFechaRevision),
+       Twips(480, 5280, 6375, 255), 9.75, QColor(255, 0, 0), Qt::AlignHCenter},
+      {"Label9", QStringLiteral("Envíe sus sugerencias a ") + QString::fromUtf8(kContacto),
+       Twips(480, 5640, 6375, 255), 8.25, QColor(0, 0, 0), Qt::AlignHCenter},
+  };
+  for (const Texto& t : textos) {
+    QLabel* etiqueta = Etiqueta(cliente, t.nombre, t.texto, t.caja, t.alineacion);
+    if (t.puntos > 0) etiqueta->setFont(FuenteNegrita(t.puntos));
+    if (t.color.isValid()) PonColorTexto(etiqueta, t.color);
+  }
+}
+
+void Principal::showEvent(QShowEvent* evento) {
+  QMainWindow::showEvent(evento);
+  if (!centrada_) {
+    CentraEnPantalla(this);
+    centrada_ = true;
+  }
+}
+
+RespuestaDialogo Principal::DialogoArchivo(const PeticionDialogo& peticion) {
+  QFileDialog& d = *CommonDialog1_;
+  d.setWindowTitle(QString::fromStdString(peticion.titulo));
+  d.setNameFilters(FiltrosQt(peticion.filtro));
+  const bool guardar = peticion.tipo == TipoDialogo::Guardar;
+  d.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  if (peticion.nombre) ultimo_nombre_ = QString::fromStdString(*peticion.nombre);
+  // The name goes into the name box and its folder becomes the dialog's folder.
+  const QFileInfo nombre(ultimo_nombre_);
+  if (!ultimo_nombre_.isEmpty() && nombre.dir().exists()) d.setDirectory(nombre.absolutePath());
+  d.selectFile(ultimo_nombre_.isEmpty() ? QString() : nombre.fileName());
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+  ultimo_nombre_ = d.selectedFiles().constFirst();
+  return {false, ultimo_nombre_.toStdString()};
+}
+
+void Principal::Mensaje(const std::string& texto, const std::string& titulo) {
+  MuestraMensaje(this, QString::fromStdString(texto), QString::fromStdString(titulo));
+}
+
+void Principal::Habilita(Comando comando, bool habilitado) {
+  acciones_.at(comando)->setEnabled(habilitado);
+}
+
+void Principal::Titulo(const std::string& titulo) {
+  setWindowTitle(QString::fromStdString(titulo));
+}
+
+void Principal::LimpiaPortapapeles() { QGuiApplication::clipboard()->clear(); }
+
+bool Principal::TextoAlPortapapeles(const std::string& texto) {
+  const QString q = QString::fromStdString(texto);
+  QGuiApplication::clipboard()->setText(q);
+  return QGuiApplication::clipboard()->text() == q;
+}
+
+void Principal::GuardaArchivo(const std::string& nombre, const std::string& contenido) {
+  GuardaConQSaveFile(nombre, contenido);
+}
+
+void Principal::MuestraAnalisis() {
+  Analisis ventana(m_, this);
+  ventana.exec();
+}
+
+void Principal::MuestraPaste() {
+  Paste ventana(ordenes_, this);
+  ventana.exec();
+}
+
+void Principal::Termina() { QApplication::quit(); }
+
+}  // namespace ruvek

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+#include "core/module1.h"
+#include "ui/ordenes.h"
+#include "ui/plataforma.h"
+
+class QAction;
+class QFileDialog;
+
+namespace ruvek {
+
+// The main window: an information page under the "Archivo" menu. It owns the program state
+// and the command flow, and gives the flow its platform services.
+class Principal : public QMainWindow, private Plataforma {
+  Q_OBJECT
+
+ public:
+  explicit Principal(QWidget* padre = nullptr);
+  ~Principal() override;
+
+  Module1& estado() { return m_; }
+  Ordenes& ordenes() { return ordenes_; }
+
+ protected:
+  void showEvent(QShowEvent* evento) override;
+
+ private:
+  void CreaMenu();
+  void CreaEtiquetas();
+
+  // Plataforma
+  RespuestaDialogo DialogoArchivo(const PeticionDialogo& peticion) override;
+  void Mensaje(const std::string& texto, const std::string& titulo) override;
+  void Habilita(Comando comando, bool habilitado) override;
+  void Titulo(const std::string& titulo) override;
+  void LimpiaPortapapeles() override;
+  bool TextoAlPortapapeles(const std::string& texto) override;
+  void GuardaArchivo(const std::string& nombre, const std::string& contenido) override;
+  void MuestraAnalisis() override;
+  void MuestraPaste() override;
+  void Termina() override;
+
+  Module1 m_;
+  Ordenes ordenes_;
+  std::map<Comando, QAction*> acciones_;
+  QFileDialog* CommonDialog1_ = nullptr;
+  QString ultimo_nombre_;  // the name the last dialog request preset or returned
+  bool centrada_ = false;
+};
+
+}  // namespace ruvek
