@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QColor>
 #include <QFont>
-#include <QLabel>
 #include <QRect>
 #include <QString>
 
@@ -35,14 +33,5 @@ inline QFont FuenteVentana() {
   fuente.setBold(false);
   return fuente;
 }
-
-// A label placed by twips, wrapping at word boundaries within its box.
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect caja,
-                 Qt::Alignment alineacion = Qt::AlignLeft);
-
-void PonColorTexto(QWidget* w, const QColor& color);
-
-// Centres a top-level window on its screen.
-void CentraEnPantalla(QWidget* ventana);
 
 }  // namespace ruvek

@@ -5,11 +5,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QSaveFile>
-#include <QScreen>
 #include <QTranslator>
 
 #include "core/errors.h"
-#include "ui/geometria.h"
 
 namespace ruvek {
 
@@ -52,30 +50,6 @@ void MuestraMensaje(QWidget* padre, const QString& texto, const QString& titulo)
   QMessageBox caja(QMessageBox::Information, titulo, texto, QMessageBox::Ok, padre);
   caja.setObjectName(QStringLiteral("Mensaje"));
   caja.exec();
-}
-
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect caja,
-                 Qt::Alignment alineacion) {
-  auto* etiqueta = new QLabel(texto, padre);
-  etiqueta->setObjectName(QString::fromLatin1(nombre));
-  etiqueta->setGeometry(caja);
-  etiqueta->setWordWrap(true);
-  etiqueta->setAlignment(alineacion | Qt::AlignTop);
-  return etiqueta;
-}
-
-void PonColorTexto(QWidget* w, const QColor& color) {
-  QPalette paleta = w->palette();
-  paleta.setColor(QPalette::WindowText, color);
-  w->setPalette(paleta);
-}
-
-void CentraEnPantalla(QWidget* ventana) {
-  const QScreen* pantalla = ventana->screen();
-  if (pantalla == nullptr) return;
-  QRect marco = ventana->frameGeometry();
-  marco.moveCenter(pantalla->availableGeometry().center());
-  ventana->move(marco.topLeft());
 }
 
 }  // namespace ruvek

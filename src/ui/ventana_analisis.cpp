@@ -3,8 +3,8 @@
 #include <QPushButton>
 
 #include "analysis/analisis.h"
+#include "ui/controles.h"
 #include "ui/geometria.h"
-#include "ui/ventana_paste.h"
 
 namespace ruvek {
 
@@ -52,11 +52,6 @@ Analisis::Analisis(Module1& m, QWidget* padre) : QDialog(padre) {
   for (const auto& [nombre, texto] : valores) {
     findChild<QLabel*>(QString::fromLatin1(nombre))->setText(QString::fromStdString(*texto));
   }
-}
-
-void Analisis::showEvent(QShowEvent* evento) {
-  QDialog::showEvent(evento);
-  CentraEnPantalla(this);
 }
 
 }  // namespace ruvek

@@ -13,9 +13,6 @@ class Analisis : public QDialog {
 
  public:
   Analisis(Module1& m, QWidget* padre);
-
- protected:
-  void showEvent(QShowEvent* evento) override;
 };
 
 }  // namespace ruvek

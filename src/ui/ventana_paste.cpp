@@ -3,49 +3,14 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/controles.h"
 #include "ui/geometria.h"
 #include "ui/ordenes.h"
 
 namespace ruvek {
-
-QIcon IconoCerrar() {
-  QPixmap dibujo(32, 32);
-  dibujo.fill(QColor(192, 192, 192));
-  QPainter p(&dibujo);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(QPen(QColor(128, 0, 0), 4));
-  p.drawLine(8, 8, 23, 23);
-  p.drawLine(23, 8, 8, 23);
-  return QIcon(dibujo);
-}
-
-void PreparaDialogo(QDialog* dialogo, const char* nombre, const QString& titulo, QSize cliente) {
-  dialogo->setObjectName(QString::fromLatin1(nombre));
-  dialogo->setWindowTitle(titulo);
-  dialogo->setFont(FuenteVentana());
-  // A dialog frame: no minimise or maximise button, no task-bar entry, not resizable.
-  dialogo->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint);
-  dialogo->setFixedSize(cliente);
-  dialogo->setModal(true);
-}
-
-QPushButton* BotonCerrar(QDialog* dialogo, const char* nombre, QRect caja) {
-  auto* boton = new QPushButton(dialogo);
-  boton->setObjectName(QString::fromLatin1(nombre));
-  boton->setGeometry(caja);
-  boton->setIcon(IconoCerrar());
-  boton->setIconSize(QSize(32, 32));
-  boton->setAccessibleName(QStringLiteral("Cerrar"));
-  boton->setToolTip(QStringLiteral("Cerrar"));
-  boton->setAutoDefault(false);
-  QObject::connect(boton, &QPushButton::clicked, dialogo, &QDialog::accept);
-  return boton;
-}
 
 Paste::Paste(Ordenes& ordenes, QWidget* padre) : QDialog(padre), ordenes_(ordenes) {
   PreparaDialogo(this, "Paste", QStringLiteral("Copia un track desde el portapapeles"),
@@ -93,11 +58,6 @@ Paste::Paste(Ordenes& ordenes, QWidget* padre) : QDialog(padre), ordenes_(ordene
 
   // Form_Load
   Caja_->setPlainText(QString());
-}
-
-void Paste::showEvent(QShowEvent* evento) {
-  QDialog::showEvent(evento);
-  CentraEnPantalla(this);
 }
 
 void Paste::Command1_Click() {

@@ -18,9 +18,6 @@ class Paste : public QDialog {
  public:
   Paste(Ordenes& ordenes, QWidget* padre);
 
- protected:
-  void showEvent(QShowEvent* evento) override;
-
  private:
   void Command1_Click();
   void Utilizar_Click();
@@ -31,14 +28,5 @@ class Paste : public QDialog {
   QLabel* Aviso_;
   QLabel* Aviso2_;
 };
-
-// The picture of the close buttons of both dialogs.
-QIcon IconoCerrar();
-
-// A dialog of fixed client size, without minimise, maximise or task-bar entry.
-void PreparaDialogo(QDialog* dialogo, const char* nombre, const QString& titulo, QSize cliente);
-
-// A picture-only close button.
-QPushButton* BotonCerrar(QDialog* dialogo, const char* nombre, QRect caja);
 
 }  // namespace ruvek

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "ruvek_version.h"
+#include "ui/controles.h"
 #include "ui/geometria.h"
 #include "ui/plataforma_qt.h"
 #include "ui/ventana_analisis.h"
@@ -45,11 +46,13 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre), ordenes_(m_, *this) {
   setObjectName(QStringLiteral("Principal"));
   setWindowTitle(QStringLiteral("Ruvek"));
   setFont(FuenteVentana());
+  setWindowIcon(IconoVentana());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   CreaMenu();
   CreaEtiquetas();
   layout()->setSizeConstraint(QLayout::SetFixedSize);  // client area fixed, not resizable
+  CentraAlMostrar(this);
 
   CommonDialog1_ = new QFileDialog(this);
   CommonDialog1_->setObjectName(QStringLiteral("CommonDialog1"));
@@ -78,6 +81,12 @@ void Principal::CreaEtiquetas() {
   cliente->setObjectName(QStringLiteral("Cliente"));
   cliente->setFixedSize(Twips(0, 0, 7200, 6030).size());
   setCentralWidget(cliente);
+
+  // The picture at its natural size; its top rows lie above the client area, cut off there.
+  auto* imagen = new QLabel(cliente);
+  imagen->setObjectName(QStringLiteral("Image1"));
+  imagen->setPixmap(ImagenPrincipal());
+  imagen->setGeometry(QRect(Twips(2040, -120, 0, 0).topLeft(), ImagenPrincipal().size()));
 
   struct Texto {
     const char* nombre;
@@ -127,14 +136,6 @@ void Principal::CreaEtiquetas() {
     QLabel* etiqueta = Etiqueta(cliente, t.nombre, t.texto, t.caja, t.alineacion);
     if (t.puntos > 0) etiqueta->setFont(FuenteNegrita(t.puntos));
     if (t.color.isValid()) PonColorTexto(etiqueta, t.color);
-  }
-}
-
-void Principal::showEvent(QShowEvent* evento) {
-  QMainWindow::showEvent(evento);
-  if (!centrada_) {
-    CentraEnPantalla(this);
-    centrada_ = true;
   }
 }
 

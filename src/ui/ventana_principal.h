@@ -25,9 +25,6 @@ class Principal : public QMainWindow, private Plataforma {
   Module1& estado() { return m_; }
   Ordenes& ordenes() { return ordenes_; }
 
- protected:
-  void showEvent(QShowEvent* evento) override;
-
  private:
   void CreaMenu();
   void CreaEtiquetas();
@@ -49,7 +46,6 @@ class Principal : public QMainWindow, private Plataforma {
   std::map<Comando, QAction*> acciones_;
   QFileDialog* CommonDialog1_ = nullptr;
   QString ultimo_nombre_;  // the name the last dialog request preset or returned
-  bool centrada_ = false;
 };
 
 }  // namespace ruvek

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+
+class QDialog;
+
+namespace ruvek {
+
+// A label placed by twips, wrapping at word boundaries within its box.
+QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect caja,
+                 Qt::Alignment alineacion = Qt::AlignLeft);
+
+void PonColorTexto(QWidget* w, const QColor& color);
+
+// Centres the window on its screen each time it is shown.
+void CentraAlMostrar(QWidget* ventana);
+
+// A dialog of fixed client size, centred, without minimise or maximise buttons and without a
+// task-bar entry.
+void PreparaDialogo(QDialog* dialogo, const char* nombre, const QString& titulo, QSize cliente);
+
+// A picture-only button that closes its dialog; its accessible name and tooltip say "Cerrar".
+QPushButton* BotonCerrar(QDialog* dialogo, const char* nombre, QRect caja);
+
+// The program's pictures, drawn by tools/make_pictures.py.
+QIcon IconoVentana();
+QPixmap ImagenPrincipal();
+QPixmap ImagenCerrar();
+
+}  // namespace ruvek
