@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the Debian package of the build folder $1, checks what it installs and where, and that
+# the program it carries starts (and keeps running) on Qt's offscreen platform.
+set -euo pipefail
+build="$1"
+app_id="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
+deb=$(ls "$work"/ruvek_*.deb)
+
+contents=$(dpkg-deb -c "$deb")
+for f in ./usr/bin/ruvek \
+         "./usr/share/applications/$app_id.desktop" \
+         "./usr/share/metainfo/$app_id.metainfo.xml" \
+         "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
+         "./usr/share/icons/hicolor/32x32/apps/$app_id.png"; do
+  grep -qF " $f" <<<"$contents" || { echo "missing from the package: $f"; exit 1; }
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -q 'libqt6widgets6' <<<"$depends" || { echo "Depends lacks Qt: $depends"; exit 1; }
+
+dpkg-deb -x "$deb" "$work/root"
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/ruvek" >"$work/log" 2>&1 || status=$?
+if [ "$status" -ne 124 ]; then
+  echo "the packaged program did not keep running (exit $status):"
+  cat "$work/log"
+  exit 1
+fi
+echo "ok: $(basename "$deb") ($(stat -c %s "$deb") bytes), Depends: $depends"
