@@ -24,8 +24,8 @@ ruvek_install_missing() {
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-ruvek_build() {
-  echo "ruvek: building (CMake preset 'default', into build/default)"
-  cmake --preset default -S "$RUVEK_ROOT" >/dev/null
-  cmake --build --preset default
+ruvek_build() {  # [preset], 'default' when not given
+  local preset="${1:-default}"
+  echo "ruvek: building (CMake preset '$preset', into build/$preset)"
+  (cd "$RUVEK_ROOT" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset")
 }

@@ -1,16 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <string>
 
 class QApplication;
 class QWidget;
 
 namespace ruvek {
-
-// Writes a file through QSaveFile: the content replaces the file only once it has been written
-// completely. Raises Error(FileError) on any failure, leaving the old file untouched.
-void GuardaConQSaveFile(const std::string& nombre, const std::string& contenido);
 
 // A filter of "description|pattern|" pairs as the name filters of a QFileDialog.
 QStringList FiltrosQt(const std::string& filtro);

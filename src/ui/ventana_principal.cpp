@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "ruvek_version.h"
+#include "ui/archivo_qt.h"
 #include "ui/controles.h"
 #include "ui/geometria.h"
 #include "ui/plataforma_qt.h"

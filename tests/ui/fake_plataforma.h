@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -38,6 +39,10 @@ class FakePlataforma : public Plataforma {
   std::deque<RespuestaDialogo> respuestas;  // an empty queue answers as a cancelled dialog
   std::map<std::string, std::string> archivos;
   bool falla_escritura = false;
+  // When set, files are written through it instead of into `archivos`.
+  std::function<void(const std::string&, const std::string&)> escritor;
+  // Runs when the user has chosen a name, before the dialog returns it.
+  std::function<void()> al_elegir;
   bool portapapeles_acepta = true;
   std::string portapapeles;
   std::string titulo;
@@ -63,6 +68,7 @@ class FakePlataforma : public Plataforma {
     if (respuestas.empty()) return {};
     const RespuestaDialogo r = respuestas.front();
     respuestas.pop_front();
+    if (al_elegir) al_elegir();
     return r;
   }
   void Mensaje(const std::string& texto, const std::string& t) override {
@@ -88,7 +94,11 @@ class FakePlataforma : public Plataforma {
   void GuardaArchivo(const std::string& nombre, const std::string& contenido) override {
     llamadas.push_back("Guarda " + nombre);
     if (falla_escritura) throw Error(ErrorKind::FileError, "disk full");
-    archivos[nombre] = contenido;
+    if (escritor) {
+      escritor(nombre, contenido);
+    } else {
+      archivos[nombre] = contenido;
+    }
   }
   void MuestraAnalisis() override { llamadas.push_back("Analisis"); }
   void MuestraPaste() override { llamadas.push_back("Paste"); }

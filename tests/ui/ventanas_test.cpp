@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QAction>
 #include <QApplication>
@@ -12,13 +11,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <csignal>
 #include <filesystem>
 #include <functional>
 
 #include "core/errors.h"
 #include "test_util.h"
-#include "ui/plataforma_qt.h"
 #include "ui/ventana_analisis.h"
 #include "ui/ventana_paste.h"
 #include "ui/ventana_principal.h"
@@ -213,42 +210,6 @@ TEST(Paste, PegarThenUtilizar) {
 
   ventana.findChild<QPushButton*>("Command3")->click();
   EXPECT_FALSE(ventana.isVisible());
-}
-
-TEST(GuardaConQSaveFile, FailuresLeaveTheOldFileIntact) {
-  test::TempDir dir;
-  const std::string existente = dir.File("paseo (Sitna).txt");
-  test::WriteFile(existente, "contenido anterior\r\n");
-  const auto falla = [](const std::string& nombre, const std::string& contenido) {
-    try {
-      GuardaConQSaveFile(nombre, contenido);
-    } catch (const Error& e) {
-      return e.kind() == ErrorKind::FileError;
-    }
-    return false;
-  };
-  EXPECT_TRUE(falla(dir.File("no/existe/x.txt"), "a"));
-  EXPECT_TRUE(falla(dir.path().string(), "a"));
-
-  // The disk fills up half-way: the process may write files of at most 4 KiB.
-  rlimit antes{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &antes), 0);
-  const auto senal = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limite = antes;
-  limite.rlim_cur = 4096;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
-  const bool fallo = falla(existente, std::string(100000, 'x'));
-  setrlimit(RLIMIT_FSIZE, &antes);
-  std::signal(SIGXFSZ, senal);
-  EXPECT_TRUE(fallo);
-  EXPECT_EQ(test::ReadFile(existente), "contenido anterior\r\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                          std::filesystem::directory_iterator()),
-            1)
-      << "no partial or temporary file is left";
-
-  GuardaConQSaveFile(existente, "nuevo\r\n");
-  EXPECT_EQ(test::ReadFile(existente), "nuevo\r\n");
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+// Shared checks of the fuzz targets: a finding is reported by aborting.
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/module1.h"
+
+namespace ruvek::fuzz {
+
+[[noreturn]] inline void Falla(const char* que) {
+  std::fprintf(stderr, "property broken: %s\n", que);
+  std::abort();
+}
+
+inline void Exige(bool cierto, const char* que) {
+  if (!cierto) Falla(que);
+}
+
+// NumPuntos within 0 to MaxPuntos and every row above it zero, as after a clear and a fill.
+inline void CompruebaTabla(const Module1& m) {
+  Exige(m.NumPuntos >= 0 && m.NumPuntos <= MaxPuntos, "NumPuntos out of 0 to MaxPuntos");
+  for (int fila = m.NumPuntos + 1; fila <= MaxPuntos; ++fila) {
+    for (Columna c : {ColumnaX, ColumnaY, ColumnaAltitud}) {
+      Exige(m.TablaPuntos.Lee(fila, c).raw() == 0, "a row above NumPuntos is not zero");
+    }
+  }
+}
+
+}  // namespace ruvek::fuzz
