@@ -27,7 +27,6 @@ void InstalaTraduccionEspanola(QApplication& app) {
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(traductor);
   }
-  QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
 }
 
 void MuestraMensaje(QWidget* padre, const QString& texto, const QString& titulo) {

@@ -55,11 +55,6 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre), ordenes_(m_, *this) {
   layout()->setSizeConstraint(QLayout::SetFixedSize);  // client area fixed, not resizable
   CentraAlMostrar(this);
 
-  CommonDialog1_ = new QFileDialog(this);
-  CommonDialog1_->setObjectName(QStringLiteral("CommonDialog1"));
-  CommonDialog1_->setOption(QFileDialog::DontUseNativeDialog);
-  CommonDialog1_->setFileMode(QFileDialog::AnyFile);
-
   ordenes_.Form_Load();
 }
 
@@ -140,8 +135,19 @@ void Principal::CreaEtiquetas() {
   }
 }
 
+QFileDialog& Principal::CommonDialog1() {
+  // Made at the first file command, then shared by all of them.
+  if (CommonDialog1_ == nullptr) {
+    CommonDialog1_ = new QFileDialog(this);
+    CommonDialog1_->setObjectName(QStringLiteral("CommonDialog1"));
+    CommonDialog1_->setOption(QFileDialog::DontUseNativeDialog);
+    CommonDialog1_->setFileMode(QFileDialog::AnyFile);
+  }
+  return *CommonDialog1_;
+}
+
 RespuestaDialogo Principal::DialogoArchivo(const PeticionDialogo& peticion) {
-  QFileDialog& d = *CommonDialog1_;
+  QFileDialog& d = CommonDialog1();
   d.setWindowTitle(QString::fromStdString(peticion.titulo));
   d.setNameFilters(FiltrosQt(peticion.filtro));
   const bool guardar = peticion.tipo == TipoDialogo::Guardar;

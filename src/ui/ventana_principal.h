@@ -28,6 +28,7 @@ class Principal : public QMainWindow, private Plataforma {
  private:
   void CreaMenu();
   void CreaEtiquetas();
+  QFileDialog& CommonDialog1();
 
   // Plataforma
   RespuestaDialogo DialogoArchivo(const PeticionDialogo& peticion) override;
