@@ -3,9 +3,10 @@
 
 RUVEK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Build tools, Qt 6 Widgets with its Spanish translations, GoogleTest, the sans-serif face the
+# Build tools, Qt 6 Widgets with its Spanish translations, GoogleTest and Google Benchmark, the
+# sans-serif face the
 # windows use, and the validators and packaging tools the tests run.
-RUVEK_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev
+RUVEK_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
                 fonts-liberation2 desktop-file-utils appstream dpkg-dev file)
 
 ruvek_install_missing() {

@@ -22,22 +22,22 @@ std::optional<WideFixed> Ancho(std::optional<ValorFijo> valor) {
 
 ResultadoAnalisis Analiza(const TablaPuntos& tabla) {
   ResultadoAnalisis r;
-  WideFixed anterior = 0;
-  for (int fila = 1; fila <= MaxPuntos; ++fila) {
-    if (tabla.Lee(fila, ColumnaX) < kUno) break;
-    const ValorFijo altitud = tabla.Lee(fila, ColumnaAltitud);
-    const WideFixed a = altitud.raw();
-    if (fila == 1) {
-      r.inicial = r.maxima = r.minima = altitud;
-      anterior = a;
-    }
-    if (a > anterior) r.total_subida += a - anterior;
-    if (a < anterior) r.total_bajada += anterior - a;
-    r.maxima = std::max(*r.maxima, altitud);
-    r.minima = std::min(*r.minima, altitud);
+  if (tabla.Lee(1, ColumnaX) < kUno) return r;
+  const std::int64_t inicial = tabla.Lee(1, ColumnaAltitud).raw();
+  std::int64_t anterior = inicial, maxima = inicial, minima = inicial;
+  for (int fila = 2; fila <= MaxPuntos && tabla.Lee(fila, ColumnaX) >= kUno; ++fila) {
+    const std::int64_t a = tabla.Lee(fila, ColumnaAltitud).raw();
+    // Differences of two ValorFijo may need 65 bits; the sums need the wide type.
+    if (a > anterior) r.total_subida += WideFixed(a) - anterior;
+    if (a < anterior) r.total_bajada += WideFixed(anterior) - a;
+    maxima = std::max(maxima, a);
+    minima = std::min(minima, a);
     anterior = a;
-    r.final_ = altitud;
   }
+  r.inicial = ValorFijo::FromRaw(inicial);
+  r.final_ = ValorFijo::FromRaw(anterior);
+  r.maxima = ValorFijo::FromRaw(maxima);
+  r.minima = ValorFijo::FromRaw(minima);
   return r;
 }
 

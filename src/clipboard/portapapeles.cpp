@@ -38,11 +38,11 @@ void LeeTextoPegado(std::string_view texto, Module1& m) {
   // Only the text up to the end of the last line that holds a comma holds records.
   const std::size_t ultima_coma = texto.rfind(',');
   if (ultima_coma == std::string_view::npos) return;
-  std::string_view resto = texto.substr(0, texto.find_first_of("\r\n", ultima_coma));
+  TextLines lineas(texto.substr(0, texto.find_first_of("\r\n", ultima_coma)));
 
   std::string_view linea;
   long numero_linea = 0;
-  while (CutLine(resto, linea)) {
+  while (lineas.Next(linea)) {
     ++numero_linea;
     if (TrimBlanks(linea).empty()) continue;
     if (m.NumPuntos >= MaxPuntos) {

@@ -1,20 +1,32 @@
 #include "core/devuelve_numero.h"
 
+#include "core/errors.h"
+#include "core/number_scan.h"
+
 namespace ruvek {
 
+// One pass over the field, by the rules of reading a number: the integer text before the first
+// "." (blanks around, an optional sign, digits) must be a number, except that an empty
+// integer text reads as 0; only the first character after the "." is looked at.
 ValorFijo DevuelveNumero(std::string_view campo) {
-  const std::size_t punto = campo.find('.');
-  if (punto == std::string_view::npos) return ValorFijo::Parse(campo);
-
-  std::string_view entero = campo.substr(0, punto);
-  const std::string_view fraccion = campo.substr(punto + 1);
-  if (entero.empty()) entero = "0";
-
-  const ValorFijo valor = ValorFijo::Parse(entero);
-  if (fraccion.empty() || fraccion.front() < '5' || fraccion.front() > '9') return valor;
-  // The sign is read from the text, so "-0.7" rounds to -1 although its integer part is 0.
-  const bool negativo = TrimBlanks(entero).front() == '-';
-  return negativo ? valor - ValorFijo::Whole(1) : valor + ValorFijo::Whole(1);
+  const char* p = campo.data();
+  const char* const end = p + campo.size();
+  detail::WholePart entero;
+  if (p != end && *p == '.') {
+    entero.has_digits = true;  // "." first: the integer text is empty and reads as 0
+  } else {
+    p = detail::SkipBlanks(p, end);
+    entero = detail::ScanWhole(p, end);
+    p = detail::SkipBlanks(p, end);
+  }
+  if (!entero.has_digits || (p != end && *p != '.')) {
+    throw Error(ErrorKind::Conversion,
+                "not a number: \"" + std::string(campo.substr(0, 40)) + "\"");
+  }
+  // A first decimal digit of 5 to 9 moves the value one unit away from zero, so "-0.7" rounds
+  // to -1 although its integer part is 0.
+  const bool redondea = p != end && p + 1 != end && p[1] >= '5' && p[1] <= '9';
+  return detail::Compose(entero, redondea ? kScale : 0);
 }
 
 }  // namespace ruvek

@@ -3,50 +3,56 @@
 namespace ruvek {
 
 namespace {
+
 using UWide = unsigned __int128;
 
-// Digits of `value`, most significant first, into `buf`; returns how many.
+// The text form of a magnitude of ten-thousandths, with the sign already decided. Every
+// ValorFijo fits in 64 bits, so only the wide sums of the analysis take the slow path.
 template <typename U>
-int Digits(U value, char* buf) {
-  char rev[40];
-  int n = 0;
-  do {
-    rev[n++] = static_cast<char>('0' + static_cast<int>(value % 10));
-    value /= 10;
-  } while (value != 0);
-  for (int i = 0; i < n; ++i) buf[i] = rev[n - 1 - i];
-  return n;
-}
-}  // namespace
-
-void AppendFixedText(std::string& out, WideFixed raw) {
-  const bool negative = raw < 0;
-  const UWide magnitude = negative ? UWide(0) - static_cast<UWide>(raw) : static_cast<UWide>(raw);
-  UWide whole = magnitude / kScale;
-  auto fraction = static_cast<std::uint32_t>(magnitude % kScale);
+void AppendMagnitude(std::string& out, bool negative, U magnitude) {
+  U whole = magnitude / static_cast<U>(kScale);
+  auto fraction = static_cast<std::uint32_t>(magnitude % static_cast<U>(kScale));
 
   char buf[48];
-  int n = 0;
-  if (negative) buf[n++] = '-';
-  if (whole <= UINT64_MAX) {
-    n += Digits(static_cast<std::uint64_t>(whole), buf + n);
-  } else {
-    n += Digits(whole, buf + n);
-  }
+  char* end = buf + sizeof buf;
+  char* p = end;
   if (fraction != 0) {
-    buf[n++] = kDecimalSeparator;
     int digits = kFractionDigits;
     while (fraction % 10 == 0) {
       fraction /= 10;
       --digits;
     }
-    for (int i = digits - 1; i >= 0; --i) {
-      buf[n + i] = static_cast<char>('0' + fraction % 10);
+    for (; digits > 0; --digits) {
+      *--p = static_cast<char>('0' + fraction % 10);
       fraction /= 10;
     }
-    n += digits;
+    *--p = kDecimalSeparator;
   }
-  out.append(buf, static_cast<std::size_t>(n));
+  do {
+    *--p = static_cast<char>('0' + static_cast<int>(whole % 10));
+    whole /= 10;
+  } while (whole != 0);
+  if (negative) *--p = '-';
+  out.append(p, static_cast<std::size_t>(end - p));
+}
+
+}  // namespace
+
+void AppendFixedText(std::string& out, std::int64_t raw) {
+  const bool negative = raw < 0;
+  const std::uint64_t magnitude = negative ? std::uint64_t(0) - static_cast<std::uint64_t>(raw)
+                                           : static_cast<std::uint64_t>(raw);
+  AppendMagnitude(out, negative, magnitude);
+}
+
+void AppendFixedText(std::string& out, WideFixed raw) {
+  const bool negative = raw < 0;
+  const UWide magnitude = negative ? UWide(0) - static_cast<UWide>(raw) : static_cast<UWide>(raw);
+  if (magnitude <= UINT64_MAX) {
+    AppendMagnitude(out, negative, static_cast<std::uint64_t>(magnitude));
+  } else {
+    AppendMagnitude(out, negative, magnitude);
+  }
 }
 
 std::string FixedText(WideFixed raw) {

@@ -21,6 +21,7 @@ using WideFixed = __int128;
 // without grouping ("0" when zero), then, only when the fraction is not zero, the separator
 // and one to four fraction digits without trailing zeros.
 void AppendFixedText(std::string& out, WideFixed raw);
+void AppendFixedText(std::string& out, std::int64_t raw);
 std::string FixedText(WideFixed raw);
 
 }  // namespace ruvek

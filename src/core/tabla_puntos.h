@@ -20,15 +20,25 @@ class TablaPuntos {
   TablaPuntos(const TablaPuntos&) = delete;
   TablaPuntos& operator=(const TablaPuntos&) = delete;
 
-  ValorFijo Lee(int fila, Columna columna) const;
-  void Escribe(int fila, Columna columna, ValorFijo valor);
+  ValorFijo Lee(int fila, Columna columna) const {
+    CompruebaFila(fila);
+    return (*filas_)[static_cast<std::size_t>(fila - 1)][columna];
+  }
+  void Escribe(int fila, Columna columna, ValorFijo valor) {
+    CompruebaFila(fila);
+    (*filas_)[static_cast<std::size_t>(fila - 1)][columna] = valor;
+  }
 
   // Every value of every row becomes 0.
   void Borra();
 
  private:
   using Fila = std::array<ValorFijo, 3>;
-  static void CompruebaFila(int fila);
+  static void CompruebaFila(int fila) {
+    if (fila < 1 || fila > MaxPuntos) [[unlikely]]
+      FueraDeRango(fila);
+  }
+  [[noreturn]] static void FueraDeRango(int fila);
 
   std::unique_ptr<std::array<Fila, MaxPuntos>> filas_;
 };

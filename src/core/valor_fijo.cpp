@@ -1,83 +1,62 @@
 #include "core/valor_fijo.h"
 
+#include <algorithm>
+
 #include "core/errors.h"
+#include "core/number_scan.h"
 
 namespace ruvek {
 
 namespace {
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-[[noreturn]] void ThrowOverflow() { throw Error(ErrorKind::Overflow, "value out of range"); }
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-ValorFijo ValorFijo::Whole(std::int64_t units) {
-  std::int64_t raw;
-  if (__builtin_mul_overflow(units, kScale, &raw)) ThrowOverflow();
-  return FromRaw(raw);
-}
+void ValorFijo::ThrowOverflow() { throw Error(ErrorKind::Overflow, "value out of range"); }
 
 ValorFijo ValorFijo::Parse(std::string_view text) {
-  const std::string_view s = TrimBlanks(text);
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-    negative = s[i] == '-';
-    ++i;
-  }
-  const std::size_t whole_begin = i;
-  while (i < s.size() && IsDigit(s[i])) ++i;
-  const std::string_view whole = s.substr(whole_begin, i - whole_begin);
-  std::string_view fraction;
-  if (i < s.size() && s[i] == kDecimalSeparator) {
-    const std::size_t fraction_begin = ++i;
-    while (i < s.size() && IsDigit(s[i])) ++i;
-    fraction = s.substr(fraction_begin, i - fraction_begin);
-    if (fraction.empty()) throw Error(ErrorKind::Conversion, "no digits after the separator");
-  }
-  if (whole.empty() || i != s.size()) {
-    throw Error(ErrorKind::Conversion, "not a number: \"" + std::string(s.substr(0, 40)) + "\"");
-  }
+  const char* p = detail::SkipBlanks(text.data(), text.data() + text.size());
+  const char* end = text.data() + text.size();
+  while (end != p && IsBlank(end[-1])) --end;
+  const char* const number = p;
 
-  // Magnitude in ten-thousandths, computed wide so every in-range value and the limit checks
-  // are exact. Leading zeros never count towards the size.
-  using UWide = unsigned __int128;
-  std::size_t first = 0;
-  while (first + 1 < whole.size() && whole[first] == '0') ++first;
-  if (whole.size() - first > 19) ThrowOverflow();
-  UWide magnitude = 0;
-  for (std::size_t k = first; k < whole.size(); ++k) magnitude = magnitude * 10 + (whole[k] - '0');
-  for (int k = 0; k < kFractionDigits; ++k) {
-    magnitude =
-        magnitude * 10 + (static_cast<std::size_t>(k) < fraction.size() ? fraction[k] - '0' : 0);
+  const detail::WholePart whole = detail::ScanWhole(p, end);
+  std::uint64_t ten_thousandths = 0;
+  if (p != end && *p == kDecimalSeparator) {
+    const char* const fraction = ++p;
+    bool round_up = false;  // half away from zero: the fifth fraction digit alone decides
+    for (; p != end && IsDigit(*p); ++p) {
+      const auto k = p - fraction;
+      if (k < kFractionDigits) {
+        ten_thousandths = ten_thousandths * 10 + static_cast<unsigned>(*p - '0');
+      } else if (k == kFractionDigits) {
+        round_up = *p >= '5';
+      }
+    }
+    if (p == fraction) throw Error(ErrorKind::Conversion, "no digits after the separator");
+    for (auto k = p - fraction; k < kFractionDigits; ++k) ten_thousandths *= 10;
+    ten_thousandths += round_up ? 1 : 0;
   }
-  if (fraction.size() > static_cast<std::size_t>(kFractionDigits) &&
-      fraction[kFractionDigits] >= '5') {
-    ++magnitude;  // half away from zero: the fifth digit alone decides
+  if (!whole.has_digits || p != end) {
+    const auto shown = std::min<std::size_t>(static_cast<std::size_t>(end - number), 40);
+    throw Error(ErrorKind::Conversion, "not a number: \"" + std::string(number, shown) + "\"");
   }
-  const UWide limit = negative ? UWide(1) << 63 : (UWide(1) << 63) - 1;
-  if (magnitude > limit) ThrowOverflow();
-  return FromRaw(negative ? static_cast<std::int64_t>(UWide(0) - magnitude)
-                          : static_cast<std::int64_t>(magnitude));
+  return detail::Compose(whole, ten_thousandths);
+}
+
+ValorFijo detail::Compose(const WholePart& w, std::uint64_t ten_thousandths) {
+  std::uint64_t magnitude;
+  if (w.significant_digits > 19 ||
+      __builtin_mul_overflow(w.units, static_cast<std::uint64_t>(kScale), &magnitude) ||
+      __builtin_add_overflow(magnitude, ten_thousandths, &magnitude)) {
+    throw Error(ErrorKind::Overflow, "value out of range");
+  }
+  const std::uint64_t limit = w.negative ? std::uint64_t(1) << 63 : (std::uint64_t(1) << 63) - 1;
+  if (magnitude > limit) throw Error(ErrorKind::Overflow, "value out of range");
+  return ValorFijo::FromRaw(w.negative ? static_cast<std::int64_t>(std::uint64_t(0) - magnitude)
+                                       : static_cast<std::int64_t>(magnitude));
 }
 
 std::string ValorFijo::Text() const { return FixedText(raw_); }
-
-ValorFijo operator+(ValorFijo a, ValorFijo b) {
-  std::int64_t raw;
-  if (__builtin_add_overflow(a.raw_, b.raw_, &raw)) ThrowOverflow();
-  return ValorFijo::FromRaw(raw);
-}
-
-ValorFijo operator-(ValorFijo a, ValorFijo b) {
-  std::int64_t raw;
-  if (__builtin_sub_overflow(a.raw_, b.raw_, &raw)) ThrowOverflow();
-  return ValorFijo::FromRaw(raw);
-}
 
 }  // namespace ruvek

@@ -22,7 +22,11 @@ class ValorFijo {
     return v;
   }
   // A whole number of units; Overflow when out of range.
-  static ValorFijo Whole(std::int64_t units);
+  static ValorFijo Whole(std::int64_t units) {
+    std::int64_t raw;
+    if (__builtin_mul_overflow(units, kScale, &raw)) ThrowOverflow();
+    return FromRaw(raw);
+  }
 
   // Reads text: blanks around, an optional sign, digits, and optionally "." followed by
   // fraction digits. More than four fraction digits round half away from zero at the fourth.
@@ -35,16 +39,30 @@ class ValorFijo {
   std::string Text() const;
   void AppendText(std::string& out) const { AppendFixedText(out, raw_); }
 
-  friend ValorFijo operator+(ValorFijo a, ValorFijo b);
-  friend ValorFijo operator-(ValorFijo a, ValorFijo b);
+  friend ValorFijo operator+(ValorFijo a, ValorFijo b) {
+    std::int64_t raw;
+    if (__builtin_add_overflow(a.raw_, b.raw_, &raw)) ThrowOverflow();
+    return FromRaw(raw);
+  }
+  friend ValorFijo operator-(ValorFijo a, ValorFijo b) {
+    std::int64_t raw;
+    if (__builtin_sub_overflow(a.raw_, b.raw_, &raw)) ThrowOverflow();
+    return FromRaw(raw);
+  }
   friend constexpr auto operator<=>(ValorFijo, ValorFijo) = default;
 
  private:
+  [[noreturn]] static void ThrowOverflow();
+
   std::int64_t raw_ = 0;
 };
 
 // Blanks that the reading of text ignores around a number.
 constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-std::string_view TrimBlanks(std::string_view text);
+inline std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
 
 }  // namespace ruvek

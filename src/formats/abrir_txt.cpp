@@ -1,5 +1,8 @@
 #include "formats/abrir_txt.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "core/devuelve_numero.h"
@@ -10,17 +13,57 @@ namespace ruvek {
 
 namespace {
 
-// Cuts the field before the next comma off the front of `resto`; InvalidArgument when no
-// comma follows it.
-std::string_view CortaCampo(std::string_view& resto, long linea) {
-  const std::size_t coma = resto.find(',');
-  if (coma == std::string_view::npos) {
-    throw Error(ErrorKind::InvalidArgument, "a field is not followed by a comma", linea);
+// The fields of a line as the text between its commas, found in one scan of the line.
+class Campos {
+ public:
+  Campos(std::string_view linea, long numero) : linea_(linea), numero_(numero) {
+    // Eight bytes at a time: a point line is read once, and most of it is its first fields.
+    const char* p = linea.data();
+    const char* const fin = p + linea.size();
+    for (; std::endian::native == std::endian::little && fin - p >= 8 && n_ < kMaxComas; p += 8) {
+      std::uint64_t palabra;
+      std::memcpy(&palabra, p, 8);
+      for (std::uint64_t comas = BytesComa(palabra); comas != 0 && n_ < kMaxComas;
+           comas &= comas - 1) {
+        comas_[n_++] = p + __builtin_ctzll(comas) / 8;
+      }
+    }
+    for (; p != fin && n_ < kMaxComas; ++p) {
+      if (*p == ',') comas_[n_++] = p;
+    }
   }
-  const std::string_view campo = resto.substr(0, coma);
-  resto.remove_prefix(coma + 1);
-  return campo;
-}
+
+  // Field i (from 0), which must be followed by a comma: InvalidArgument when it is not.
+  std::string_view operator[](int i) const {
+    if (i >= n_)
+      throw Error(ErrorKind::InvalidArgument, "a field is not followed by a comma", numero_);
+    const char* inicio = i == 0 ? linea_.data() : comas_[i - 1] + 1;
+    return std::string_view(inicio, static_cast<std::size_t>(comas_[i] - inicio));
+  }
+
+  // Everything after the first comma up to a second one or the end of the line.
+  std::string_view SegundoOResto() const {
+    const char* inicio = comas_[0] + 1;
+    const char* fin = n_ > 1 ? comas_[1] : linea_.data() + linea_.size();
+    return std::string_view(inicio, static_cast<std::size_t>(fin - inicio));
+  }
+
+ private:
+  static constexpr int kMaxComas = 8;
+
+  // The high bit of every byte of `palabra` that is a comma; the lowest set bit is the first
+  // comma in memory on a little-endian machine (others take the byte loop).
+  static std::uint64_t BytesComa(std::uint64_t palabra) {
+    constexpr std::uint64_t kUnos = 0x0101010101010101, kBajos = 0x7F7F7F7F7F7F7F7F;
+    const std::uint64_t v = palabra ^ (kUnos * ',');
+    return ~(((v & kBajos) + kBajos) | v | kBajos);
+  }
+
+  std::string_view linea_;
+  long numero_;
+  const char* comas_[kMaxComas];
+  int n_ = 0;
+};
 
 // Converts a field, tagging its errors with the line.
 ValorFijo Numero(std::string_view campo, long linea) {
@@ -38,24 +81,22 @@ int NuevoPunto(Module1& m, long linea) {
   return ++m.NumPuntos;
 }
 
-// "t,grid,zone,X,Y,any,any,altitude," and anything after.
+// "t,grid,zone,X,Y,any,any,altitude," and anything after; the first three fields are skipped
+// by their commas, whatever their length.
 void LeePuntoTrackMaker(Module1& m, std::string_view linea, long n) {
   const int fila = NuevoPunto(m, n);
-  for (int campo = 0; campo < 3; ++campo) CortaCampo(linea, n);  // record letter, grid, zone
-  m.TablaPuntos.Escribe(fila, ColumnaX, Numero(CortaCampo(linea, n), n));
-  m.TablaPuntos.Escribe(fila, ColumnaY, Numero(CortaCampo(linea, n), n));
-  CortaCampo(linea, n);
-  CortaCampo(linea, n);
-  m.TablaPuntos.Escribe(fila, ColumnaAltitud, Numero(CortaCampo(linea, n), n));
+  const Campos campos(linea, n);
+  m.TablaPuntos.Escribe(fila, ColumnaX, Numero(campos[3], n));
+  m.TablaPuntos.Escribe(fila, ColumnaY, Numero(campos[4], n));
+  m.TablaPuntos.Escribe(fila, ColumnaAltitud, Numero(campos[7], n));
 }
 
 // "X,Y"; anything from a second comma on is ignored.
 void LeePuntoSitna(Module1& m, std::string_view linea, long n) {
   const int fila = NuevoPunto(m, n);
-  const std::string_view x = CortaCampo(linea, n);
-  const std::string_view y = linea.substr(0, linea.find(','));
-  m.TablaPuntos.Escribe(fila, ColumnaX, Numero(x, n));
-  m.TablaPuntos.Escribe(fila, ColumnaY, Numero(y, n));
+  const Campos campos(linea, n);
+  m.TablaPuntos.Escribe(fila, ColumnaX, Numero(campos[0], n));
+  m.TablaPuntos.Escribe(fila, ColumnaY, Numero(campos.SegundoOResto(), n));
   m.TablaPuntos.Escribe(fila, ColumnaAltitud, ValorFijo());
 }
 

@@ -34,12 +34,14 @@ LineReader::~LineReader() {
 void LineReader::Rewind() {
   if (std::fseek(file_, 0, SEEK_SET) != 0) ThrowFileError("cannot rewind", "input", errno);
   begin_ = end_ = 0;
+  finder_.Reset();
   at_eof_ = false;
   at_start_ = true;
   line_number_ = 0;
 }
 
 void LineReader::Fill() {
+  finder_.Reset();
   if (begin_ > 0) {
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
@@ -60,31 +62,30 @@ bool LineReader::Next(std::string_view& line) {
     if (end_ >= 3 && std::memcmp(buffer_.data(), "\xEF\xBB\xBF", 3) == 0) begin_ = 3;
     at_start_ = false;
   }
-  std::size_t scan = begin_;
+  std::size_t scan = begin_;  // bytes before it hold no line end
   for (;;) {
     const char* data = buffer_.data();
-    while (scan < end_ && data[scan] != '\n' && data[scan] != '\r') ++scan;
-    if (scan < end_) {
+    const std::size_t fin = static_cast<std::size_t>(finder_.Find(data + scan, data + end_) - data);
+    if (fin < end_) {
       // A CR as the last byte read may be the first half of CR LF: read on before deciding.
-      if (data[scan] == '\r' && scan + 1 == end_ && !at_eof_) {
-        const std::size_t offset = scan - begin_;
-        Fill();
-        scan = begin_ + offset;
-        continue;
+      if (data[fin] == '\r' && fin + 1 == end_ && !at_eof_) {
+        scan = fin;
+      } else {
+        line = std::string_view(data + begin_, fin - begin_);
+        std::size_t next = fin + 1;
+        if (data[fin] == '\r' && next < end_ && data[next] == '\n') ++next;
+        begin_ = next;
+        ++line_number_;
+        return true;
       }
-      line = std::string_view(data + begin_, scan - begin_);
-      std::size_t next = scan + 1;
-      if (data[scan] == '\r' && next < end_ && data[next] == '\n') ++next;
-      begin_ = next;
-      ++line_number_;
-      return true;
-    }
-    if (at_eof_) {
+    } else if (at_eof_) {
       if (begin_ == end_) return false;
       line = std::string_view(data + begin_, end_ - begin_);
       begin_ = end_;
       ++line_number_;
       return true;
+    } else {
+      scan = fin;
     }
     const std::size_t offset = scan - begin_;
     Fill();

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/lines.h"
+
 namespace ruvek {
 
 // Reads a text file line by line through one reusable buffer, so reading makes no allocation
@@ -39,6 +41,7 @@ class LineReader {
   bool at_eof_ = false;
   bool at_start_ = true;  // nothing read yet: a byte-order mark may follow
   long line_number_ = 0;
+  LineEndFinder finder_;
 };
 
 }  // namespace ruvek
