@@ -5,8 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <string>
+
+#include "core/errors.h"
 
 namespace ruvek::test {
 
@@ -40,6 +43,17 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
 inline std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The kind of the Error that `f` raises, or nothing when it raises none.
+template <typename F>
+std::optional<ErrorKind> ErrorOf(F&& f) {
+  try {
+    f();
+  } catch (const Error& e) {
+    return e.kind();
+  }
+  return std::nullopt;
 }
 
 inline std::string DataFile(const std::string& name) {

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/errors.h"
+#include "test_util.h"
 
 namespace ruvek {
 namespace {
@@ -67,12 +68,8 @@ TEST(ValorFijoParse, RejectsWhatIsNotANumber) {
                                "1",
                                "1_000"};
   for (const char* text : cases) {
-    try {
-      ValorFijo::Parse(text);
-      ADD_FAILURE() << '"' << text << "\" was accepted";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.kind(), ErrorKind::Conversion) << '"' << text << '"';
-    }
+    EXPECT_EQ(test::ErrorOf([&] { ValorFijo::Parse(text); }), ErrorKind::Conversion)
+        << '"' << text << '"';
   }
 }
 
@@ -81,12 +78,8 @@ TEST(ValorFijoParse, RaisesOverflowOutsideTheRange) {
                                "922337203685478",       "99999999999999999999999999",
                                "922337203685477.58075", "-922337203685477.58085"};
   for (const char* text : cases) {
-    try {
-      ValorFijo::Parse(text);
-      ADD_FAILURE() << '"' << text << "\" was accepted";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.kind(), ErrorKind::Overflow) << '"' << text << '"';
-    }
+    EXPECT_EQ(test::ErrorOf([&] { ValorFijo::Parse(text); }), ErrorKind::Overflow)
+        << '"' << text << '"';
   }
 }
 
@@ -118,14 +111,7 @@ TEST(ValorFijoText, WideSumsPrintExactly) {
 TEST(ValorFijoArithmetic, ExactOrOverflow) {
   EXPECT_EQ((ValorFijo::Whole(2) + ValorFijo::FromRaw(5)).raw(), 20005);
   EXPECT_EQ((ValorFijo::Whole(2) - ValorFijo::Whole(5)).raw(), -30000);
-  const auto overflow = [](auto op) {
-    try {
-      op();
-    } catch (const Error& e) {
-      return e.kind() == ErrorKind::Overflow;
-    }
-    return false;
-  };
+  const auto overflow = [](auto op) { return test::ErrorOf(op) == ErrorKind::Overflow; };
   EXPECT_TRUE(overflow([] { ValorFijo::FromRaw(kMax) + ValorFijo::FromRaw(1); }));
   EXPECT_TRUE(overflow([] { ValorFijo::FromRaw(kMin) - ValorFijo::FromRaw(1); }));
   EXPECT_TRUE(overflow([] { ValorFijo::FromRaw(kMin) + ValorFijo::FromRaw(-1); }));

@@ -77,12 +77,7 @@ TEST(LineReader, OnlyRegularFilesThatExist) {
   test::TempDir dir;
   for (const std::string& path : {dir.File("missing.txt"), dir.path().string(),
                                   std::string("/dev/zero"), dir.File("no/such/folder.txt")}) {
-    try {
-      LineReader reader(path);
-      ADD_FAILURE() << path << " opened";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.kind(), ErrorKind::FileError) << path;
-    }
+    EXPECT_EQ(test::ErrorOf([&] { LineReader reader(path); }), ErrorKind::FileError) << path;
   }
 }
 
