@@ -12,7 +12,7 @@ ValorFijo Numero(std::string_view campo, long linea) {
   try {
     return ValorFijo::Parse(campo);
   } catch (const Error& e) {
-    throw Error(e.kind(), e.what(), linea);
+    throw e.AtLine(linea);
   }
 }
 }  // namespace

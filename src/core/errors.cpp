@@ -30,6 +30,6 @@ std::string Describe(ErrorKind kind, const std::string& detail, long line) {
 }  // namespace
 
 Error::Error(ErrorKind kind, const std::string& detail, long line)
-    : std::runtime_error(Describe(kind, detail, line)), kind_(kind), line_(line) {}
+    : std::runtime_error(Describe(kind, detail, line)), kind_(kind), line_(line), detail_(detail) {}
 
 }  // namespace ruvek

@@ -24,10 +24,15 @@ class Error : public std::runtime_error {
 
   ErrorKind kind() const noexcept { return kind_; }
   long line() const noexcept { return line_; }
+  const std::string& detail() const noexcept { return detail_; }
+
+  // The same error, found at `line` of the input.
+  Error AtLine(long line) const { return Error(kind_, detail_, line); }
 
  private:
   ErrorKind kind_;
   long line_;
+  std::string detail_;
 };
 
 }  // namespace ruvek

@@ -70,7 +70,7 @@ ValorFijo Numero(std::string_view campo, long linea) {
   try {
     return DevuelveNumero(campo);
   } catch (const Error& e) {
-    throw Error(e.kind(), e.what(), linea);
+    throw e.AtLine(linea);
   }
 }
 
