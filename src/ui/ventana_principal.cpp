@@ -153,12 +153,14 @@ RespuestaDialogo Principal::DialogoArchivo(const PeticionDialogo& peticion) {
   const bool guardar = peticion.tipo == TipoDialogo::Guardar;
   d.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   if (peticion.nombre) ultimo_nombre_ = QString::fromStdString(*peticion.nombre);
-  // The name goes into the name box and its folder becomes the dialog's folder.
+  // The name goes into the name box and its folder, if it names one, becomes the dialog's
+  // folder; a bare name such as "sin nombre (TrackMaker).txt" stays in the last folder used.
   const QFileInfo nombre(ultimo_nombre_);
-  if (!ultimo_nombre_.isEmpty() && nombre.dir().exists()) d.setDirectory(nombre.absolutePath());
-  d.selectFile(ultimo_nombre_.isEmpty() ? QString() : nombre.fileName());
+  if (ultimo_nombre_.contains(u'/') && nombre.dir().exists()) d.setDirectory(nombre.absolutePath());
+  d.selectFile(nombre.fileName());
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
   ultimo_nombre_ = d.selectedFiles().constFirst();
+  d.setDirectory(QFileInfo(ultimo_nombre_).absolutePath());  // the next request starts there
   return {false, ultimo_nombre_.toStdString()};
 }
 

@@ -38,9 +38,13 @@ class Respondedor {
       QWidget* modal = QApplication::activeModalWidget();
       if (modal != nullptr && modal != ultimo_ && siguiente_ < pasos_.size()) {
         ultimo_ = modal;
-        pasos_[siguiente_++](modal);
+        const std::size_t paso = siguiente_++;
+        // Keep looking first: a step may open a window of its own and wait for it.
+        if (siguiente_ < pasos_.size()) Programa();
+        pasos_[paso](modal);
+      } else if (siguiente_ < pasos_.size()) {
+        Programa();
       }
-      if (siguiente_ < pasos_.size()) Programa();
     });
   }
   std::vector<std::function<void(QWidget*)>> pasos_;
@@ -139,6 +143,33 @@ TEST(Principal, OpenThroughTheDialogThenSaveForSitna) {
   EXPECT_EQ(test::ReadFile(salida), "612346,4734567\r\n612350,4734571\r\n612361,4734581\r\n");
   EXPECT_EQ(texto_mensaje, "Este track se ha guardado para ser utilizado en el web del Sitna");
   EXPECT_EQ(principal.windowTitle(), QString::fromStdString("Ruvek v 1.2.0 - " + salida));
+}
+
+TEST(Principal, APastedTrackIsSavedInTheLastFolderUsed) {
+  test::TempDir dir;
+  const std::string entrada = dir.File("paseo.txt");
+  std::filesystem::copy_file(test::DataFile("sitna_crlf.txt"), entrada);
+  Principal principal;
+  const auto cierra_mensaje = [](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); };
+  {
+    Respondedor r(
+        {[&](QWidget* w) {
+           w->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(entrada));
+           static_cast<QDialog*>(qobject_cast<QFileDialog*>(w))->accept();
+         },
+         cierra_mensaje});
+    principal.findChild<QAction*>("Abrir")->trigger();
+    ASSERT_TRUE(r.terminado());
+  }
+  ASSERT_TRUE(principal.ordenes().Utilizar("612345,4745678"));
+  {
+    Respondedor r(
+        {[](QWidget* w) { static_cast<QDialog*>(qobject_cast<QFileDialog*>(w))->accept(); },
+         cierra_mensaje});
+    principal.findChild<QAction*>("GuardarTM")->trigger();
+    ASSERT_TRUE(r.terminado());
+  }
+  EXPECT_EQ(test::ReadFile(dir.File("sin nombre (TrackMaker).txt")).size(), 148u);
 }
 
 TEST(Principal, CancelledDialogChangesNothing) {
