@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "core/errors.h"
@@ -15,9 +16,12 @@ using namespace ruvek;
 
 namespace {
 
+// In the working folder (the fuzz build folder under CTest), one pair per process.
 std::string ArchivoTemporal(const char* nombre) {
-  return "/tmp/ruvek-fuzz-" + std::to_string(getpid()) + "-" + nombre + ".txt";
+  return "ruvek-fuzz-" + std::to_string(getpid()) + "-" + nombre + ".txt";
 }
+
+void BorraTemporales();
 
 void Escribe(const std::string& path, const void* data, size_t size) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
@@ -26,11 +30,18 @@ void Escribe(const std::string& path, const void* data, size_t size) {
   std::fclose(f);
 }
 
+void BorraTemporales() {
+  std::remove(ArchivoTemporal("entrada").c_str());
+  std::remove(ArchivoTemporal("salida").c_str());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::string entrada = ArchivoTemporal("entrada");
   static const std::string salida = ArchivoTemporal("salida");
+  static const bool borrado_al_salir = std::atexit(BorraTemporales) == 0;
+  (void)borrado_al_salir;
   static Module1& m = *new Module1;
   static Module1& otra = *new Module1;
 
