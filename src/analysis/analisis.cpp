@@ -5,8 +5,6 @@
 namespace ruvek {
 
 namespace {
-constexpr ValorFijo kUno = ValorFijo::FromRaw(kScale);
-
 std::string Metros(std::optional<WideFixed> valor) {
   std::string texto;
   if (valor) AppendFixedText(texto, *valor);
@@ -22,10 +20,10 @@ std::optional<WideFixed> Ancho(std::optional<ValorFijo> valor) {
 
 ResultadoAnalisis Analiza(const TablaPuntos& tabla) {
   ResultadoAnalisis r;
-  if (tabla.Lee(1, ColumnaX) < kUno) return r;
+  if (AcabaElTrack(tabla.Lee(1, ColumnaX))) return r;
   const std::int64_t inicial = tabla.Lee(1, ColumnaAltitud).raw();
   std::int64_t anterior = inicial, maxima = inicial, minima = inicial;
-  for (int fila = 2; fila <= MaxPuntos && tabla.Lee(fila, ColumnaX) >= kUno; ++fila) {
+  for (int fila = 2; fila <= MaxPuntos && !AcabaElTrack(tabla.Lee(fila, ColumnaX)); ++fila) {
     const std::int64_t a = tabla.Lee(fila, ColumnaAltitud).raw();
     // Differences of two ValorFijo may need 65 bits; the sums need the wide type.
     if (a > anterior) r.total_subida += WideFixed(a) - anterior;

@@ -6,14 +6,8 @@
 namespace ruvek {
 
 namespace {
-constexpr ValorFijo kUno = ValorFijo::FromRaw(kScale);
-
 ValorFijo Numero(std::string_view campo, long linea) {
-  try {
-    return ValorFijo::Parse(campo);
-  } catch (const Error& e) {
-    throw e.AtLine(linea);
-  }
+  return Error::AtLine(linea, [campo] { return ValorFijo::Parse(campo); });
 }
 }  // namespace
 
@@ -22,7 +16,7 @@ std::string TextoPortapapeles(const Module1& m) {
   const int n = m.NumPuntos;
   for (int fila = 1; fila <= n; ++fila) {
     const ValorFijo x = m.TablaPuntos.Lee(fila, ColumnaX);
-    if (x < kUno) break;
+    if (AcabaElTrack(x)) break;
     if (fila > 1) texto += "\r\n";
     x.AppendText(texto);
     texto += ',';
@@ -45,10 +39,7 @@ void LeeTextoPegado(std::string_view texto, Module1& m) {
   while (lineas.Next(linea)) {
     ++numero_linea;
     if (TrimBlanks(linea).empty()) continue;
-    if (m.NumPuntos >= MaxPuntos) {
-      throw Error(ErrorKind::SubscriptOutOfRange, "more than 10000 points", numero_linea);
-    }
-    const int fila = ++m.NumPuntos;
+    const int fila = Error::AtLine(numero_linea, [&m] { return NuevoPunto(m); });
     const std::size_t coma = linea.find(',');
     if (coma == std::string_view::npos) {
       throw Error(ErrorKind::InvalidArgument, "a record without a comma", numero_linea);

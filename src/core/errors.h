@@ -29,6 +29,16 @@ class Error : public std::runtime_error {
   // The same error, found at `line` of the input.
   Error AtLine(long line) const { return Error(kind_, detail_, line); }
 
+  // Runs `f`, tagging any Error it raises with `line`.
+  template <typename F>
+  static auto AtLine(long line, F&& f) -> decltype(f()) {
+    try {
+      return f();
+    } catch (const Error& e) {
+      throw e.AtLine(line);
+    }
+  }
+
  private:
   ErrorKind kind_;
   long line_;

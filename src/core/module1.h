@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "core/errors.h"
 #include "core/precision.h"
 #include "core/tabla_puntos.h"
 
@@ -24,5 +25,14 @@ struct Module1 {
   std::optional<ValorFijo> AltitudMaxima;
   std::optional<ValorFijo> AltitudMinima;
 };
+
+// Counts one more point of the track being filled and returns its row; SubscriptOutOfRange,
+// counting nothing, when the table already holds MaxPuntos points.
+inline int NuevoPunto(Module1& m) {
+  if (m.NumPuntos >= MaxPuntos) {
+    throw Error(ErrorKind::SubscriptOutOfRange, "more than 10000 points");
+  }
+  return ++m.NumPuntos;
+}
 
 }  // namespace ruvek

@@ -11,6 +11,10 @@ inline constexpr int MaxPuntos = 10000;
 
 enum Columna : int { ColumnaX = 0, ColumnaY = 1, ColumnaAltitud = 2 };
 
+// A row whose X is less than 1 (a row left zero by a clear, among others) ends the track for
+// the readers that stop early: the clipboard export and the altitude analysis.
+constexpr bool AcabaElTrack(ValorFijo x) { return x < ValorFijo::FromRaw(kScale); }
+
 // The one track: MaxPuntos rows numbered from 1, columns X, Y and altitude. Allocated once,
 // all zero at start. Every access checks the row number and raises SubscriptOutOfRange,
 // reading or writing nothing, when it lies outside 1 to MaxPuntos.

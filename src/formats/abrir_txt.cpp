@@ -67,24 +67,13 @@ class Campos {
 
 // Converts a field, tagging its errors with the line.
 ValorFijo Numero(std::string_view campo, long linea) {
-  try {
-    return DevuelveNumero(campo);
-  } catch (const Error& e) {
-    throw e.AtLine(linea);
-  }
-}
-
-int NuevoPunto(Module1& m, long linea) {
-  if (m.NumPuntos >= MaxPuntos) {
-    throw Error(ErrorKind::SubscriptOutOfRange, "more than 10000 points", linea);
-  }
-  return ++m.NumPuntos;
+  return Error::AtLine(linea, [campo] { return DevuelveNumero(campo); });
 }
 
 // "t,grid,zone,X,Y,any,any,altitude," and anything after; the first three fields are skipped
 // by their commas, whatever their length.
 void LeePuntoTrackMaker(Module1& m, std::string_view linea, long n) {
-  const int fila = NuevoPunto(m, n);
+  const int fila = Error::AtLine(n, [&m] { return NuevoPunto(m); });
   const Campos campos(linea, n);
   m.TablaPuntos.Escribe(fila, ColumnaX, Numero(campos[3], n));
   m.TablaPuntos.Escribe(fila, ColumnaY, Numero(campos[4], n));
@@ -93,7 +82,7 @@ void LeePuntoTrackMaker(Module1& m, std::string_view linea, long n) {
 
 // "X,Y"; anything from a second comma on is ignored.
 void LeePuntoSitna(Module1& m, std::string_view linea, long n) {
-  const int fila = NuevoPunto(m, n);
+  const int fila = Error::AtLine(n, [&m] { return NuevoPunto(m); });
   const Campos campos(linea, n);
   m.TablaPuntos.Escribe(fila, ColumnaX, Numero(campos[0], n));
   m.TablaPuntos.Escribe(fila, ColumnaY, Numero(campos.SegundoOResto(), n));

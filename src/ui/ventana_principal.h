@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 #include <map>
-#include <memory>
 
 #include "core/module1.h"
 #include "ui/ordenes.h"
