@@ -8,13 +8,11 @@
 
 namespace ruvek::fuzz {
 
-[[noreturn]] inline void Falla(const char* que) {
-  std::fprintf(stderr, "property broken: %s\n", que);
-  std::abort();
-}
-
 inline void Exige(bool cierto, const char* que) {
-  if (!cierto) Falla(que);
+  if (!cierto) {
+    std::fprintf(stderr, "property broken: %s\n", que);
+    std::abort();
+  }
 }
 
 // NumPuntos within 0 to MaxPuntos and every row above it zero, as after a clear and a fill.
@@ -25,6 +23,16 @@ inline void CompruebaTabla(const Module1& m) {
       Exige(m.TablaPuntos.Lee(fila, c).raw() == 0, "a row above NumPuntos is not zero");
     }
   }
+}
+
+// The same values in rows 1 to `filas` of both tables, in `columnas`.
+inline bool MismasFilas(const Module1& a, const Module1& b, int filas, int columnas = 3) {
+  for (int fila = 1; fila <= filas; ++fila) {
+    for (int c = 0; c < columnas; ++c) {
+      if (a.TablaPuntos.Lee(fila, Columna(c)) != b.TablaPuntos.Lee(fila, Columna(c))) return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace ruvek::fuzz

@@ -1,6 +1,5 @@
 // The paste parse over arbitrary text; what the clipboard export writes of the result parses
 // back to the same X and Y values.
-#include <cstdint>
 #include <string_view>
 
 #include "clipboard/portapapeles.h"
@@ -12,31 +11,22 @@ using namespace ruvek;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Module1& m = *new Module1;
   static Module1& otra = *new Module1;
-
   try {
     LeeTextoPegado(std::string_view(reinterpret_cast<const char*>(data), size), m);
   } catch (const Error&) {
     // "Error" in the window; the table keeps what was stored before.
   }
   fuzz::CompruebaTabla(m);
-
-  const std::string texto = TextoPortapapeles(m);
   try {
-    LeeTextoPegado(texto, otra);
+    LeeTextoPegado(TextoPortapapeles(m), otra);
   } catch (const Error&) {
-    fuzz::Falla("the clipboard text of a track does not parse");
+    fuzz::Exige(false, "the clipboard text of a track does not parse");
   }
   int copiadas = 0;
-  while (copiadas < m.NumPuntos &&
-         m.TablaPuntos.Lee(copiadas + 1, ColumnaX) >= ValorFijo::Whole(1)) {
+  while (copiadas < m.NumPuntos && !AcabaElTrack(m.TablaPuntos.Lee(copiadas + 1, ColumnaX))) {
     ++copiadas;
   }
-  fuzz::Exige(otra.NumPuntos == copiadas, "the clipboard text holds another number of points");
-  for (int fila = 1; fila <= copiadas; ++fila) {
-    for (Columna c : {ColumnaX, ColumnaY}) {
-      fuzz::Exige(otra.TablaPuntos.Lee(fila, c) == m.TablaPuntos.Lee(fila, c),
-                  "the clipboard text parses to other values");
-    }
-  }
+  fuzz::Exige(otra.NumPuntos == copiadas && fuzz::MismasFilas(m, otra, copiadas, 2),
+              "the clipboard text parses to other values");
   return 0;
 }

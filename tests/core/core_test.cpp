@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "core/devuelve_numero.h"
+#include "test_util.h"
+
+using namespace ruvek;
+
+TEST(ValorFijo, ReadsTheFixedConventionExactly) {
+  for (const auto& [texto, esperado] : test::Cases("valor_fijo.txt")) {
+    EXPECT_EQ(test::Result([&] { return ValorFijo::Parse(texto).Text(); }), esperado) << texto;
+  }
+  EXPECT_EQ(ValorFijo::Parse("-612346.5").raw(), -6123465000);
+}
+
+TEST(ValorFijo, ArithmeticIsExactOrOverflows) {
+  const ValorFijo max = ValorFijo::FromRaw(INT64_MAX), min = ValorFijo::FromRaw(INT64_MIN);
+  const ValorFijo uno = ValorFijo::FromRaw(1);
+  EXPECT_EQ((ValorFijo::Whole(2) + uno).Text() + " " + (uno - ValorFijo::Whole(5)).Text(),
+            "2.0001 -4.9999");
+  EXPECT_EQ(test::Result([&] { return (max + uno).Text(); }), "overflow@0");
+  EXPECT_EQ(test::Result([&] { return (min - uno).Text(); }), "overflow@0");
+  EXPECT_EQ(test::Result([] { return ValorFijo::Whole(922337203685478).Text(); }), "overflow@0");
+  EXPECT_EQ(FixedText((WideFixed(1) << 64) * kScale + 5), "18446744073709551616.0005");
+  EXPECT_EQ(FixedText(-(WideFixed(1) << 64) * kScale), "-18446744073709551616");
+}
+
+TEST(DevuelveNumero, RoundsAtTheFirstDecimalDigitAwayFromZero) {
+  for (const auto& [campo, esperado] : test::Cases("devuelve_numero.txt")) {
+    EXPECT_EQ(test::Result([&] { return DevuelveNumero(campo).Text(); }), esperado) << campo;
+  }
+  EXPECT_EQ(DevuelveNumero(std::string_view("12.7", 3)).Text(), "12") << "nothing past the field";
+}
+
+TEST(TablaPuntos, RowsOneToMaxOnlyAndClearZeroesAll) {
+  Module1 m;
+  for (int fila : {1, MaxPuntos}) {
+    EXPECT_EQ(m.TablaPuntos.Lee(fila, ColumnaAltitud).raw(), 0);
+    m.TablaPuntos.Escribe(fila, ColumnaAltitud, ValorFijo::Whole(fila));
+  }
+  for (int fila : {0, MaxPuntos + 1}) {
+    EXPECT_EQ(test::Result([&] { return m.TablaPuntos.Lee(fila, ColumnaY).Text(); }) +
+                  test::Result([&] { return m.TablaPuntos.Escribe(fila, ColumnaX, {}), ""; }),
+              "subscript out of range@0subscript out of range@0");
+  }
+  EXPECT_EQ(test::Track(m, 1) + m.TablaPuntos.Lee(MaxPuntos, ColumnaAltitud).Text(), "n=010000");
+  m.NumPuntos = 1;
+  m.TablaPuntos.Borra();
+  EXPECT_EQ(test::Track(m) + m.TablaPuntos.Lee(MaxPuntos, ColumnaAltitud).Text(), "n=1 0,0,00");
+}
