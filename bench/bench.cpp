@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of everything that touches a full-size track: 10,000 points with realistic UTM zone
 // 30T values, fractional fields and CR LF line ends.
 #include <benchmark/benchmark.h>

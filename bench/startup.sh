@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the program to a shown main window, and its peak resident memory with a
 # 10,000-point TrackMaker track loaded. Runs under its own Xvfb.
 #   bench/startup.sh [runs]      (after tools/test or tools/run has built build/default)

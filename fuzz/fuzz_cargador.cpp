@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The track loader over arbitrary file bytes; a complete Sitna load written back loads again
 // to the same table.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a ValorFijo from text and DevuelveNumero over arbitrary text.
 #include <string_view>
 

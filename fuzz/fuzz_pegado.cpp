@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paste parse over arbitrary text; what the clipboard export writes of the result parses
 // back to the same X and Y values.
 #include <string_view>

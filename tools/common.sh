@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by tools/run and tools/test: installs the Debian packages Ruvek needs, then builds.
 # Meant for Debian 12; installing needs root.
 
@@ -7,7 +8,7 @@ RUVEK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # sans-serif face the
 # windows use, and the validators and packaging tools the tests run.
 RUVEK_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
-                fonts-liberation2 desktop-file-utils appstream dpkg-dev file)
+                fonts-liberation2 desktop-file-utils appstream dpkg-dev file lintian)
 
 ruvek_install_missing() {
   local missing=() p

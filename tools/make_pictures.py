@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws Ruvek's pictures as palette PNG files, with nothing but the standard library.
 
     tools/make_pictures.py            # rewrites src/ui/pictures/*.png

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/devuelve_numero.h"
 
 #include "core/errors.h"

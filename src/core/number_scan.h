@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The pieces of reading a number from text, shared by ValorFijo::Parse and DevuelveNumero so

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package of the build folder $1, checks what it installs and where, and that
-# the program it carries starts (and keeps running) on Qt's offscreen platform.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package of the build folder $1, checks what it installs and where, that
+# lintian finds no error in it, and that the program it carries starts (and keeps running) on
+# Qt's offscreen platform.
 set -euo pipefail
 build="$1"
 app_id="$2"
@@ -15,11 +17,19 @@ for f in ./usr/bin/ruvek \
          "./usr/share/applications/$app_id.desktop" \
          "./usr/share/metainfo/$app_id.metainfo.xml" \
          "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
-         "./usr/share/icons/hicolor/32x32/apps/$app_id.png"; do
+         "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
+         ./usr/share/doc/ruvek/copyright ./usr/share/doc/ruvek/changelog.gz \
+         ./usr/share/man/man1/ruvek.1.gz; do
   grep -qF " $f" <<<"$contents" || { echo "missing from the package: $f"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$depends" || { echo "Depends lacks Qt: $depends"; exit 1; }
+
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/ruvek/copyright |
+  grep -qx 'License: GPL-3.0-or-later' || { echo "the copyright file names no licence"; exit 1; }
+# A local package is unsigned and has no source package; lintian's errors are what counts.
+errors=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep '^E:' || true)
+[ -z "$errors" ] || { echo "lintian: $errors"; exit 1; }
 
 dpkg-deb -x "$deb" "$work/root"
 status=0

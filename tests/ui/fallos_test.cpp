@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file writer under failing disks, missing folders and forbidden files: it raises, an
 // existing file stays byte for byte as it was and no partial or temporary file is left.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What only Qt can get wrong: controls named and laid out, signals connected, the real dialogs
 // and message boxes answered, the windows actually opening.
 #include <gtest/gtest.h>
