@@ -4,11 +4,12 @@
 
 RUVEK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Build tools, Qt 6 Widgets with its Spanish translations, GoogleTest and Google Benchmark, the
-# sans-serif face the
-# windows use, and the validators and packaging tools the tests run.
-RUVEK_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
-                fonts-liberation2 desktop-file-utils appstream dpkg-dev file lintian)
+# Build tools, Qt 6 Widgets with its Spanish translations, expat, PROJ with its data, CLI11,
+# GoogleTest and Google Benchmark, the sans-serif face the windows use, and the validators,
+# packaging tools and GPX reader the tests run.
+RUVEK_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libexpat1-dev libproj-dev
+                proj-data libgtest-dev libbenchmark-dev fonts-liberation2 desktop-file-utils
+                appstream dpkg-dev file lintian gpsbabel)
 
 ruvek_install_missing() {
   local missing=() p

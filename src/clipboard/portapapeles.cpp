@@ -29,25 +29,21 @@ std::string TextoPortapapeles(const Module1& m) {
 void LeeTextoPegado(std::string_view texto, Module1& m) {
   m.TablaPuntos.Borra();
   m.NumPuntos = 0;
-
-  // Only the text up to the end of the last line that holds a comma holds records.
-  const std::size_t ultima_coma = texto.rfind(',');
-  if (ultima_coma == std::string_view::npos) return;
-  TextLines lineas(texto.substr(0, texto.find_first_of("\r\n", ultima_coma)));
-
-  std::string_view linea;
-  long numero_linea = 0;
-  while (lineas.Next(linea)) {
-    ++numero_linea;
+  TextLines lineas(texto);
+  for (std::string_view linea; lineas.Next(linea);) {
+    const long n = lineas.numero();
     if (TrimBlanks(linea).empty()) continue;
-    const int fila = Error::AtLine(numero_linea, [&m] { return NuevoPunto(m); });
     const std::size_t coma = linea.find(',');
+    // Lines after the last one that holds a comma are not records.
+    const auto resto = std::size_t(linea.data() + linea.size() - texto.data());
+    if (coma == std::string_view::npos && texto.find(',', resto) == std::string_view::npos) return;
+    const int fila = Error::AtLine(n, [&m] { return NuevoPunto(m); });
     if (coma == std::string_view::npos) {
-      throw Error(ErrorKind::InvalidArgument, "a record without a comma", numero_linea);
+      throw Error(ErrorKind::InvalidArgument, "la línea no tiene coma", n);
     }
     const std::string_view y = linea.substr(coma + 1);
-    m.TablaPuntos.Escribe(fila, ColumnaX, Numero(linea.substr(0, coma), numero_linea));
-    m.TablaPuntos.Escribe(fila, ColumnaY, Numero(y.substr(0, y.find(',')), numero_linea));
+    m.TablaPuntos.Escribe(fila, ColumnaX, Numero(linea.substr(0, coma), n));
+    m.TablaPuntos.Escribe(fila, ColumnaY, Numero(y.substr(0, y.find(',')), n));
   }
 }
 

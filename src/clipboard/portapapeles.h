@@ -20,7 +20,8 @@ std::string TextoPortapapeles(const Module1& m);
 //
 // Raises the typed Error, with its line, at the first record without a comma or with a field
 // that is not a number (the record counted, its fields before the failing one kept), and at a
-// record beyond the 10,000th (not counted). Points stored before a failure stay.
+// record beyond the 10,000th (not counted), and TooLong at a line longer than kMaxLinea, which
+// is not read to its end. Points stored before a failure stay.
 void LeeTextoPegado(std::string_view texto, Module1& m);
 
 }  // namespace ruvek

@@ -21,8 +21,7 @@ ValorFijo DevuelveNumero(std::string_view campo) {
     p = detail::SkipBlanks(p, end);
   }
   if (!entero.has_digits || (p != end && *p != '.')) {
-    throw Error(ErrorKind::Conversion,
-                "not a number: \"" + std::string(campo.substr(0, 40)) + "\"");
+    throw Error(ErrorKind::Conversion, Cita(campo) + " no es un número");
   }
   // A first decimal digit of 5 to 9 moves the value one unit away from zero, so "-0.7" rounds
   // to -1 although its integer part is 0.

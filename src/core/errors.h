@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace ruvek {
 
@@ -14,10 +15,16 @@ enum class ErrorKind {
   InvalidArgument,      // a record that lacks a field it needs
   PastEndOfFile,        // reading beyond the end of a file (an empty file)
   FileError,            // a file that cannot be opened, read or written
+  Projection,           // coordinates PROJ cannot transform, or PROJ not set up
+  Malformed,            // not the layout it claims: broken XML, not a GPX, no point
+  OutOfArea,            // a point that zone 30 cannot hold faithfully
+  TooLong,              // a line, a text, a file or a nesting beyond its bound
 };
 
 const char* ErrorKindName(ErrorKind kind);
 
+// An error of reading or writing a track: its kind, a Spanish phrase that says what is wrong
+// (the faces show it as it is) and the input line.
 class Error : public std::runtime_error {
  public:
   // `line` is the 1-based line of the input where it happened, or 0 when no line applies.
@@ -45,5 +52,16 @@ class Error : public std::runtime_error {
   long line_;
   std::string detail_;
 };
+
+// `texto` quoted for a message: between « and », at most 40 characters, with control bytes and
+// broken UTF-8 shown as "?".
+std::string Cita(std::string_view texto);
+
+// The text with every byte that is not part of valid UTF-8, or is a control character other
+// than tab, CR and LF, replaced by `reemplazo`.
+std::string Utf8Limpio(std::string_view texto, std::string_view reemplazo);
+
+// What the system error number `err` means, in Spanish.
+std::string TextoErrno(int err);
 
 }  // namespace ruvek

@@ -1,42 +1,60 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <string_view>
+
+#include "core/errors.h"
 
 namespace ruvek {
 
-// Finds where lines end: CR LF, a lone CR and a lone LF all end a line. It remembers where the
-// next LF lies, so text whose lines end in CR alone is still scanned once, not once per line.
+// The longest line any reader of outside text takes: far above any TrackMaker or X,Y line, so a
+// file or a text that is not a track is refused at its first long line, without reading on.
+inline constexpr std::size_t kMaxLinea = 64 * 1024;
+
+[[noreturn]] inline void LineaDemasiadoLarga(long linea) {
+  throw Error(ErrorKind::TooLong,
+              "la línea pasa de " + std::to_string(kMaxLinea) + " bytes: no es un track", linea);
+}
+
+// Finds where lines end: CR LF, a lone CR and a lone LF all end a line. It remembers the next LF,
+// or how far none was found, so text whose lines end in CR alone is still scanned once.
 class LineEndFinder {
  public:
-  // The first CR or LF in [p, end), or `end`. Successive calls over the same bytes must not go
-  // backwards; call Reset when the bytes move.
+  // The first CR or LF in [p, end), or `end`. Successive calls must not go backwards; call Reset
+  // when the bytes move.
   const char* Find(const char* p, const char* end) {
-    if (lf_ == nullptr || lf_ < p || end_ != end) {
-      const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-      lf_ = lf != nullptr ? static_cast<const char*>(lf) : end;
-      end_ = end;
+    if (lf_ == nullptr || lf_ < p) {
+      const char* desde = std::max(p, visto_);
+      const void* lf = desde < end ? std::memchr(desde, '\n', std::size_t(end - desde)) : nullptr;
+      lf_ = static_cast<const char*>(lf);
+      visto_ = std::max(visto_, lf_ == nullptr ? end : desde);
     }
-    const void* cr = std::memchr(p, '\r', static_cast<std::size_t>(lf_ - p));
-    return cr != nullptr ? static_cast<const char*>(cr) : lf_;
+    const char* limite = lf_ != nullptr && lf_ < end ? lf_ : end;
+    const void* cr = std::memchr(p, '\r', std::size_t(limite - p));
+    return cr != nullptr ? static_cast<const char*>(cr) : limite;
   }
-  void Reset() { lf_ = end_ = nullptr; }
+  void Reset() { lf_ = visto_ = nullptr; }
 
  private:
-  const char* lf_ = nullptr;
-  const char* end_ = nullptr;
+  const char* lf_ = nullptr;     // the next LF, when known
+  const char* visto_ = nullptr;  // no LF lies between the last search's start and here
 };
 
 // The lines of in-memory text, front to back; text ending in a line end makes no extra empty
-// line.
+// line. A line longer than kMaxLinea raises Error(TooLong) without looking further.
 class TextLines {
  public:
   explicit TextLines(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
 
   bool Next(std::string_view& line) {
     if (p_ == end_) return false;
-    const char* fin = finder_.Find(p_, end_);
+    ++numero_;
+    const char* tope = p_ + std::min<std::size_t>(std::size_t(end_ - p_), kMaxLinea + 1);
+    const char* fin = finder_.Find(p_, tope);
+    if (fin == tope && tope != end_) LineaDemasiadoLarga(numero_);
     line = std::string_view(p_, static_cast<std::size_t>(fin - p_));
     p_ = fin;
     if (p_ != end_) {
@@ -46,9 +64,13 @@ class TextLines {
     return true;
   }
 
+  // 1-based number of the line last returned by Next.
+  long numero() const { return numero_; }
+
  private:
   const char* p_;
   const char* end_;
+  long numero_ = 0;
   LineEndFinder finder_;
 };
 

@@ -31,7 +31,7 @@ struct Module1 {
 // counting nothing, when the table already holds MaxPuntos points.
 inline int NuevoPunto(Module1& m) {
   if (m.NumPuntos >= MaxPuntos) {
-    throw Error(ErrorKind::SubscriptOutOfRange, "more than 10000 points");
+    throw Error(ErrorKind::SubscriptOutOfRange, "el track tiene más de 10000 puntos");
   }
   return ++m.NumPuntos;
 }

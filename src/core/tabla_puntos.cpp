@@ -10,7 +10,8 @@ namespace ruvek {
 TablaPuntos::TablaPuntos() : filas_(std::make_unique<std::array<Fila, MaxPuntos>>()) {}
 
 void TablaPuntos::FueraDeRango(int fila) {
-  throw Error(ErrorKind::SubscriptOutOfRange, "row " + std::to_string(fila));
+  throw Error(ErrorKind::SubscriptOutOfRange,
+              "la fila " + std::to_string(fila) + " no está entre 1 y 10000");
 }
 
 void TablaPuntos::Borra() { filas_->fill(Fila{}); }

@@ -13,7 +13,7 @@ constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-void ValorFijo::ThrowOverflow() { throw Error(ErrorKind::Overflow, "value out of range"); }
+void ValorFijo::ThrowOverflow() { throw Error(ErrorKind::Overflow, "valor fuera de rango"); }
 
 ValorFijo ValorFijo::Parse(std::string_view text) {
   const char* p = detail::SkipBlanks(text.data(), text.data() + text.size());
@@ -34,13 +34,13 @@ ValorFijo ValorFijo::Parse(std::string_view text) {
         round_up = *p >= '5';
       }
     }
-    if (p == fraction) throw Error(ErrorKind::Conversion, "no digits after the separator");
+    if (p == fraction) throw Error(ErrorKind::Conversion, "no hay cifras tras el punto decimal");
     for (auto k = p - fraction; k < kFractionDigits; ++k) ten_thousandths *= 10;
     ten_thousandths += round_up ? 1 : 0;
   }
   if (!whole.has_digits || p != end) {
-    const auto shown = std::min<std::size_t>(static_cast<std::size_t>(end - number), 40);
-    throw Error(ErrorKind::Conversion, "not a number: \"" + std::string(number, shown) + "\"");
+    throw Error(ErrorKind::Conversion,
+                Cita(std::string_view(number, std::size_t(end - number))) + " no es un número");
   }
   return detail::Compose(whole, ten_thousandths);
 }
@@ -50,10 +50,10 @@ ValorFijo detail::Compose(const WholePart& w, std::uint64_t ten_thousandths) {
   if (w.significant_digits > 19 ||
       __builtin_mul_overflow(w.units, static_cast<std::uint64_t>(kScale), &magnitude) ||
       __builtin_add_overflow(magnitude, ten_thousandths, &magnitude)) {
-    throw Error(ErrorKind::Overflow, "value out of range");
+    throw Error(ErrorKind::Overflow, "valor fuera de rango");
   }
   const std::uint64_t limit = w.negative ? std::uint64_t(1) << 63 : (std::uint64_t(1) << 63) - 1;
-  if (magnitude > limit) throw Error(ErrorKind::Overflow, "value out of range");
+  if (magnitude > limit) throw Error(ErrorKind::Overflow, "valor fuera de rango");
   return ValorFijo::FromRaw(w.negative ? static_cast<std::int64_t>(std::uint64_t(0) - magnitude)
                                        : static_cast<std::int64_t>(magnitude));
 }

@@ -37,7 +37,7 @@ class Campos {
   // Field i (from 0), which must be followed by a comma: InvalidArgument when it is not.
   std::string_view operator[](int i) const {
     if (i >= n_)
-      throw Error(ErrorKind::InvalidArgument, "a field is not followed by a comma", numero_);
+      throw Error(ErrorKind::InvalidArgument, "a un campo no le sigue una coma", numero_);
     const char* inicio = i == 0 ? linea_.data() : comas_[i - 1] + 1;
     return std::string_view(inicio, static_cast<std::size_t>(comas_[i] - inicio));
   }
@@ -94,30 +94,35 @@ void LeePuntoSitna(Module1& m, std::string_view linea, long n) {
 
 std::optional<ResultadoCarga> AbrirTXT(Module1& m) {
   if (m.ArchivoActual.empty()) return std::nullopt;
+  Fuente fuente(m.ArchivoActual);
+  return AbrirTXT(m, fuente);
+}
 
-  LineReader lector(m.ArchivoActual);
+ResultadoCarga AbrirTXT(Module1& m, Fuente& fuente) {
+  LineReader lector(fuente);
   std::string_view linea;
-  if (!lector.Next(linea)) throw Error(ErrorKind::PastEndOfFile, "the file is empty", 1);
-  const TipoArchivo tipo = linea.find("Version") != std::string_view::npos ? TipoArchivo::TrackMaker
-                                                                           : TipoArchivo::Sitna;
+  if (!lector.Next(linea)) throw Error(ErrorKind::PastEndOfFile, "el archivo está vacío", 1);
+  const bool tm = linea.find("Version") != std::string_view::npos;
   lector.Rewind();
   m.NumPuntos = 0;
 
-  ResultadoCarga resultado{tipo, {}, m.ArchivoActual, {}, "Track cargado"};
-  if (tipo == TipoArchivo::TrackMaker) {
+  if (tm) {
     while (lector.Next(linea)) {
       if (!linea.empty() && linea.front() == 't') {
         LeePuntoTrackMaker(m, linea, lector.line_number());
       }
     }
-    resultado.habilitar = {Comando::Analizar, Comando::Copiar, Comando::GuardarSitna};
-    resultado.mensaje = "Este track puede ser analizado";
-  } else {
-    while (lector.Next(linea)) LeePuntoSitna(m, linea, lector.line_number());
-    resultado.habilitar = {Comando::GuardarTM, Comando::Copiar};
-    resultado.mensaje = "Este track no puede analizarse";
+    return {TipoArchivo::TrackMaker,
+            {{Comando::Analizar, true}, {Comando::Copiar, true}, {Comando::GuardarSitna, true}},
+            m.ArchivoActual,
+            "Este track puede ser analizado",
+            "Track cargado",
+            true};
   }
-  return resultado;
+  while (lector.Next(linea)) LeePuntoSitna(m, linea, lector.line_number());
+  return {TipoArchivo::Sitna, {{Comando::GuardarTM, true}, {Comando::Copiar, true}},
+          m.ArchivoActual,    "Este track no puede analizarse",
+          "Track cargado",    false};
 }
 
 }  // namespace ruvek

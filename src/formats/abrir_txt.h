@@ -7,20 +7,23 @@
 
 #include "core/comandos.h"
 #include "core/module1.h"
+#include "formats/fuente.h"
 
 namespace ruvek {
 
-// The two layouts the loader tells apart by the first line of a file.
-enum class TipoArchivo { TrackMaker = 1, Sitna = 2 };
+// The layouts of a track file: the two the text loader tells apart by the first line, and GPX.
+enum class TipoArchivo { TrackMaker = 1, Sitna = 2, Gpx = 3 };
 
-// What the main window does after a complete load: enable these commands in this order, set
-// the caption suffix, then show the message.
+// What the main window does after a complete load: switch these commands on (or off) in this
+// order, set the caption suffix, then show the message. `con_altitudes` says whether every point
+// has its altitude, so that the track can be analysed.
 struct ResultadoCarga {
   TipoArchivo tipo;
-  std::vector<Comando> habilitar;
+  std::vector<std::pair<Comando, bool>> habilitar;
   std::string sufijo_titulo;
   std::string mensaje;
   std::string titulo_mensaje;
+  bool con_altitudes;
 };
 
 // Loads the file named by ArchivoActual into the table, which the caller has cleared. A first
@@ -33,5 +36,8 @@ struct ResultadoCarga {
 // point's fields stored before the failing one, NumPuntos counting the failing point (10,000
 // at the capacity limit), and NumPuntos unchanged when the file is missing or empty.
 std::optional<ResultadoCarga> AbrirTXT(Module1& m);
+
+// The same from an input already open (standard input, for one); ArchivoActual only names it.
+ResultadoCarga AbrirTXT(Module1& m, Fuente& fuente);
 
 }  // namespace ruvek

@@ -1,43 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/line_reader.h"
 
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include "core/errors.h"
 
 namespace ruvek {
 
-namespace {
-constexpr std::size_t kInitialBuffer = 64 * 1024;
-
-[[noreturn]] void ThrowFileError(const std::string& what, const std::string& path, int err) {
-  throw Error(ErrorKind::FileError, what + " " + path + ": " + std::strerror(err));
-}
-}  // namespace
-
-LineReader::LineReader(const std::string& path) : buffer_(kInitialBuffer) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (ec) ThrowFileError("cannot open", path, ec.value());
-  if (!std::filesystem::is_regular_file(status)) {
-    throw Error(ErrorKind::FileError, "not a regular file: " + path);
-  }
-  file_ = std::fopen(path.c_str(), "rb");
-  if (file_ == nullptr) ThrowFileError("cannot open", path, errno);
-}
-
-LineReader::~LineReader() {
-  if (file_ != nullptr) std::fclose(file_);
-}
-
 void LineReader::Rewind() {
-  if (std::fseek(file_, 0, SEEK_SET) != 0) ThrowFileError("cannot rewind", "input", errno);
-  begin_ = end_ = 0;
+  if (descartados_ > bom_) throw Error(ErrorKind::FileError, "no se puede volver al principio");
+  begin_ = bom_ - descartados_;
   finder_.Reset();
-  at_eof_ = false;
-  at_start_ = true;
   line_number_ = 0;
 }
 
@@ -46,21 +19,18 @@ void LineReader::Fill() {
   if (begin_ > 0) {
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
+    descartados_ += begin_;
     begin_ = 0;
   }
-  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
-  const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
-  if (got == 0) {
-    if (std::ferror(file_)) ThrowFileError("cannot read", "input", errno);
-    at_eof_ = true;
-  }
+  const std::size_t got = fuente_.Lee(buffer_.data() + end_, buffer_.size() - end_);
+  at_eof_ = got == 0;
   end_ += got;
 }
 
 bool LineReader::Next(std::string_view& line) {
   if (at_start_) {
     while (end_ < 3 && !at_eof_) Fill();
-    if (end_ >= 3 && std::memcmp(buffer_.data(), "\xEF\xBB\xBF", 3) == 0) begin_ = 3;
+    if (end_ >= 3 && std::memcmp(buffer_.data(), "\xEF\xBB\xBF", 3) == 0) begin_ = bom_ = 3;
     at_start_ = false;
   }
   std::size_t scan = begin_;  // bytes before it hold no line end
@@ -88,6 +58,7 @@ bool LineReader::Next(std::string_view& line) {
     } else {
       scan = fin;
     }
+    if (scan - begin_ > kMaxLinea) LineaDemasiadoLarga(line_number_ + 1);
     const std::size_t offset = scan - begin_;
     Fill();
     scan = begin_ + offset;

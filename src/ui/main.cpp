@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QTimer>
 
 #include "ui/plataforma_qt.h"
 #include "ui/ventana_principal.h"
@@ -11,5 +12,11 @@ int main(int argc, char* argv[]) {
 
   ruvek::Principal principal;
   principal.show();
+  // "ruvek FILE" opens FILE as Abrir would; Qt has already taken its own options out of argv.
+  if (argc > 1) {
+    const std::string archivo = argv[1];
+    QTimer::singleShot(0, &principal,
+                       [&principal, archivo] { principal.ordenes().AbreArchivo(archivo); });
+  }
   return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include "clipboard/portapapeles.h"
 #include "core/errors.h"
 #include "formats/abrir_txt.h"
+#include "formats/gpx.h"
 #include "formats/writers.h"
 #include "ruvek_version.h"
 
@@ -28,6 +29,14 @@ bool SoloEspacios(std::string_view texto) {
 }
 
 }  // namespace
+
+std::string TextoDelFallo(const Error& e) {
+  if (e.kind() == ErrorKind::FileError) return "No se puede leer el archivo: " + e.detail() + ".";
+  std::string texto = e.line() > 0 ? "Línea " + std::to_string(e.line()) + ": " : "";
+  texto += e.detail() + ".";
+  if (e.line() == 0 && texto[0] >= 'a' && texto[0] <= 'z') texto[0] = char(texto[0] - 'a' + 'A');
+  return texto;
+}
 
 std::size_t InicioUltimosCaracteres(std::string_view texto, int n) {
   std::size_t inicio = texto.size();
@@ -64,27 +73,50 @@ bool Ordenes::PideArchivo(const PeticionDialogo& peticion) {
 void Ordenes::Abrir_Click() {
   try {
     if (!PideArchivo({TipoDialogo::Abrir, "Abrir archivo",
-                      "TXT Archivo texto de TM o Sitna(*.txt)|*.txt|", std::nullopt})) {
+                      "TXT Archivo texto de TM o Sitna(*.txt)|*.txt|GPX Archivo GPX(*.gpx)|*.gpx|",
+                      std::nullopt})) {
       return;
     }
-    const std::string_view nombre = m_.ArchivoActual;
-    const std::size_t inicio = InicioUltimosCaracteres(nombre, 4);
-    // ".GTM" and every other ending leave everything as it was but the name.
-    if (Mayusculas(nombre.substr(inicio == std::string_view::npos ? 0 : inicio)) != ".TXT") {
-      return;
-    }
-    m_.TablaPuntos.Borra();
-    p_.Habilita(Comando::Analizar, false);
-    p_.Habilita(Comando::GuardarSitna, false);
-    p_.Habilita(Comando::GuardarTM, false);
-    const std::optional<ResultadoCarga> carga = AbrirTXT(m_);
-    if (!carga) return;
-    for (Comando c : carga->habilitar) p_.Habilita(c, true);
-    PonTitulo(carga->sufijo_titulo);
-    p_.Mensaje(carga->mensaje, carga->titulo_mensaje);
   } catch (const Error&) {
-    // Silent by design: the state stays as the failure left it.
+    return;  // silent, as every failure of a file command
   }
+  Abre();
+}
+
+void Ordenes::AbreArchivo(const std::string& nombre) {
+  m_.ArchivoActual = nombre;
+  Abre();
+}
+
+void Ordenes::Abre() {
+  const std::string_view nombre = m_.ArchivoActual;
+  const std::size_t inicio = InicioUltimosCaracteres(nombre, 4);
+  const std::string extension =
+      Mayusculas(nombre.substr(inicio == std::string_view::npos ? 0 : inicio));
+  std::optional<ResultadoCarga> carga;
+  if (extension == ".TXT") {
+    try {
+      m_.TablaPuntos.Borra();
+      p_.Habilita(Comando::Analizar, false);
+      p_.Habilita(Comando::GuardarSitna, false);
+      p_.Habilita(Comando::GuardarTM, false);
+      carga = AbrirTXT(m_);
+    } catch (const Error&) {
+      // Silent by design: the state stays as the failure left it.
+    }
+  } else if (extension == ".GPX") {
+    // A GPX is read whole before the track changes; a failure leaves it as it was and says why.
+    try {
+      carga = AbrirGPX(m_, proyeccion_);
+    } catch (const Error& e) {
+      p_.Advertencia(TextoDelFallo(e), "Track no cargado");
+    }
+  }
+  // ".GTM" and every other ending leave everything as it was but the name.
+  if (!carga) return;
+  for (const auto& [comando, encendido] : carga->habilitar) p_.Habilita(comando, encendido);
+  PonTitulo(carga->sufijo_titulo);
+  p_.Mensaje(carga->mensaje, carga->titulo_mensaje);
 }
 
 struct Ordenes::Guardado {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/module1.h"
+#include "geo/proyeccion.h"
 #include "ui/plataforma.h"
 
 namespace ruvek {
@@ -22,7 +23,13 @@ class Ordenes {
   // Builds TituloVentana from the program's version and makes it the caption.
   void Form_Load();
 
+  // Asks for a name with the open dialog and opens it: a ".TXT" name (in any case) is loaded by
+  // the text loader, whose failures are silent; a ".GPX" name is loaded whole or not at all, and a
+  // failure is told in a warning; any other name is only kept in ArchivoActual.
   void Abrir_Click();
+  // Opens `nombre` as Abrir_Click does with a chosen name: a file dropped on the window, or named
+  // on the command line.
+  void AbreArchivo(const std::string& nombre);
   void GuardarTM_Click();
   void GuardarSitna_Click();
   void Analizar_Click();
@@ -41,10 +48,16 @@ class Ordenes {
   // Runs the file dialog; on acceptance stores the name in ArchivoActual and returns true.
   bool PideArchivo(const PeticionDialogo& peticion);
   void PonTitulo(std::string_view sufijo);
+  void Abre();  // the name chosen is in ArchivoActual
 
   Module1& m_;
   Plataforma& p_;
+  Proyeccion proyeccion_;  // made at the first GPX
 };
+
+// What a warning says of a failed load, in Spanish: what is wrong and, where there is one, on
+// which line.
+std::string TextoDelFallo(const Error& e);
 
 // The caption for a track: TituloVentana, " - ", then the suffix.
 std::string TituloCon(const Module1& m, std::string_view sufijo);

@@ -35,6 +35,8 @@ class Plataforma {
   virtual RespuestaDialogo DialogoArchivo(const PeticionDialogo& peticion) = 0;
   // Modal, information icon, one OK button.
   virtual void Mensaje(const std::string& texto, const std::string& titulo) = 0;
+  // Modal, warning icon, one OK button.
+  virtual void Advertencia(const std::string& texto, const std::string& titulo) = 0;
   virtual void Habilita(Comando comando, bool habilitado) = 0;
   virtual void Titulo(const std::string& titulo) = 0;
 

@@ -30,8 +30,9 @@ void InstalaTraduccionEspanola(QApplication& app) {
   }
 }
 
-void MuestraMensaje(QWidget* padre, const QString& texto, const QString& titulo) {
-  QMessageBox caja(QMessageBox::Information, titulo, texto, QMessageBox::Ok, padre);
+void MuestraMensaje(QWidget* padre, const QString& texto, const QString& titulo, bool advertencia) {
+  QMessageBox caja(advertencia ? QMessageBox::Warning : QMessageBox::Information, titulo, texto,
+                   QMessageBox::Ok, padre);
   caja.setObjectName(QStringLiteral("Mensaje"));
   caja.exec();
 }

@@ -15,7 +15,8 @@ QStringList FiltrosQt(const std::string& filtro);
 // the default locale stays the user's (making it Spanish costs 2 MB of ICU data).
 void InstalaTraduccionEspanola(QApplication& app);
 
-// Modal message box with the information icon and one OK button.
-void MuestraMensaje(QWidget* padre, const QString& texto, const QString& titulo);
+// Modal message box with the information (or the warning) icon and one OK button.
+void MuestraMensaje(QWidget* padre, const QString& texto, const QString& titulo,
+                    bool advertencia = false);
 
 }  // namespace ruvek

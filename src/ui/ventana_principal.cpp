@@ -3,10 +3,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QTimer>
 
 #include "ruvek_version.h"
 #include "ui/archivo_qt.h"
@@ -55,6 +59,7 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre), ordenes_(m_, *this) {
   CreaEtiquetas();
   layout()->setSizeConstraint(QLayout::SetFixedSize);  // client area fixed, not resizable
   CentraAlMostrar(this);
+  setAcceptDrops(true);
 
   ordenes_.Form_Load();
 }
@@ -167,6 +172,33 @@ RespuestaDialogo Principal::DialogoArchivo(const PeticionDialogo& peticion) {
 
 void Principal::Mensaje(const std::string& texto, const std::string& titulo) {
   MuestraMensaje(this, QString::fromStdString(texto), QString::fromStdString(titulo));
+}
+
+void Principal::Advertencia(const std::string& texto, const std::string& titulo) {
+  MuestraMensaje(this, QString::fromStdString(texto), QString::fromStdString(titulo), true);
+}
+
+namespace {
+// The one local .txt or .gpx file being dropped, or nothing.
+QString ArchivoSoltado(const QMimeData* datos) {
+  const QList<QUrl> urls = datos->urls();
+  const QString nombre = urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : "";
+  const bool pista =
+      nombre.endsWith(".txt", Qt::CaseInsensitive) || nombre.endsWith(".gpx", Qt::CaseInsensitive);
+  return pista ? nombre : QString();
+}
+}  // namespace
+
+void Principal::dragEnterEvent(QDragEnterEvent* evento) {
+  if (!ArchivoSoltado(evento->mimeData()).isEmpty()) evento->acceptProposedAction();
+}
+
+void Principal::dropEvent(QDropEvent* evento) {
+  const QString nombre = ArchivoSoltado(evento->mimeData());
+  if (nombre.isEmpty()) return;
+  evento->acceptProposedAction();
+  // Opened once the drop is over, so the program the file came from is not kept waiting.
+  QTimer::singleShot(0, this, [this, nombre] { ordenes_.AbreArchivo(nombre.toStdString()); });
 }
 
 void Principal::Habilita(Comando comando, bool habilitado) {

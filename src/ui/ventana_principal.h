@@ -25,6 +25,11 @@ class Principal : public QMainWindow, private Plataforma {
   Module1& estado() { return m_; }
   Ordenes& ordenes() { return ordenes_; }
 
+ protected:
+  // A track file dropped on the window opens as Abrir would open that name.
+  void dragEnterEvent(QDragEnterEvent* evento) override;
+  void dropEvent(QDropEvent* evento) override;
+
  private:
   void CreaMenu();
   void CreaEtiquetas();
@@ -33,6 +38,7 @@ class Principal : public QMainWindow, private Plataforma {
   // Plataforma
   RespuestaDialogo DialogoArchivo(const PeticionDialogo& peticion) override;
   void Mensaje(const std::string& texto, const std::string& titulo) override;
+  void Advertencia(const std::string& texto, const std::string& titulo) override;
   void Habilita(Comando comando, bool habilitado) override;
   void Titulo(const std::string& titulo) override;
   void LimpiaPortapapeles() override;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/abrir_txt.h"
+#include "formats/gpx.h"
 #include "formats/line_reader.h"
 #include "formats/writers.h"
 #include "test_util.h"
@@ -11,7 +12,8 @@ using namespace ruvek;
 // Writes `bytes` to `path` and reads its lines back, each in brackets.
 std::string Lineas(const std::string& path, const std::string& bytes) {
   test::WriteFile(path, bytes);
-  LineReader lector(path);
+  Fuente fuente(path);
+  LineReader lector(fuente);
   std::string lineas;
   for (std::string_view l; lector.Next(l);) lineas += "[" + std::string(l) + "]";
   return lineas;
@@ -24,43 +26,57 @@ TEST(LineReader, EveryLineEndOnceAndOnlyRegularFiles) {
     EXPECT_EQ(Lineas(path, bytes), lineas);
   const std::string x(64 * 1024 - 1, 'x');  // CR LF split across two reads
   EXPECT_EQ(Lineas(path, x + "\r\n" + x + "yz\rz"), "[" + x + "][" + x + "yz][z]");
-  LineReader lector(path);
+  Fuente fuente(path);
+  LineReader lector(fuente);
   std::string_view l;
-  while (lector.Next(l)) continue;
+  lector.Next(l);
   lector.Rewind();
-  EXPECT_TRUE(lector.Next(l) && l == x && lector.line_number() == 1) << "rewound";
+  EXPECT_TRUE(lector.Next(l) && l == x && lector.Next(l) && lector.line_number() == 2) << "rewound";
   for (const std::string& p : {dir.File("no.txt"), dir.File(""), std::string("/dev/zero")})
-    EXPECT_EQ(test::Result([&] { return LineReader(p).Next(l) ? "read" : ""; }), "file error@0");
+    EXPECT_EQ(test::Result([&] { return Fuente(p).Lee(nullptr, 0) ? "read" : ""; }),
+              "file error@0");
 }
 
-// Loads as the open command does, the table cleared, after a track of 77 points: the message
-// and the commands to enable (numbered in menu order from 0), or the error; then the track.
-std::string Carga(const std::string& path) {
+// Loads `path` as the open command does, after a track of 77 points: the message and the
+// commands switched (numbered in menu order from 0), or the error; then the track.
+std::string Carga(const std::string& path, Proyeccion* gpx = nullptr) {
   Module1 m;
-  m.NumPuntos = 77;
+  for (int i = 0; i < 77; ++i) test::Llena(m, "5,5,5");
   m.ArchivoActual = path;
-  m.TablaPuntos.Borra();
+  if (gpx == nullptr) m.TablaPuntos.Borra();  // a text file loads into a cleared table
   const std::string r = test::Result([&] {
-    const ResultadoCarga c = *AbrirTXT(m);
-    std::string s = c.titulo_mensaje + ": " + c.mensaje + " +";
-    for (Comando o : c.habilitar) s += std::to_string(int(o));
-    return c.sufijo_titulo == path ? s : "caption " + c.sufijo_titulo;
+    const ResultadoCarga c = gpx ? *AbrirGPX(m, *gpx) : *AbrirTXT(m);
+    std::string s = c.titulo_mensaje + ": " + c.mensaje + " ";
+    for (auto [o, on] : c.habilitar) s += (on ? "+" : "-") + std::to_string(int(o));
+    const bool analizable = c.mensaje == "Este track puede ser analizado";
+    return c.sufijo_titulo == path && c.con_altitudes == analizable ? s : "caption?";
   });
-  return r + " " + test::Track(m, 3);
+  return r + " " + test::Track(m);
 }
 
-TEST(AbrirTXT, LoadsBothLayoutsOrStopsWhereTheyFail) {
+// Each case of `tabla`: a file of tests/data, or the bytes of a file, or a file not there.
+void Casos(const std::string& tabla, Proyeccion* gpx = nullptr) {
   test::TempDir dir;
-  for (const auto& [archivo, esperado] : test::Cases("abrir_txt.txt")) {
+  for (const auto& [archivo, esperado] : test::Cases(tabla)) {
     std::string path = test::DataFile(archivo);
-    if (!std::filesystem::exists(path)) {  // the bytes of a file, or a file that is not there
-      path = dir.File("case.txt");
+    if (std::error_code e; archivo.empty() || !std::filesystem::exists(path, e)) {
+      path = dir.File(gpx ? "case.gpx" : "case.txt");
       test::WriteFile(path, archivo);
-      if (archivo == "missing.txt") std::filesystem::remove(path);
+      if (archivo.starts_with("missing.")) std::filesystem::remove(path);
     }
-    EXPECT_EQ(Carga(path), esperado) << archivo;
+    EXPECT_EQ(Carga(path, gpx), esperado) << archivo;
   }
-  EXPECT_EQ(Carga(dir.File("")), "file error@0 n=77 0,0,0 0,0,0 0,0,0") << "a folder";
+  const std::string vieja = gpx ? "5,5,5" : "0,0,0";
+  EXPECT_EQ(Carga(dir.File(""), gpx),
+            "file error@0 n=77 " + vieja + " " + vieja + " " + vieja + " " + vieja)
+      << "a folder";
+}
+
+TEST(AbrirTXT, LoadsBothLayoutsOrStopsWhereTheyFail) { Casos("abrir_txt.txt"); }
+
+TEST(AbrirGPX, LoadsTracksAndRoutesWholeOrNotAtAll) {
+  Proyeccion proyeccion;
+  Casos("gpx.txt", &proyeccion);
 }
 
 std::string Puntos(int n, bool trackmaker) {
@@ -107,4 +123,39 @@ TEST(Writers, EveryRowUpToNumPuntosByteForByte) {
   EXPECT_EQ(TextoTrackMaker(m), kCabecera + "t,utm,30T,612345,4712345\r\nt,utm,30T,0,0\r\n" +
                                     "t,utm,30T,-5,-4712345.5\r\nt,utm,30T,612345.25,0.0001\r\n" +
                                     kCola);
+}
+
+TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTable) {
+  test::TempDir dir;
+  Proyeccion proyeccion;
+  Module1 a, b;
+  test::Llena(a, "610000,4740000,457");
+  EXPECT_EQ(TextoGpx(a, "a&b<c>\"'\xff", true, proyeccion),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<gpx version=\"1.1\" creator=\"Ruvek "
+            "1.2.0\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
+            "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+            "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
+            "http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n  <trk>\r\n    "
+            "<name>a&amp;b&lt;c&gt;&quot;&apos;\xEF\xBF\xBD</name>\r\n    <trkseg>\r\n      "
+            "<trkpt lat=\"42.8027872\" lon=\"-1.6560590\"><ele>457</ele></trkpt>\r\n    "
+            "</trkseg>\r\n  </trk>\r\n</gpx>\r\n");
+  // Written and read again, a table stays the same, with or without altitudes.
+  const auto relee = [&](bool altitudes) {
+    b.ArchivoActual = dir.File("b.gpx");
+    test::WriteFile(b.ArchivoActual, TextoGpx(a, "b", altitudes, proyeccion));
+    const std::string r = test::Result([&] { return AbrirGPX(b, proyeccion)->mensaje; });
+    return r + " " + test::Track(b, MaxPuntos);
+  };
+  a.ArchivoActual = test::DataFile("gpx/pamplona.gpx");
+  AbrirGPX(a, proyeccion);
+  EXPECT_EQ(relee(true), "Este track puede ser analizado " + test::Track(a));
+  a.NumPuntos = 0;
+  for (int i = 0; i < MaxPuntos; ++i) {
+    test::Llena(a, std::to_string(100000 + i * 97 % 900000) + "," +
+                       std::to_string(3900000 + i * 131 % 900000) + "," + std::to_string(i - 500));
+  }
+  const bool mismo = relee(true) == "Este track puede ser analizado " + test::Track(a, MaxPuntos);
+  EXPECT_TRUE(mismo) << "10,000 points across the area, written and read back";
+  EXPECT_EQ(relee(false).substr(0, 60),
+            "Este track no puede analizarse n=10000 100000,3900000,0 1000");
 }

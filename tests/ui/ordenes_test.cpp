@@ -39,6 +39,9 @@ class FakePlataforma : public Plataforma {
   void Mensaje(const std::string& texto, const std::string& t) override {
     Anota("Mensaje " + t + ": " + texto);
   }
+  void Advertencia(const std::string& texto, const std::string& t) override {
+    Anota("Advertencia " + t + ": " + texto);
+  }
   void Habilita(Comando c, bool on) override {
     Anota((on ? "+" : "-") + std::string(kNombres[static_cast<int>(c)]));
     encendida_[static_cast<int>(c)] = on;
@@ -101,6 +104,8 @@ TEST(Ordenes, ASession) {
       informe = p.archivos[arg];
     } else if (verbo == "falla") {
       p.falla = arg;
+    } else if (verbo == "Suelta") {
+      ordenes.AbreArchivo(arg);
     } else if (verbo == "Utilizar") {
       informe = ordenes.Utilizar(arg) ? " -> Correcto" : " -> Error";
     } else {  // a menu command; its dialog answers the name given, or is cancelled

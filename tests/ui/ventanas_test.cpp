@@ -57,7 +57,7 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
       Responde(principal, "Abrir", {QString::fromStdString(dir.File("paseo.txt")), ""});
   vistos += Responde(principal, "GuardarSitna", {"", ""});
   EXPECT_EQ(vistos,
-            "Abrir archivo TXT Archivo texto de TM o Sitna(*.txt) 0\n"
+            "Abrir archivo TXT Archivo texto de TM o Sitna(*.txt);GPX Archivo GPX(*.gpx) 0\n"
             "Track cargado: Este track puede ser analizado Aceptar1\n"
             "Guadar archivo para Sitna TXT Archivo texto Sitna(*.txt) 1\n"
             "Track guardado: Este track se ha guardado para ser utilizado en el web del Sitna "

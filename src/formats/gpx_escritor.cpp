@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <charconv>
+#include <vector>
+
+#include "core/errors.h"
+#include "formats/gpx.h"
+#include "ruvek_version.h"
+
+namespace ruvek {
+
+namespace {
+
+// Degrees with 7 decimals (about a centimetre), in the fixed "." convention.
+void AnadeGrados(std::string& out, double grados) {
+  char texto[40];
+  char* fin = std::to_chars(texto, texto + sizeof texto, grados, std::chars_format::fixed, 7).ptr;
+  const std::string_view g(texto, std::size_t(fin - texto));
+  out += g == "-0.0000000" ? g.substr(1) : g;
+}
+
+// Text for XML: the five special characters as entities, and what XML cannot hold (broken
+// UTF-8, control characters) as U+FFFD.
+std::string Xml(std::string_view texto) {
+  std::string out;
+  for (char c : Utf8Limpio(texto, "\xEF\xBF\xBD")) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string TextoGpx(const Module1& m, std::string_view nombre, bool con_altitudes,
+                     Proyeccion& proyeccion) {
+  const std::size_t n = std::size_t(std::max(m.NumPuntos, 0));
+  std::vector<double> lon(n), lat(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    lon[i] = double(m.TablaPuntos.Lee(int(i) + 1, ColumnaX).raw()) / kScale;
+    lat[i] = double(m.TablaPuntos.Lee(int(i) + 1, ColumnaY).raw()) / kScale;
+  }
+  const std::size_t malo = proyeccion.AGeograficas(lon, lat);
+  if (malo < n) {
+    throw Error(ErrorKind::Projection,
+                "el punto " + std::to_string(malo + 1) + " no tiene latitud ni longitud en WGS 84");
+  }
+  std::string out =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+      "<gpx version=\"1.1\" creator=\"Ruvek " +
+      std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+      std::to_string(kVersionRevision) +
+      "\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
+      "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+      "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
+      "http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n"
+      "  <trk>\r\n    <name>" +
+      Xml(nombre) + "</name>\r\n    <trkseg>\r\n";
+  out.reserve(out.size() + n * 80 + 40);
+  for (std::size_t i = 0; i < n; ++i) {
+    out += "      <trkpt lat=\"";
+    AnadeGrados(out, lat[i]);
+    out += "\" lon=\"";
+    AnadeGrados(out, lon[i]);
+    out += "\">";
+    if (con_altitudes) {
+      out += "<ele>";
+      m.TablaPuntos.Lee(int(i) + 1, ColumnaAltitud).AppendText(out);
+      out += "</ele>";
+    }
+    out += "</trkpt>\r\n";
+  }
+  return out + "    </trkseg>\r\n  </trk>\r\n</gpx>\r\n";
+}
+
+}  // namespace ruvek

@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <expat.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "core/devuelve_numero.h"
+#include "core/errors.h"
+#include "core/lines.h"
+#include "formats/gpx.h"
+
+namespace ruvek {
+
+namespace {
+
+constexpr std::size_t kTrozo = 64 * 1024;     // fed to expat at a time
+constexpr std::size_t kMaxTexto = kMaxLinea;  // an attribute, a text, a comment
+constexpr double kLatMin = 0, kLatMax = 84;   // north of the equator, below 84 N
+constexpr double kLonMin = -12, kLonMax = 6;  // zone 30 and one zone on each side
+constexpr char kSeparador = '\x01';           // between a namespace and a local name
+constexpr std::string_view kEspacioGpx = "http://www.topografix.com/GPX/";
+
+struct PuntoGpx {
+  double lon, lat;
+  std::optional<ValorFijo> ele;
+  long linea;
+};
+
+enum class Nodo { Otro, Gpx, Trk, Trkseg, Trkpt, Rte, Rtept, Ele };
+
+// A number of degrees as short as it reads back.
+std::string Grados(double g) {
+  char texto[32];
+  return std::string(texto, std::to_chars(texto, texto + sizeof texto, g).ptr);
+}
+
+// The value of an xsd:decimal (blanks around, an optional sign, digits with an optional "."),
+// or nothing: no exponent, no NaN, no infinity.
+std::optional<std::string> Decimal(std::string_view t) {
+  const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
+  while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
+  std::string d = t.empty() || (t[0] != '-' && t[0] != '+') ? "" : std::string(1, t[0]);
+  t.remove_prefix(d.size());
+  if (d == "+") d.clear();
+  const std::size_t punto = t.find('.');
+  const std::string_view entero = t.substr(0, punto);
+  const std::string_view fraccion = punto == t.npos ? "" : t.substr(punto + 1);
+  const auto cifras = [](std::string_view s) {
+    return s.find_first_not_of("0123456789") == s.npos;
+  };
+  if (entero.empty() && fraccion.empty()) return std::nullopt;
+  if (!cifras(entero) || !cifras(fraccion)) return std::nullopt;
+  return d + (entero.empty() ? "0" : std::string(entero)) + "." + std::string(fraccion);
+}
+
+class LectorGpx {
+ public:
+  LectorGpx() : parser_(XML_ParserCreateNS(nullptr, kSeparador)) {
+    if (parser_ == nullptr) throw Error(ErrorKind::Malformed, "no hay memoria para leer el XML");
+    XML_SetUserData(parser_, this);
+    XML_SetElementHandler(parser_, &LectorGpx::Abre, &LectorGpx::Cierra);
+    XML_SetCharacterDataHandler(parser_, &LectorGpx::Texto);
+  }
+  ~LectorGpx() { XML_ParserFree(parser_); }
+  LectorGpx(const LectorGpx&) = delete;
+  LectorGpx& operator=(const LectorGpx&) = delete;
+
+  // The points of the track, or of the routes when there is no track point.
+  std::vector<PuntoGpx> Lee(Fuente& fuente);
+
+ private:
+  static void XMLCALL Abre(void* yo, const XML_Char* nombre, const XML_Char** atributos);
+  static void XMLCALL Cierra(void* yo, const XML_Char* nombre);
+  static void XMLCALL Texto(void* yo, const XML_Char* texto, int largo);
+
+  Nodo Clase(std::string_view nombre) const;
+  void Punto(Nodo nodo, const XML_Char** atributos);
+  void Falla(ErrorKind tipo, const std::string& detalle);
+  void Avanza() {
+    texto_ = 0;
+    evento_ = XML_GetCurrentByteIndex(parser_);
+  }
+  long Linea() const { return long(XML_GetCurrentLineNumber(parser_)); }
+  PuntoGpx* Actual() {  // the point an <ele> belongs to, if it is kept
+    std::vector<PuntoGpx>& v = pila_.end()[-2] == Nodo::Trkpt ? trk_ : rte_;
+    return v.empty() || (ruta_desbordada_ && &v == &rte_) ? nullptr : &v.back();
+  }
+
+  XML_Parser parser_;
+  std::vector<Nodo> pila_;  // the open elements
+  std::vector<PuntoGpx> trk_, rte_;
+  bool ruta_desbordada_ = false;
+  std::string ele_;
+  std::size_t texto_ = 0;  // length of the text read since the last tag
+  XML_Index evento_ = 0;   // where the last tag or text began
+  std::optional<Error> error_;
+};
+
+Nodo LectorGpx::Clase(std::string_view nombre) const {
+  const std::size_t corte = nombre.find(kSeparador);
+  const std::string_view espacio = corte == nombre.npos ? "" : nombre.substr(0, corte);
+  const std::string_view local = corte == nombre.npos ? nombre : nombre.substr(corte + 1);
+  if (!espacio.empty() && espacio.substr(0, kEspacioGpx.size()) != kEspacioGpx) return Nodo::Otro;
+  const Nodo padre = pila_.empty() ? Nodo::Otro : pila_.back();
+  struct Regla {
+    Nodo padre;
+    std::string_view nombre;
+    Nodo nodo;
+  };
+  static constexpr Regla kReglas[] = {
+      {Nodo::Gpx, "trk", Nodo::Trk},        {Nodo::Trk, "trkseg", Nodo::Trkseg},
+      {Nodo::Trkseg, "trkpt", Nodo::Trkpt}, {Nodo::Gpx, "rte", Nodo::Rte},
+      {Nodo::Rte, "rtept", Nodo::Rtept},    {Nodo::Trkpt, "ele", Nodo::Ele},
+      {Nodo::Rtept, "ele", Nodo::Ele}};
+  if (pila_.empty() && local == "gpx") return Nodo::Gpx;
+  for (const Regla& r : kReglas) {
+    if (r.padre == padre && r.nombre == local) return r.nodo;
+  }
+  return Nodo::Otro;
+}
+
+void LectorGpx::Falla(ErrorKind tipo, const std::string& detalle) {
+  if (!error_) error_.emplace(tipo, detalle, Linea());
+  XML_StopParser(parser_, XML_FALSE);
+}
+
+void XMLCALL LectorGpx::Abre(void* yo, const XML_Char* nombre, const XML_Char** atributos) {
+  auto& l = *static_cast<LectorGpx*>(yo);
+  if (l.error_) return;  // expat may call on within the tag it stopped at
+  l.Avanza();
+  for (const XML_Char** a = atributos; *a != nullptr; a += 2) {
+    if (std::strlen(a[1]) > kMaxTexto) {
+      return l.Falla(ErrorKind::TooLong,
+                     "un atributo pasa de " + std::to_string(kMaxTexto) + " bytes: no es un track");
+    }
+  }
+  const Nodo nodo = l.Clase(nombre);
+  if (l.pila_.empty() && nodo != Nodo::Gpx) {
+    const std::string_view n = nombre;
+    return l.Falla(ErrorKind::Malformed,
+                   "no es un GPX: el documento es " + Cita(n.substr(n.find(kSeparador) + 1)));
+  }
+  if (l.pila_.size() == kMaxAnidado) {
+    return l.Falla(ErrorKind::TooLong,
+                   "los elementos se anidan a más de " + std::to_string(kMaxAnidado) + " niveles");
+  }
+  l.pila_.push_back(nodo);
+  if (nodo == Nodo::Trkpt || nodo == Nodo::Rtept) l.Punto(nodo, atributos);
+  if (nodo == Nodo::Ele) l.ele_.clear();
+}
+
+void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
+  std::vector<PuntoGpx>& puntos = nodo == Nodo::Trkpt ? trk_ : rte_;
+  if (puntos.size() == std::size_t(MaxPuntos)) {
+    if (nodo == Nodo::Rtept) {  // a track later in the file still counts
+      ruta_desbordada_ = true;
+      return;
+    }
+    return Falla(ErrorKind::SubscriptOutOfRange,
+                 "el track tiene más de " + std::to_string(MaxPuntos) + " puntos");
+  }
+  PuntoGpx p{NAN, NAN, std::nullopt, Linea()};
+  for (const XML_Char** a = atributos; *a != nullptr; a += 2) {
+    const std::string_view nombre = a[0];
+    double* destino = nombre == "lat" ? &p.lat : nombre == "lon" ? &p.lon : nullptr;
+    if (destino == nullptr) continue;
+    const std::optional<std::string> d = Decimal(a[1]);
+    if (!d) return Falla(ErrorKind::Conversion, Cita(a[1]) + " no es un número");
+    std::from_chars(d->data(), d->data() + d->size(), *destino, std::chars_format::fixed);
+  }
+  if (std::isnan(p.lat) || std::isnan(p.lon)) {
+    return Falla(ErrorKind::InvalidArgument, std::string("al punto le falta la ") +
+                                                 (std::isnan(p.lat) ? "latitud" : "longitud"));
+  }
+  puntos.push_back(p);
+}
+
+void XMLCALL LectorGpx::Texto(void* yo, const XML_Char* texto, int largo) {
+  auto& l = *static_cast<LectorGpx*>(yo);
+  if (l.error_) return;
+  l.evento_ = XML_GetCurrentByteIndex(l.parser_);
+  if ((l.texto_ += std::size_t(largo)) > kMaxTexto) {
+    return l.Falla(ErrorKind::TooLong,
+                   "un texto pasa de " + std::to_string(kMaxTexto) + " bytes: no es un track");
+  }
+  if (l.pila_.back() == Nodo::Ele) l.ele_.append(texto, std::size_t(largo));
+}
+
+void XMLCALL LectorGpx::Cierra(void* yo, const XML_Char*) {
+  auto& l = *static_cast<LectorGpx*>(yo);
+  if (l.error_) return;
+  l.Avanza();
+  PuntoGpx* punto = l.pila_.back() == Nodo::Ele ? l.Actual() : nullptr;
+  if (punto != nullptr && !punto->ele) {
+    const std::optional<std::string> d = Decimal(l.ele_);
+    if (!d)
+      return l.Falla(ErrorKind::Conversion, "la altitud " + Cita(l.ele_) + " no es un número");
+    try {
+      punto->ele = DevuelveNumero(*d);
+    } catch (const Error& e) {
+      return l.Falla(e.kind(), "la altitud " + Cita(l.ele_) + ": " + e.detail());
+    }
+  }
+  l.pila_.pop_back();
+}
+
+// Why expat refused the document, in Spanish.
+std::string RazonXml(XML_Error codigo) {
+  switch (codigo) {
+    case XML_ERROR_NO_ELEMENTS:
+      return "no tiene ningún elemento";
+    case XML_ERROR_SYNTAX:
+    case XML_ERROR_INVALID_TOKEN:
+      return "hay un carácter o una marca no válidos";
+    case XML_ERROR_UNCLOSED_TOKEN:
+    case XML_ERROR_PARTIAL_CHAR:
+      return "el archivo se corta a medias";
+    case XML_ERROR_TAG_MISMATCH:
+      return "una etiqueta no cierra la que se abrió";
+    case XML_ERROR_JUNK_AFTER_DOC_ELEMENT:
+      return "hay algo más tras el final del documento";
+    case XML_ERROR_UNDEFINED_ENTITY:
+      return "usa una entidad que no está definida";
+    case XML_ERROR_UNBOUND_PREFIX:
+      return "usa un prefijo de espacio de nombres sin declarar";
+    case XML_ERROR_AMPLIFICATION_LIMIT_BREACH:
+    case XML_ERROR_RECURSIVE_ENTITY_REF:
+      return "sus entidades se expanden sin medida";
+    case XML_ERROR_UNKNOWN_ENCODING:
+    case XML_ERROR_INCORRECT_ENCODING:
+      return "su codificación no es UTF-8, UTF-16 ni ISO-8859-1";
+    default:
+      return XML_ErrorString(codigo);
+  }
+}
+
+std::vector<PuntoGpx> LectorGpx::Lee(Fuente& fuente) {
+  std::size_t leidos = 0;
+  for (bool fin = false; !fin;) {
+    void* trozo = XML_GetBuffer(parser_, int(kTrozo));
+    if (trozo == nullptr) throw Error(ErrorKind::Malformed, "no hay memoria para leer el XML");
+    const std::size_t n = fuente.Lee(static_cast<char*>(trozo), kTrozo);
+    fin = n == 0;
+    const bool bien = XML_ParseBuffer(parser_, int(n), fin) == XML_STATUS_OK;
+    if (error_) throw *error_;
+    if (!bien) {
+      throw Error(ErrorKind::Malformed,
+                  "no es un XML bien formado: " + RazonXml(XML_GetErrorCode(parser_)), Linea());
+    }
+    // Expat holds an unfinished tag, comment or declaration whole: refuse one beyond the bound.
+    if ((leidos += n) - std::size_t(evento_) > kMaxTexto + kTrozo) {
+      throw Error(ErrorKind::TooLong,
+                  "una etiqueta, un atributo o un comentario pasa de " + std::to_string(kMaxTexto) +
+                      " bytes: no es un track",
+                  Linea());
+    }
+  }
+  if (!trk_.empty()) return std::move(trk_);
+  if (ruta_desbordada_) {
+    throw Error(ErrorKind::SubscriptOutOfRange,
+                "la ruta tiene más de " + std::to_string(MaxPuntos) + " puntos");
+  }
+  if (rte_.empty()) {
+    throw Error(ErrorKind::Malformed, "el GPX no tiene ningún punto de track ni de ruta");
+  }
+  return std::move(rte_);
+}
+
+}  // namespace
+
+std::optional<ResultadoCarga> AbrirGPX(Module1& m, Proyeccion& proyeccion) {
+  if (m.ArchivoActual.empty()) return std::nullopt;
+  Fuente fuente(m.ArchivoActual);
+  return AbrirGPX(m, fuente, proyeccion);
+}
+
+ResultadoCarga AbrirGPX(Module1& m, Fuente& fuente, Proyeccion& proyeccion) {
+  const std::vector<PuntoGpx> puntos = LectorGpx().Lee(fuente);
+  std::vector<double> x(puntos.size()), y(puntos.size());
+  bool con_altitudes = true;
+  for (std::size_t i = 0; i < puntos.size(); ++i) {
+    const PuntoGpx& p = puntos[i];
+    if (!(p.lat >= kLatMin && p.lat <= kLatMax && p.lon >= kLonMin && p.lon <= kLonMax)) {
+      throw Error(ErrorKind::OutOfArea,
+                  "el punto " + std::to_string(i + 1) + " (latitud " + Grados(p.lat) +
+                      ", longitud " + Grados(p.lon) +
+                      ") cae fuera de lo que cubre el huso 30: latitud de 0 a 84 grados norte, "
+                      "longitud de 12 grados oeste a 6 grados este",
+                  p.linea);
+    }
+    x[i] = p.lon;
+    y[i] = p.lat;
+    con_altitudes = con_altitudes && p.ele.has_value();
+  }
+  const std::size_t malo = proyeccion.AUtm(x, y);
+  if (malo < puntos.size()) {
+    throw Error(ErrorKind::Projection,
+                "PROJ no puede proyectar el punto " + std::to_string(malo + 1), puntos[malo].linea);
+  }
+  m.TablaPuntos.Borra();
+  m.NumPuntos = 0;
+  for (std::size_t i = 0; i < puntos.size(); ++i) {
+    const int fila = NuevoPunto(m);
+    m.TablaPuntos.Escribe(fila, ColumnaX, ValorFijo::Whole(std::llround(x[i])));
+    m.TablaPuntos.Escribe(fila, ColumnaY, ValorFijo::Whole(std::llround(y[i])));
+    if (con_altitudes) m.TablaPuntos.Escribe(fila, ColumnaAltitud, *puntos[i].ele);
+  }
+  return {TipoArchivo::Gpx,
+          {{Comando::Analizar, con_altitudes},
+           {Comando::Copiar, true},
+           {Comando::GuardarSitna, true},
+           {Comando::GuardarTM, true}},
+          m.ArchivoActual,
+          con_altitudes ? "Este track puede ser analizado" : "Este track no puede analizarse",
+          "Track cargado",
+          con_altitudes};
+}
+
+}  // namespace ruvek

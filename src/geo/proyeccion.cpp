@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "geo/proyeccion.h"
+
+#include <proj.h>
+
+#include <cmath>
+#include <vector>
+
+#include "core/errors.h"
+
+namespace ruvek {
+
+struct Proyeccion::Proj {
+  PJ_CONTEXT* contexto = proj_context_create();
+  PJ* operacion = nullptr;
+
+  Proj() {
+    if (contexto == nullptr) throw Error(ErrorKind::Projection, "PROJ no se puede iniciar");
+    proj_log_level(contexto, PJ_LOG_NONE);
+    proj_context_set_enable_network(contexto, 0);
+    PJ* crs_a_crs = proj_create_crs_to_crs(contexto, "EPSG:4326", "EPSG:23030", nullptr);
+    // Longitude first and easting first, whatever order the definitions of the systems give.
+    if (crs_a_crs != nullptr) operacion = proj_normalize_for_visualization(contexto, crs_a_crs);
+    proj_destroy(crs_a_crs);
+    if (operacion == nullptr) {
+      const std::string causa = proj_context_errno_string(contexto, proj_context_errno(contexto));
+      proj_context_destroy(contexto);
+      throw Error(ErrorKind::Projection,
+                  "PROJ no puede pasar de WGS 84 a ED50 / UTM huso 30N (" + causa + ")");
+    }
+  }
+  ~Proj() {
+    proj_destroy(operacion);
+    proj_context_destroy(contexto);
+  }
+};
+
+namespace {
+// How close to its starting point a point must come back: a centimetre, like the 7 decimals of a
+// written degree, and above the millimetre by which PROJ's ways there and back may differ.
+constexpr double kLlega = 0.01;
+}  // namespace
+
+Proyeccion::Proyeccion() = default;
+Proyeccion::~Proyeccion() = default;
+
+std::size_t Proyeccion::AUtm(std::span<double> lon_x, std::span<double> lat_y) {
+  return Transforma(true, lon_x, lat_y);
+}
+
+std::size_t Proyeccion::AGeograficas(std::span<double> x_lon, std::span<double> y_lat) {
+  const std::vector<double> x(x_lon.begin(), x_lon.end()), y(y_lat.begin(), y_lat.end());
+  const std::size_t n = Transforma(false, x_lon, y_lat);
+  // PROJ picks the operation by where a point lies in the coordinates it starts from, so near the
+  // edge of an operation's area the way back may take another operation than the way there, and
+  // land metres away. The way there is what a reader of the file does: each point goes there
+  // again, and one that does not arrive where it started is moved until it does (Newton's
+  // method, with the way back as the inverse of the derivative).
+  std::vector<double> ida_x(x_lon.begin(), x_lon.begin() + long(n)),
+      ida_y(y_lat.begin(), y_lat.begin() + long(n));
+  Transforma(true, ida_x, ida_y);
+  for (std::size_t i = 0; i < n; ++i) {
+    double fx = ida_x[i], fy = ida_y[i];
+    for (int paso = 0; paso < 4 && std::hypot(fx - x[i], fy - y[i]) > kLlega; ++paso) {
+      double gx = x[i], gy = y[i];  // the way back from the target and from where the point went
+      Transforma(false, {&gx, 1}, {&gy, 1});
+      Transforma(false, {&fx, 1}, {&fy, 1});
+      x_lon[i] += gx - fx;
+      y_lat[i] += gy - fy;
+      fx = x_lon[i];
+      fy = y_lat[i];
+      Transforma(true, {&fx, 1}, {&fy, 1});
+    }
+  }
+  return n;
+}
+
+std::size_t Proyeccion::Transforma(bool directa, std::span<double> a, std::span<double> b) {
+  if (!proj_) proj_ = std::make_unique<Proj>();
+  const std::size_t n = std::min(a.size(), b.size());
+  proj_trans_generic(proj_->operacion, directa ? PJ_FWD : PJ_INV, a.data(), sizeof(double), n,
+                     b.data(), sizeof(double), n, nullptr, 0, 0, nullptr, 0, 0);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!std::isfinite(a[i]) || !std::isfinite(b[i])) return i;
+  }
+  return n;
+}
+
+}  // namespace ruvek

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <span>
+
+namespace ruvek {
+
+// The one place that knows PROJ: WGS 84 longitude and latitude in degrees to and from metres of
+// UTM zone 30 north on the European 1950 datum (EPSG:4326 and EPSG:23030), with the operation
+// PROJ chooses for each point's area (for mainland Spain a Helmert shift of its database, or a
+// grid where one is installed). PROJ's choice of operations costs tens of milliseconds, so it is
+// made at the first transformation, once, and only a GPX read or written pays it.
+class Proyeccion {
+ public:
+  Proyeccion();
+  ~Proyeccion();
+  Proyeccion(const Proyeccion&) = delete;
+  Proyeccion& operator=(const Proyeccion&) = delete;
+
+  // Transforms the points in place: longitude and latitude become easting and northing, or the
+  // other way round. Returns the index of the first point PROJ could not transform, or the
+  // number of points when all went through. Raises Error(Projection) when PROJ cannot be set up.
+  std::size_t AUtm(std::span<double> lon_x, std::span<double> lat_y);
+  std::size_t AGeograficas(std::span<double> x_lon, std::span<double> y_lat);
+
+ private:
+  struct Proj;
+  std::size_t Transforma(bool directa, std::span<double> a, std::span<double> b);
+
+  std::unique_ptr<Proj> proj_;
+};
+
+}  // namespace ruvek
