@@ -25,35 +25,49 @@ constexpr std::string_view kEspacioGpx = "http://www.topografix.com/GPX/";
 struct PuntoGpx {
   double lon, lat;
   std::optional<ValorFijo> ele;
-  long linea;
+};
+
+// The points of a track, or of the routes, and the first of them outside the area.
+struct Puntos {
+  std::vector<PuntoGpx> puntos;
+  std::optional<Error> fuera;
 };
 
 enum class Nodo { Otro, Gpx, Trk, Trkseg, Trkpt, Rte, Rtept, Ele };
 
 // A number of degrees as short as it reads back.
-std::string Grados(double g) {
+std::string TextoGrados(double g) {
   char texto[32];
   return std::string(texto, std::to_chars(texto, texto + sizeof texto, g).ptr);
 }
 
-// The value of an xsd:decimal (blanks around, an optional sign, digits with an optional "."),
-// or nothing: no exponent, no NaN, no infinity.
-std::optional<std::string> Decimal(std::string_view t) {
+// The text of an xsd:decimal (blanks around, an optional sign, digits with an optional "."),
+// without the blanks and a "+", or nothing: no exponent, no NaN, no infinity.
+std::optional<std::string_view> Decimal(std::string_view t) {
   const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
   while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
-  std::string d = t.empty() || (t[0] != '-' && t[0] != '+') ? "" : std::string(1, t[0]);
-  t.remove_prefix(d.size());
-  if (d == "+") d.clear();
-  const std::size_t punto = t.find('.');
-  const std::string_view entero = t.substr(0, punto);
-  const std::string_view fraccion = punto == t.npos ? "" : t.substr(punto + 1);
-  const auto cifras = [](std::string_view s) {
-    return s.find_first_not_of("0123456789") == s.npos;
-  };
-  if (entero.empty() && fraccion.empty()) return std::nullopt;
-  if (!cifras(entero) || !cifras(fraccion)) return std::nullopt;
-  return d + (entero.empty() ? "0" : std::string(entero)) + "." + std::string(fraccion);
+  if (!t.empty() && t[0] == '+') t.remove_prefix(1);
+  const std::size_t inicio = !t.empty() && t[0] == '-' ? 1 : 0;
+  bool cifras = false, punto = false;
+  for (std::size_t i = inicio; i < t.size(); ++i) {
+    if (t[i] == '.' && !punto) {
+      punto = true;
+    } else if (t[i] >= '0' && t[i] <= '9') {
+      cifras = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!cifras) return std::nullopt;
+  return t;
+}
+
+// Degrees as a double, or NaN when the text is not a decimal.
+double Grados(const char* texto) {
+  double g = NAN;
+  if (const auto d = Decimal(texto)) std::from_chars(d->data(), d->data() + d->size(), g);
+  return g;
 }
 
 class LectorGpx {
@@ -85,13 +99,13 @@ class LectorGpx {
   }
   long Linea() const { return long(XML_GetCurrentLineNumber(parser_)); }
   PuntoGpx* Actual() {  // the point an <ele> belongs to, if it is kept
-    std::vector<PuntoGpx>& v = pila_.end()[-2] == Nodo::Trkpt ? trk_ : rte_;
-    return v.empty() || (ruta_desbordada_ && &v == &rte_) ? nullptr : &v.back();
+    Puntos& v = pila_.end()[-2] == Nodo::Trkpt ? trk_ : rte_;
+    return v.puntos.empty() || (ruta_desbordada_ && &v == &rte_) ? nullptr : &v.puntos.back();
   }
 
   XML_Parser parser_;
   std::vector<Nodo> pila_;  // the open elements
-  std::vector<PuntoGpx> trk_, rte_;
+  Puntos trk_, rte_;
   bool ruta_desbordada_ = false;
   std::string ele_;
   std::size_t texto_ = 0;  // length of the text read since the last tag
@@ -153,7 +167,8 @@ void XMLCALL LectorGpx::Abre(void* yo, const XML_Char* nombre, const XML_Char** 
 }
 
 void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
-  std::vector<PuntoGpx>& puntos = nodo == Nodo::Trkpt ? trk_ : rte_;
+  Puntos& conjunto = nodo == Nodo::Trkpt ? trk_ : rte_;
+  std::vector<PuntoGpx>& puntos = conjunto.puntos;
   if (puntos.size() == std::size_t(MaxPuntos)) {
     if (nodo == Nodo::Rtept) {  // a track later in the file still counts
       ruta_desbordada_ = true;
@@ -162,20 +177,29 @@ void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
     return Falla(ErrorKind::SubscriptOutOfRange,
                  "el track tiene más de " + std::to_string(MaxPuntos) + " puntos");
   }
-  PuntoGpx p{NAN, NAN, std::nullopt, Linea()};
+  PuntoGpx p{NAN, NAN, std::nullopt};
   for (const XML_Char** a = atributos; *a != nullptr; a += 2) {
     const std::string_view nombre = a[0];
     double* destino = nombre == "lat" ? &p.lat : nombre == "lon" ? &p.lon : nullptr;
     if (destino == nullptr) continue;
-    const std::optional<std::string> d = Decimal(a[1]);
-    if (!d) return Falla(ErrorKind::Conversion, Cita(a[1]) + " no es un número");
-    std::from_chars(d->data(), d->data() + d->size(), *destino, std::chars_format::fixed);
+    *destino = Grados(a[1]);
+    if (std::isnan(*destino)) return Falla(ErrorKind::Conversion, Cita(a[1]) + " no es un número");
   }
   if (std::isnan(p.lat) || std::isnan(p.lon)) {
     return Falla(ErrorKind::InvalidArgument, std::string("al punto le falta la ") +
                                                  (std::isnan(p.lat) ? "latitud" : "longitud"));
   }
   puntos.push_back(p);
+  // Refused only if this turns out to be the track taken: a track may follow a route.
+  if (!conjunto.fuera &&
+      !(p.lat >= kLatMin && p.lat <= kLatMax && p.lon >= kLonMin && p.lon <= kLonMax)) {
+    conjunto.fuera.emplace(ErrorKind::OutOfArea,
+                           "el punto " + std::to_string(puntos.size()) + " (latitud " +
+                               TextoGrados(p.lat) + ", longitud " + TextoGrados(p.lon) +
+                               ") cae fuera de lo que cubre el huso 30: latitud de 0 a 84 grados "
+                               "norte, longitud de 12 grados oeste a 6 grados este",
+                           Linea());
+  }
 }
 
 void XMLCALL LectorGpx::Texto(void* yo, const XML_Char* texto, int largo) {
@@ -195,11 +219,13 @@ void XMLCALL LectorGpx::Cierra(void* yo, const XML_Char*) {
   l.Avanza();
   PuntoGpx* punto = l.pila_.back() == Nodo::Ele ? l.Actual() : nullptr;
   if (punto != nullptr && !punto->ele) {
-    const std::optional<std::string> d = Decimal(l.ele_);
-    if (!d)
+    const std::optional<std::string_view> d = Decimal(l.ele_);
+    if (!d) {
       return l.Falla(ErrorKind::Conversion, "la altitud " + Cita(l.ele_) + " no es un número");
-    try {
-      punto->ele = DevuelveNumero(*d);
+    }
+    try {  // rounded as every field of a text file, but with "-.5" read as "-0.5"
+      punto->ele = d->starts_with("-.") ? DevuelveNumero("-0" + std::string(d->substr(1)))
+                                        : DevuelveNumero(*d);
     } catch (const Error& e) {
       return l.Falla(e.kind(), "la altitud " + Cita(l.ele_) + ": " + e.detail());
     }
@@ -258,15 +284,16 @@ std::vector<PuntoGpx> LectorGpx::Lee(Fuente& fuente) {
                   Linea());
     }
   }
-  if (!trk_.empty()) return std::move(trk_);
-  if (ruta_desbordada_) {
+  if (trk_.puntos.empty() && ruta_desbordada_) {
     throw Error(ErrorKind::SubscriptOutOfRange,
                 "la ruta tiene más de " + std::to_string(MaxPuntos) + " puntos");
   }
-  if (rte_.empty()) {
+  Puntos& tomados = trk_.puntos.empty() ? rte_ : trk_;
+  if (tomados.puntos.empty()) {
     throw Error(ErrorKind::Malformed, "el GPX no tiene ningún punto de track ni de ruta");
   }
-  return std::move(rte_);
+  if (tomados.fuera) throw *tomados.fuera;
+  return std::move(tomados.puntos);
 }
 
 }  // namespace
@@ -278,19 +305,12 @@ std::optional<ResultadoCarga> AbrirGPX(Module1& m, Proyeccion& proyeccion) {
 }
 
 ResultadoCarga AbrirGPX(Module1& m, Fuente& fuente, Proyeccion& proyeccion) {
+  proyeccion.Prepara();  // while the file is read
   const std::vector<PuntoGpx> puntos = LectorGpx().Lee(fuente);
   std::vector<double> x(puntos.size()), y(puntos.size());
   bool con_altitudes = true;
   for (std::size_t i = 0; i < puntos.size(); ++i) {
     const PuntoGpx& p = puntos[i];
-    if (!(p.lat >= kLatMin && p.lat <= kLatMax && p.lon >= kLonMin && p.lon <= kLonMax)) {
-      throw Error(ErrorKind::OutOfArea,
-                  "el punto " + std::to_string(i + 1) + " (latitud " + Grados(p.lat) +
-                      ", longitud " + Grados(p.lon) +
-                      ") cae fuera de lo que cubre el huso 30: latitud de 0 a 84 grados norte, "
-                      "longitud de 12 grados oeste a 6 grados este",
-                  p.linea);
-    }
     x[i] = p.lon;
     y[i] = p.lat;
     con_altitudes = con_altitudes && p.ele.has_value();
@@ -298,7 +318,7 @@ ResultadoCarga AbrirGPX(Module1& m, Fuente& fuente, Proyeccion& proyeccion) {
   const std::size_t malo = proyeccion.AUtm(x, y);
   if (malo < puntos.size()) {
     throw Error(ErrorKind::Projection,
-                "PROJ no puede proyectar el punto " + std::to_string(malo + 1), puntos[malo].linea);
+                "PROJ no puede proyectar el punto " + std::to_string(malo + 1));
   }
   m.TablaPuntos.Borra();
   m.NumPuntos = 0;

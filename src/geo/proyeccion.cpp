@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geo/proyeccion.h"
 
+#include <dlfcn.h>
 #include <proj.h>
 
 #include <cmath>
@@ -10,28 +11,69 @@
 
 namespace ruvek {
 
+namespace {
+
+// PROJ is loaded at the first transformation, not when the program starts: with the forty
+// libraries it brings (SQLite, libtiff, libcurl...) it would make every start of ruvek-cli slower
+// than the whole conversion of a text file.
+void* BibliotecaProj() {
+  void* biblioteca = dlopen(RUVEK_PROJ_SONAME, RTLD_LAZY | RTLD_LOCAL);
+  if (biblioteca == nullptr) {
+    throw Error(ErrorKind::Projection, std::string("no se puede cargar PROJ (") + dlerror() + ")");
+  }
+  return biblioteca;
+}
+
+template <typename F>
+F Funcion(void* biblioteca, const char* nombre) {
+  void* f = dlsym(biblioteca, nombre);
+  if (f == nullptr) throw Error(ErrorKind::Projection, std::string("PROJ no tiene ") + nombre);
+  return reinterpret_cast<F>(f);
+}
+
+// The functions of PROJ that Ruvek calls, by the names proj.h gives them.
+struct Api {
+  void* biblioteca = BibliotecaProj();
+#define RUVEK_PROJ(f) decltype(&::f) f = Funcion<decltype(&::f)>(biblioteca, #f)
+  RUVEK_PROJ(proj_context_create);
+  RUVEK_PROJ(proj_context_destroy);
+  RUVEK_PROJ(proj_context_set_enable_network);
+  RUVEK_PROJ(proj_context_errno);
+  RUVEK_PROJ(proj_context_errno_string);
+  RUVEK_PROJ(proj_log_level);
+  RUVEK_PROJ(proj_create_crs_to_crs);
+  RUVEK_PROJ(proj_normalize_for_visualization);
+  RUVEK_PROJ(proj_destroy);
+  RUVEK_PROJ(proj_trans_generic);
+#undef RUVEK_PROJ
+};
+
+}  // namespace
+
 struct Proyeccion::Proj {
-  PJ_CONTEXT* contexto = proj_context_create();
+  Api api;
+  PJ_CONTEXT* contexto = api.proj_context_create();
   PJ* operacion = nullptr;
 
   Proj() {
     if (contexto == nullptr) throw Error(ErrorKind::Projection, "PROJ no se puede iniciar");
-    proj_log_level(contexto, PJ_LOG_NONE);
-    proj_context_set_enable_network(contexto, 0);
-    PJ* crs_a_crs = proj_create_crs_to_crs(contexto, "EPSG:4326", "EPSG:23030", nullptr);
+    api.proj_log_level(contexto, PJ_LOG_NONE);
+    api.proj_context_set_enable_network(contexto, 0);
+    PJ* crs_a_crs = api.proj_create_crs_to_crs(contexto, "EPSG:4326", "EPSG:23030", nullptr);
     // Longitude first and easting first, whatever order the definitions of the systems give.
-    if (crs_a_crs != nullptr) operacion = proj_normalize_for_visualization(contexto, crs_a_crs);
-    proj_destroy(crs_a_crs);
+    if (crs_a_crs != nullptr) operacion = api.proj_normalize_for_visualization(contexto, crs_a_crs);
+    api.proj_destroy(crs_a_crs);
     if (operacion == nullptr) {
-      const std::string causa = proj_context_errno_string(contexto, proj_context_errno(contexto));
-      proj_context_destroy(contexto);
+      const std::string causa =
+          api.proj_context_errno_string(contexto, api.proj_context_errno(contexto));
+      api.proj_context_destroy(contexto);
       throw Error(ErrorKind::Projection,
                   "PROJ no puede pasar de WGS 84 a ED50 / UTM huso 30N (" + causa + ")");
     }
   }
   ~Proj() {
-    proj_destroy(operacion);
-    proj_context_destroy(contexto);
+    api.proj_destroy(operacion);
+    api.proj_context_destroy(contexto);
   }
 };
 
@@ -43,6 +85,17 @@ constexpr double kLlega = 0.01;
 
 Proyeccion::Proyeccion() = default;
 Proyeccion::~Proyeccion() = default;
+
+void Proyeccion::Prepara() {
+  if (proj_ == nullptr && !en_camino_.valid()) {
+    en_camino_ = std::async(std::launch::async, [] { return std::make_unique<Proj>(); });
+  }
+}
+
+Proyeccion::Proj& Proyeccion::Lista() {
+  if (proj_ == nullptr) proj_ = en_camino_.valid() ? en_camino_.get() : std::make_unique<Proj>();
+  return *proj_;
+}
 
 std::size_t Proyeccion::AUtm(std::span<double> lon_x, std::span<double> lat_y) {
   return Transforma(true, lon_x, lat_y);
@@ -76,10 +129,10 @@ std::size_t Proyeccion::AGeograficas(std::span<double> x_lon, std::span<double> 
 }
 
 std::size_t Proyeccion::Transforma(bool directa, std::span<double> a, std::span<double> b) {
-  if (!proj_) proj_ = std::make_unique<Proj>();
+  Proj& proj = Lista();
   const std::size_t n = std::min(a.size(), b.size());
-  proj_trans_generic(proj_->operacion, directa ? PJ_FWD : PJ_INV, a.data(), sizeof(double), n,
-                     b.data(), sizeof(double), n, nullptr, 0, 0, nullptr, 0, 0);
+  proj.api.proj_trans_generic(proj.operacion, directa ? PJ_FWD : PJ_INV, a.data(), sizeof(double),
+                              n, b.data(), sizeof(double), n, nullptr, 0, 0, nullptr, 0, 0);
   for (std::size_t i = 0; i < n; ++i) {
     if (!std::isfinite(a[i]) || !std::isfinite(b[i])) return i;
   }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <future>
 #include <memory>
 #include <span>
 
@@ -15,7 +16,7 @@ namespace ruvek {
 class Proyeccion {
  public:
   Proyeccion();
-  ~Proyeccion();
+  ~Proyeccion();  // waits for a preparation under way
   Proyeccion(const Proyeccion&) = delete;
   Proyeccion& operator=(const Proyeccion&) = delete;
 
@@ -25,11 +26,17 @@ class Proyeccion {
   std::size_t AUtm(std::span<double> lon_x, std::span<double> lat_y);
   std::size_t AGeograficas(std::span<double> x_lon, std::span<double> y_lat);
 
+  // Starts loading PROJ and choosing its operations in the background, unless done or under way,
+  // so that they are ready sooner: a GPX reader calls it before reading the file.
+  void Prepara();
+
  private:
   struct Proj;
+  Proj& Lista();  // waits for the preparation, or makes it
   std::size_t Transforma(bool directa, std::span<double> a, std::span<double> b);
 
   std::unique_ptr<Proj> proj_;
+  std::future<std::unique_ptr<Proj>> en_camino_;
 };
 
 }  // namespace ruvek

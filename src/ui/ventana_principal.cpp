@@ -12,8 +12,8 @@
 #include <QMimeData>
 #include <QTimer>
 
+#include "formats/guarda_archivo.h"
 #include "ruvek_version.h"
-#include "ui/archivo_qt.h"
 #include "ui/controles.h"
 #include "ui/geometria.h"
 #include "ui/plataforma_qt.h"
@@ -218,7 +218,7 @@ bool Principal::TextoAlPortapapeles(const std::string& texto) {
 }
 
 void Principal::GuardaArchivo(const std::string& nombre, const std::string& contenido) {
-  GuardaConQSaveFile(nombre, contenido);
+  ruvek::GuardaArchivo(nombre, contenido);
 }
 
 void Principal::MuestraAnalisis() {

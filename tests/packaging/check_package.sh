@@ -19,11 +19,14 @@ for f in ./usr/bin/ruvek \
          "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
          "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
          ./usr/share/doc/ruvek/copyright ./usr/share/doc/ruvek/changelog.gz \
-         ./usr/share/man/man1/ruvek.1.gz; do
+         ./usr/bin/ruvek-cli ./usr/share/man/man1/ruvek.1.gz ./usr/share/man/man1/ruvek-cli.1.gz \
+         ./usr/share/bash-completion/completions/ruvek-cli; do
   grep -qF " $f" <<<"$contents" || { echo "missing from the package: $f"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-grep -q 'libqt6widgets6' <<<"$depends" || { echo "Depends lacks Qt: $depends"; exit 1; }
+for d in libqt6widgets6 libproj libexpat1; do
+  grep -q "$d" <<<"$depends" || { echo "Depends lacks $d: $depends"; exit 1; }
+done
 
 dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/ruvek/copyright |
   grep -qx 'License: GPL-3.0-or-later' || { echo "the copyright file names no licence"; exit 1; }
@@ -39,4 +42,6 @@ if [ "$status" -ne 124 ]; then
   cat "$work/log"
   exit 1
 fi
+[ "$("$work/root/usr/bin/ruvek-cli" --version)" = "ruvek-cli 1.2.0" ] ||
+  { echo "the packaged ruvek-cli does not run"; exit 1; }
 echo "ok: $(basename "$deb") ($(stat -c %s "$deb") bytes), Depends: $depends"

@@ -10,8 +10,8 @@
 #include <functional>
 #include <set>
 
+#include "formats/guarda_archivo.h"
 #include "test_util.h"
-#include "ui/archivo_qt.h"
 
 using namespace ruvek;
 
@@ -46,7 +46,7 @@ TEST(Escritura, AFailureLeavesTheOldFileAndNoTemporary) {
                   fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
   // The outcome of writing `nombre`, the files in the folder and what the existing one holds.
   const auto escribe = [&](const std::string& nombre) {
-    std::string r = test::Result([&] { return GuardaConQSaveFile(nombre, nuevo), "ok"; });
+    std::string r = test::Result([&] { return GuardaArchivo(nombre, nuevo), "ok"; });
     std::set<std::string> nombres;
     for (const auto& e : fs::recursive_directory_iterator(dir.File("")))
       nombres.insert(e.path().filename().string());

@@ -1,0 +1,21 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Bash completion of ruvek-cli: its orders, options, formats and track files.
+_ruvek_cli() {
+  local actual="${COMP_WORDS[COMP_CWORD]}" anterior="${COMP_WORDS[COMP_CWORD - 1]}"
+  case "$anterior" in
+    --to) mapfile -t COMPREPLY < <(compgen -W "sitna trackmaker gpx" -- "$actual"); return ;;
+    --output-dir) mapfile -t COMPREPLY < <(compgen -d -- "$actual"); return ;;
+    -o | --output) mapfile -t COMPREPLY < <(compgen -f -- "$actual"); return ;;
+  esac
+  local orden="" palabra
+  for palabra in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
+    [[ "$palabra" == convert || "$palabra" == analyze ]] && orden="$palabra"
+  done
+  case "$orden:$actual" in
+    :*) mapfile -t COMPREPLY < <(compgen -W "convert analyze --help --version" -- "$actual") ;;
+    convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --help" -- "$actual") ;;
+    analyze:-*) mapfile -t COMPREPLY < <(compgen -W "--json --help" -- "$actual") ;;
+    *) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(txt|TXT|gpx|GPX)' -- "$actual"; compgen -d -- "$actual") ;;
+  esac
+}
+complete -o filenames -F _ruvek_cli ruvek-cli

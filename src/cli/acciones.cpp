@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/acciones.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+#include "analysis/analisis.h"
+#include "core/errors.h"
+#include "formats/gpx.h"
+#include "formats/guarda_archivo.h"
+#include "formats/writers.h"
+
+namespace ruvek::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kEntradaEstandar = "entrada estándar";
+
+void Informa(const std::string& nombre, const Error& e) {
+  const std::string linea = e.line() > 0 ? ":" + std::to_string(e.line()) : "";
+  std::fprintf(stderr, "ruvek-cli: %s%s: %s\n", nombre.c_str(), linea.c_str(), e.detail().c_str());
+}
+
+// A GPX when the input is XML: after a byte-order mark and blanks, its first character is "<".
+bool EsXml(Fuente& fuente) {
+  std::string_view inicio = fuente.Asoma(1024);
+  if (inicio.starts_with("\xEF\xBB\xBF")) inicio.remove_prefix(3);
+  const std::size_t p = inicio.find_first_not_of(" \t\r\n");
+  return p != std::string_view::npos && inicio[p] == '<';
+}
+
+// The track of `entrada` in `m`, read by the loader its content calls for.
+ResultadoCarga Carga(const std::string& entrada, Module1& m, Proyeccion& proyeccion) {
+  std::FILE* flujo = entrada == "-" ? stdin : nullptr;
+  std::optional<Fuente> fuente;
+  flujo ? fuente.emplace(flujo) : fuente.emplace(entrada);
+  m.ArchivoActual = entrada == "-" ? "sin nombre.txt" : entrada;
+  return EsXml(*fuente) ? AbrirGPX(m, *fuente, proyeccion) : AbrirTXT(m, *fuente);
+}
+
+// The file's name without its folder and its extension, for a GPX track's name.
+std::string NombreDelTrack(const std::string& archivo) {
+  const std::string nombre = fs::path(archivo).stem().string();
+  return nombre.empty() ? "sin nombre" : nombre;
+}
+
+// The name the window proposes for a converted file: the input's name without its last four
+// characters, then the format's ending.
+std::string NombrePropuesto(const std::string& entrada, Formato f) {
+  const std::string nombre = fs::path(entrada).filename().string();
+  const std::string base = nombre.substr(0, nombre.size() >= 4 ? nombre.size() - 4 : 0);
+  return base + (f == Formato::Sitna        ? " (Sitna).txt"
+                 : f == Formato::TrackMaker ? " (TrackMaker).txt"
+                                            : ".gpx");
+}
+
+bool MismoArchivo(const std::string& a, const std::string& b) {
+  struct stat sa {
+  }, sb{};
+  return a != "-" && stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// Writes a file atomically; standard output, a device (/dev/null) or a named pipe as a stream.
+void Escribe(const std::string& salida, const std::string& bytes) {
+  struct stat estado {};
+  const bool flujo = salida == "-" || (stat(salida.c_str(), &estado) == 0 &&
+                                       (S_ISCHR(estado.st_mode) || S_ISFIFO(estado.st_mode)));
+  if (!flujo) return GuardaArchivo(salida, bytes);
+  std::FILE* f = salida == "-" ? stdout : std::fopen(salida.c_str(), "wb");
+  const bool bien = f != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
+                    std::fflush(f) == 0;
+  const int err = errno;
+  if (f != nullptr && f != stdout) std::fclose(f);
+  if (!bien) throw Error(ErrorKind::FileError, "no se puede escribir: " + TextoErrno(err));
+}
+
+}  // namespace
+
+bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
+  if (c.formato == Formato::Gpx) proyeccion.Prepara();  // while the inputs are read
+  bool todo = true;
+  for (const std::string& entrada : c.entradas) {
+    const std::string nombre = entrada == "-" ? kEntradaEstandar : entrada;
+    std::string salida = c.salida.empty() ? "-" : c.salida;
+    if (!c.carpeta.empty()) {
+      salida = (fs::path(c.carpeta) /
+                NombrePropuesto(entrada == "-" ? "sin nombre.txt" : entrada, c.formato))
+                   .string();
+    }
+    try {
+      if (MismoArchivo(entrada, salida)) {
+        throw Error(ErrorKind::FileError,
+                    "la salida " + salida + " es el mismo archivo que la entrada: no se toca");
+      }
+      Module1 m;
+      const ResultadoCarga carga = Carga(entrada, m, proyeccion);
+      std::string bytes;
+      switch (c.formato) {
+        case Formato::Sitna:
+          bytes = TextoSitna(m);
+          break;
+        case Formato::TrackMaker:
+          bytes = TextoTrackMaker(m);
+          break;
+        case Formato::Gpx:
+          bytes = TextoGpx(m, NombreDelTrack(salida == "-" ? m.ArchivoActual : salida),
+                           carga.con_altitudes, proyeccion);
+          break;
+      }
+      try {
+        Escribe(salida, bytes);
+      } catch (const Error& e) {
+        Informa(salida == "-" ? "salida estándar" : salida, e);
+        todo = false;
+      }
+    } catch (const Error& e) {
+      Informa(nombre, e);
+      todo = false;
+    }
+  }
+  return todo;
+}
+
+bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion) {
+  const std::string nombre = entrada == "-" ? kEntradaEstandar : entrada;
+  try {
+    Module1 m;
+    if (!Carga(entrada, m, proyeccion).con_altitudes) {
+      throw Error(ErrorKind::InvalidArgument, "Este track no puede analizarse");
+    }
+    const ResultadoAnalisis r = ruvek::Analiza(m.TablaPuntos);
+    const EtiquetasAnalisis e = AnalisisDelTrack(m);
+    std::string texto;
+    if (json) {
+      const auto cifra = [](std::optional<ValorFijo> v) { return v ? v->Text() : "null"; };
+      texto = "{\"inicial\": " + cifra(r.inicial) + ", \"maxima\": " + cifra(r.maxima) +
+              ", \"minima\": " + cifra(r.minima) + ", \"final\": " + cifra(r.final_) +
+              ", \"total_subida\": " + FixedText(r.total_subida) +
+              ", \"total_bajada\": " + FixedText(r.total_bajada) + "}\n";
+    } else {
+      texto = "Inicial\t" + e.Inicial + "\nMáxima\t" + e.Maxima + "\nMínima\t" + e.Minima +
+              "\nFinal\t" + e.Final + "\nTotal Subida\t" + e.TSubida + "\nTotal Bajada\t" +
+              e.TBajada + "\n";
+    }
+    try {
+      Escribe("-", texto);
+    } catch (const Error& e) {
+      Informa("salida estándar", e);
+      return false;
+    }
+  } catch (const Error& e) {
+    Informa(nombre, e);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace ruvek::cli

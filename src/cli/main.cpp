@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// ruvek-cli: converts and analyses tracks from a terminal or a script, with the same reading,
+// writing and analysis as the windows.
+#include <CLI/CLI.hpp>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "cli/acciones.h"
+#include "ruvek_version.h"
+
+namespace {
+
+using ruvek::cli::Formato;
+
+constexpr int kUso = 2;  // the exit status of a usage error
+
+int ErrorDeUso(const std::string& que) {
+  std::fprintf(stderr, "ruvek-cli: %s\nPruebe «ruvek-cli --help» para más información.\n",
+               que.c_str());
+  return kUso;
+}
+
+// CLI11's help in Spanish.
+void Traduce(CLI::App& app) {
+  const auto f = app.get_formatter();
+  for (auto [clave, texto] : {std::pair{"Usage", "Uso"},
+                              {"OPTIONS", "OPCIONES"},
+                              {"SUBCOMMAND", "ORDEN"},
+                              {"Positionals", "Argumentos"},
+                              {"REQUIRED", "OBLIGATORIO"},
+                              {"TEXT", "TEXTO"}}) {
+    f->label(clave, texto);
+  }
+  f->column_width(26);
+}
+
+int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
+  const std::string version = "ruvek-cli " + std::to_string(ruvek::kVersionMajor) + "." +
+                              std::to_string(ruvek::kVersionMinor) + "." +
+                              std::to_string(ruvek::kVersionRevision);
+  CLI::App app(
+      "Convierte y analiza tracks GPS: listas X,Y del Sitna, texto de TrackMaker (UTM "
+      "huso 30, datum European 1950) y GPX.",
+      "ruvek-cli");
+  Traduce(app);
+  app.option_defaults()->group("Opciones");
+  app.set_help_flag("-h,--help", "Muestra esta ayuda y termina");
+  app.set_version_flag("--version", version, "Muestra la versión y termina");
+  app.allow_extras();
+  app.footer("Cada orden tiene su ayuda: ruvek-cli ORDEN --help.");
+
+  ruvek::cli::Conversion conversion;
+  std::string formato;
+  CLI::App* convert = app.add_subcommand(
+      "convert",
+      "Convierte cada ENTRADA al FORMATO pedido (el de la entrada se ve en su contenido)");
+  convert->group("Órdenes");
+  convert->add_option("--to", formato, "Formato de salida: sitna, trackmaker o gpx")
+      ->type_name("FORMATO");
+  convert
+      ->add_option("-o,--output", conversion.salida,
+                   "Escribe en SALIDA (\"-\": la salida estándar); con una sola ENTRADA")
+      ->type_name("SALIDA");
+  convert
+      ->add_option("--output-dir", conversion.carpeta,
+                   "Escribe cada conversión en CARPETA con el nombre que propone la ventana")
+      ->type_name("CARPETA");
+  convert
+      ->add_option("ENTRADA", conversion.entradas,
+                   "Archivos de track (\"-\": la entrada "
+                   "estándar)")
+      ->type_name("");
+
+  std::string entrada;
+  bool json = false;
+  CLI::App* analyze =
+      app.add_subcommand("analyze", "Escribe las seis cifras del análisis de altitudes de ENTRADA");
+  analyze->group("Órdenes");
+  analyze->add_flag("--json", json, "Las escribe como un objeto JSON, en metros");
+  analyze->add_option("ENTRADA", entrada, "Archivo de track (\"-\": la entrada estándar)")
+      ->type_name("");
+  for (CLI::App* orden : {convert, analyze}) orden->get_help_ptr()->group("Opciones");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::Success& e) {
+    return app.exit(e);
+  } catch (const CLI::ArgumentMismatch& e) {
+    const std::string que = e.what();
+    return ErrorDeUso("a la opción " + que.substr(0, que.find(':')) + " le falta su valor");
+  } catch (const CLI::ParseError& e) {
+    return ErrorDeUso(std::string("no se entiende la orden: ") + e.what());
+  }
+
+  for (const CLI::App* orden : {&app, convert, analyze}) {
+    const std::vector<std::string> sobra = orden->remaining();
+    if (sobra.empty()) continue;
+    const bool opcion = sobra[0].size() > 1 && sobra[0][0] == '-';
+    return ErrorDeUso((opcion          ? "opción desconocida: "
+                       : orden == &app ? "orden desconocida: "
+                                       : "argumento de más: ") +
+                      sobra[0]);
+  }
+  if (analyze->parsed()) {
+    if (entrada.empty()) return ErrorDeUso("falta la ENTRADA que analizar");
+    return ruvek::cli::Analiza(entrada, json, proyeccion) ? 0 : 1;
+  }
+  if (!convert->parsed()) return ErrorDeUso("falta la orden: convert o analyze");
+  if (formato == "sitna") {
+    conversion.formato = Formato::Sitna;
+  } else if (formato == "trackmaker") {
+    conversion.formato = Formato::TrackMaker;
+  } else if (formato == "gpx") {
+    conversion.formato = Formato::Gpx;
+  } else {
+    return ErrorDeUso(formato.empty()
+                          ? "falta --to FORMATO"
+                          : "formato desconocido: " + formato + " (sitna, trackmaker o gpx)");
+  }
+  if (conversion.entradas.empty()) return ErrorDeUso("falta la ENTRADA que convertir");
+  if (!conversion.salida.empty() && !conversion.carpeta.empty()) {
+    return ErrorDeUso("-o y --output-dir no van juntos");
+  }
+  if (conversion.entradas.size() > 1 && conversion.carpeta.empty()) {
+    return ErrorDeUso("con varias entradas hace falta --output-dir");
+  }
+  return ruvek::cli::Convierte(conversion, proyeccion) ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::signal(SIGXFSZ, SIG_IGN);  // a file beyond the size limit fails to write, and says so
+  // PROJ may still be loading in the background when nothing is left to do (a GPX refused early):
+  // the program ends without waiting for it, so it is never destroyed.
+  auto* proyeccion = new ruvek::Proyeccion;
+  const int estado = Ejecuta(argc, argv, *proyeccion);
+  std::cout.flush();
+  std::fflush(stdout);
+  std::_Exit(estado);
+}

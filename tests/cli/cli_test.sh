@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# ruvek-cli ($1) as a process over the sample files ($2): usage errors, standard input and output,
+# batch names, failures that touch nothing, the analysis, and its GPX read by GPSBabel.
+set -uo pipefail
+cli="$1"
+data="$2"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+fallos=0
+
+# caso STATUS STDOUT STDERR ARGS...: runs ruvek-cli with ARGS (standard input from $entrada, or
+# none) and compares its exit status, standard output and standard error; "*" matches anything.
+caso() {
+  local estado="$1" salida="$2" error="$3"
+  shift 3
+  local s e r
+  "$cli" "$@" <"${entrada:-/dev/null}" >out.txt 2>err.txt
+  r=$?
+  s=$(cat out.txt; echo x)
+  s=${s%x}
+  e=$(cat err.txt)
+  if [ "$r" != "$estado" ] || [[ "$s" != $salida ]] || [[ "$e" != $error ]]; then
+    printf 'FALLO: ruvek-cli %s\n  estado %s (%s)\n  salida [%s]\n  error [%s]\n' \
+      "$*" "$r" "$estado" "$s" "$e"
+    fallos=$((fallos + 1))
+  fi
+}
+uso='*Pruebe «ruvek-cli --help» para más información.'
+
+cp "$data/trackmaker_crlf.txt" tm.txt
+cp "$data/sitna_crlf.txt" xy.txt
+cp "$data/gpx/pamplona.gpx" p.gpx
+head -c 4096 /bin/sh >binario.txt
+awk 'BEGIN { for (i = 0; i < 10000; i++) printf "%d,%d\r\n", 100000 + i * 97 % 900000, 3900000 + i * 131 % 900000 }' >grande.txt
+: >vacio.txt
+mkdir carpeta out
+
+caso 0 $'ruvek-cli 1.2.0\n' '' --version
+caso 0 '*Uso: ruvek-cli \[OPCIONES\] \[ORDEN\]*' '' --help
+caso 0 '*--output-dir CARPETA*' '' convert --help
+for args in "" "bogus" "convert --to xyz tm.txt" "convert --to" "convert tm.txt" \
+            "convert --to sitna" "convert --to sitna tm.txt xy.txt" "convert --to sitna --bogus tm.txt" \
+            "convert --to gpx -o a --output-dir out tm.txt" "analyze" "analyze tm.txt xy.txt"; do
+  caso 2 '' "ruvek-cli: *$uso" $args
+done
+
+# Standard input and output; nothing on standard output when an input fails.
+xy=$'610125,4741064\r\n610135,4741070\r\n610143,4741081\r\n610151,4741092\r\n'
+caso 0 "$xy" '' convert --to sitna p.gpx
+caso 0 "$xy" '' convert --to sitna p.gpx -o -
+entrada=p.gpx caso 0 "$xy" '' convert --to sitna -
+caso 1 '' 'ruvek-cli: entrada estándar:1: el archivo está vacío' convert --to sitna -
+caso 1 '' 'ruvek-cli: nada.txt: no existe' convert --to gpx nada.txt
+caso 1 '' 'ruvek-cli: carpeta: es una carpeta' convert --to gpx carpeta
+caso 1 '' 'ruvek-cli: vacio.txt:1: el archivo está vacío' convert --to gpx vacio.txt
+caso 1 '' 'ruvek-cli: binario.txt:1: *' convert --to gpx binario.txt
+caso 1 '' 'ruvek-cli: carpeta: no se puede escribir: es una carpeta' convert --to gpx tm.txt -o carpeta
+caso 1 '' 'ruvek-cli: no/x.txt: no se puede escribir: no existe' convert --to gpx tm.txt -o no/x.txt
+caso 1 '' 'ruvek-cli: /dev/full: no se puede escribir: no queda espacio en el disco' \
+  convert --to sitna tm.txt -o /dev/full
+caso 1 '' 'ruvek-cli: p.gpx: la salida ./p.gpx es el mismo archivo que la entrada: no se toca' \
+  convert --to gpx --output-dir . p.gpx
+
+# Batches: each output named as the window proposes it; a failing input does not stop the rest.
+caso 1 '' $'ruvek-cli: nada.txt: no existe\nruvek-cli: vacio.txt:1: el archivo está vacío' \
+  convert --to trackmaker --output-dir out tm.txt nada.txt p.gpx vacio.txt xy.txt
+caso 0 '' '' convert --to gpx --output-dir out tm.txt p.gpx
+listado=$(cd out && ls | tr '\n' '|')
+[ "$listado" = "p (TrackMaker).txt|p.gpx|tm (TrackMaker).txt|tm.gpx|xy (TrackMaker).txt|" ] ||
+  { echo "FALLO: names in out/: $listado"; fallos=$((fallos + 1)); }
+
+# A write that fails leaves the file it would replace as it was, and no temporary file.
+echo anterior >viejo.txt
+(ulimit -f 1; "$cli" convert --to gpx grande.txt -o viejo.txt 2>err.txt)
+[ "$(cat viejo.txt)" = anterior ] && [ "$(ls -a | grep -c '^\.viejo')" = 0 ] &&
+  grep -q 'viejo.txt: no se puede escribir: el archivo es demasiado grande' err.txt ||
+  { echo "FALLO: the disk-full write touched viejo.txt or left a temporary file"; fallos=$((fallos + 1)); }
+
+# The analysis the window shows; a track without altitudes is refused in the window's words.
+caso 0 $'Inicial\t457 m\nMáxima\t460 m\nMínima\t-4 m\nFinal\t-4 m\nTotal Subida\t3 m\nTotal Bajada\t464 m\n' '' \
+  analyze tm.txt
+caso 0 $'{"inicial": 457, "maxima": 460, "minima": -4, "final": -4, "total_subida": 3, "total_bajada": 464}\n' \
+  '' analyze --json tm.txt
+caso 1 '' 'ruvek-cli: xy.txt: Este track no puede analizarse' analyze xy.txt
+
+# A real GPX reader finds the points written, within 1e-7 degrees, and what it writes back
+# loads to the same track.
+"$cli" convert --to gpx grande.txt -o grande.gpx &&
+  gpsbabel -i gpx -f grande.gpx -o gpx -F babel.gpx &&
+  "$cli" convert --to sitna babel.gpx -o babel.txt || fallos=$((fallos + 1))
+puntos() { grep -o 'lat="[^"]*" lon="[^"]*"' "$1" | tr -d 'latlon="' ; }
+paste -d' ' <(puntos grande.gpx) <(puntos babel.gpx) | awk '
+  { if (NF != 4 || ($1 - $3) ^ 2 > 1e-14 || ($2 - $4) ^ 2 > 1e-14) malos++ }
+  END { if (NR != 10000 || malos) { print "FALLO: GPSBabel read " NR " points, " malos+0 " differ"; exit 1 } }' ||
+  fallos=$((fallos + 1))
+cmp -s grande.txt babel.txt || { echo "FALLO: the GPX GPSBabel wrote loads to another track"; fallos=$((fallos + 1)); }
+
+[ "$fallos" = 0 ] && echo "ruvek-cli: all cases pass" || exit 1
