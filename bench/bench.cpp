@@ -11,6 +11,7 @@
 #include "analysis/analisis.h"
 #include "clipboard/portapapeles.h"
 #include "formats/abrir_txt.h"
+#include "formats/gpx.h"
 #include "formats/writers.h"
 
 namespace ruvek {
@@ -23,6 +24,8 @@ struct Datos {
   std::string pegado;
   std::string ruta_trackmaker;
   std::string ruta_sitna;
+  std::string gpx;
+  std::string ruta_gpx;
 
   Datos() {
     trackmaker =
@@ -50,10 +53,22 @@ struct Datos {
     }
     ruta_trackmaker = Guarda("trackmaker", trackmaker);
     ruta_sitna = Guarda("sitna", sitna);
+    Module1 m;
+    m.ArchivoActual = ruta_trackmaker;
+    AbrirTXT(m);
+    gpx = TextoGpx(m, "paseo", true, proyeccion());
+    ruta_gpx = Guarda("gpx", gpx);
   }
   ~Datos() {
     std::remove(ruta_trackmaker.c_str());
     std::remove(ruta_sitna.c_str());
+    std::remove(ruta_gpx.c_str());
+  }
+
+  // PROJ's transformation, made once for every benchmark that reads or writes GPX.
+  static Proyeccion& proyeccion() {
+    static Proyeccion p;
+    return p;
   }
 
   static std::string Guarda(const char* nombre, const std::string& texto) {
@@ -107,6 +122,44 @@ void BM_FreadTrackMaker(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * datos().trackmaker.size()));
 }
 BENCHMARK(BM_FreadTrackMaker);
+
+void BM_CargaGpx(benchmark::State& state) {
+  Module1 m;
+  m.ArchivoActual = datos().ruta_gpx;
+  for (auto _ : state) benchmark::DoNotOptimize(AbrirGPX(m, Datos::proyeccion()));
+  if (m.NumPuntos != MaxPuntos) state.SkipWithError("the GPX did not load whole");
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * datos().gpx.size()));
+}
+BENCHMARK(BM_CargaGpx)->Unit(benchmark::kMillisecond);
+
+// For scale: only reading the same GPX file into memory.
+void BM_FreadGpx(benchmark::State& state) {
+  std::vector<char> buffer(datos().gpx.size() + 1);
+  for (auto _ : state) {
+    std::FILE* f = std::fopen(datos().ruta_gpx.c_str(), "rb");
+    benchmark::DoNotOptimize(std::fread(buffer.data(), 1, buffer.size(), f));
+    std::fclose(f);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * datos().gpx.size()));
+}
+BENCHMARK(BM_FreadGpx);
+
+void BM_TextoGpx(benchmark::State& state) {
+  const Module1& m = CargadoDe(datos().ruta_trackmaker);
+  for (auto _ : state) benchmark::DoNotOptimize(TextoGpx(m, "paseo", true, Datos::proyeccion()));
+}
+BENCHMARK(BM_TextoGpx)->Unit(benchmark::kMillisecond);
+
+// PROJ's set-up, paid once per process at the first GPX: loading the library and choosing
+// the operations from its database.
+void BM_PreparaProyeccion(benchmark::State& state) {
+  for (auto _ : state) {
+    Proyeccion p;
+    double x = -1.65, y = 42.8;
+    p.AUtm({&x, 1}, {&y, 1});
+  }
+}
+BENCHMARK(BM_PreparaProyeccion)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_TextoSitna(benchmark::State& state) {
   const Module1& m = CargadoDe(datos().ruta_trackmaker);

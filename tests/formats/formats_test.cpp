@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "clipboard/portapapeles.h"
 #include "formats/abrir_txt.h"
 #include "formats/gpx.h"
 #include "formats/line_reader.h"
@@ -158,4 +159,34 @@ TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTable) {
   EXPECT_TRUE(mismo) << "10,000 points across the area, written and read back";
   EXPECT_EQ(relee(false).substr(0, 60),
             "Este track no puede analizarse n=10000 100000,3900000,0 1000");
+}
+
+// Inputs far beyond any track are refused at their first excess, with its line.
+TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
+  test::TempDir dir;
+  Proyeccion proyeccion;
+  const std::string largo(4 * kMaxLinea, '7'), pt = "<trkpt lat=\"42.8\" lon=\"-1.65\"/>\n";
+  std::string millon = "<gpx>\n<trk><trkseg>\n";
+  for (int i = 0; i < 1000000; ++i) millon += pt;  // 31 MB
+  std::string ancho = "Version\n";
+  while (ancho.size() <= kMaxEntrada) ancho += std::string(1000, 'x') + "\n";
+  const std::pair<std::string, std::string> casos[] = {
+      {largo, "too long@1"},
+      {"1,2\r\n3,4\r\n" + largo, "too long@3"},
+      {ancho, "too long@0"},
+      {"<gpx><trk><trkseg><trkpt lat=\"42\" lon=\"-1\"><ele>" + largo, "too long@1"},
+      {"<gpx><trk><trkseg><trkpt lat=\"42" + largo + "\" lon=\"-1\"/>", "too long@1"},
+      {"<gpx>\n<!-- " + largo + " -->", "too long@2"},
+      {millon, "subscript out of range@10003"}};
+  for (const auto& [bytes, esperado] : casos) {
+    Module1 m;
+    m.ArchivoActual = dir.File("grande");
+    test::WriteFile(m.ArchivoActual, bytes);
+    const bool gpx = bytes[0] == '<';
+    EXPECT_EQ(test::Result([&] { return (gpx ? AbrirGPX(m, proyeccion) : AbrirTXT(m))->mensaje; }),
+              esperado)
+        << bytes.substr(0, 40);
+  }
+  Module1 m;
+  EXPECT_EQ(test::Result([&] { return LeeTextoPegado("1,2\n" + largo, m), ""; }), "too long@2");
 }

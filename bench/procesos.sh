@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# ruvek-cli as a whole process, timed by hyperfine beside cat of the same file and GPSBabel doing
+# the nearest job, with peak resident memory; then the refusal of inputs far beyond any track.
+#   bench/procesos.sh        (after tools/test or tools/run has built build/default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cli=$PWD/build/default/src/ruvek-cli
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# The walk of bench/bench.cpp's data: 10,000 points near Pamplona, 400 to 1,600 m.
+awk 'BEGIN { srand(12345); x = 612000; y = 4734000; z = 400
+  printf "Version , 212\r\n\r\nWGS 1984 (GPS) ,217, 6378137, 298.257223563, 0, 0, 0\r\nUSER GRID, 0, 0, 0, 0, 0\r\n\r\n"
+  for (i = 0; i < 10000; i++) {
+    x += (int(rand() * 200) - 80) / 10; y += (int(rand() * 200) - 90) / 10; z += (int(rand() * 100) - 45) / 10
+    printf "t,utm,30T,%.1f,%.1f,01/05/2009,%02d:%02d:%02d,%.1f,%d\r\n", x, y, int(i / 3600) % 24, int(i / 60) % 60, i % 60, z, i == 0
+  } }' >track.txt
+"$cli" convert --to gpx track.txt -o track.gpx
+ls -l track.txt track.gpx
+
+hyperfine -N --warmup 10 --runs 100 --export-json procesos.json --export-markdown procesos.md \
+  "cat track.txt" \
+  "$cli convert --to sitna track.txt -o /dev/null" \
+  "cat track.gpx" \
+  "$cli convert --to sitna track.gpx -o /dev/null" \
+  "gpsbabel -i gpx -f track.gpx -x transform,wpt=trk -o unicsv,grid=utm,datum='European 1950' -F /dev/null"
+cat procesos.md
+python3 -c "import json; [print(\"median\", round(r[\"median\"] * 1000, 1), \"ms:\", r[\"command\"]) for r in json.load(open(\"procesos.json\"))[\"results\"]]"
+for f in track.txt track.gpx; do
+  /usr/bin/time -f "peak resident memory, $f to the X,Y list: %M kB" \
+    "$cli" convert --to sitna "$f" -o /dev/null
+done
+/usr/bin/time -f "peak resident memory, ruvek-cli --version: %M kB" "$cli" --version >/dev/null
+
+# Inputs no track can be: 300 MB without a line end, and a GPX of 3,000,000 points (300 MB).
+head -c 300000000 /dev/zero | tr '\0' '7' >sin_fin.txt
+{ printf '<gpx>\n<trk><trkseg>\n'
+  yes '  <trkpt lat="42.8123456" lon="-1.6543210"><ele>457.5</ele><time>2009-05-01T10:00:00Z</time></trkpt>' |
+    head -n 3000000 || true
+  printf '</trkseg></trk></gpx>\n'; } >enorme.gpx
+ls -l sin_fin.txt enorme.gpx
+hyperfine -N -i --warmup 3 --runs 30 \
+  "$cli convert --to sitna sin_fin.txt -o /dev/null" \
+  "$cli convert --to sitna enorme.gpx -o /dev/null"
+for f in sin_fin.txt enorme.gpx; do
+  /usr/bin/time -f "peak resident memory, refusing $f: %M kB" \
+    "$cli" convert --to sitna "$f" -o /dev/null || true
+done
