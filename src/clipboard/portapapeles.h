@@ -8,6 +8,10 @@
 
 namespace ruvek {
 
+// The most characters of clipboard text the Paste window takes: some fifteen times what a track of
+// 10,000 points with fractions needs.
+inline constexpr std::size_t kMaxTextoPegado = std::size_t{4} << 20;
+
 // The track as clipboard text: "X,Y" lines for rows 1 to NumPuntos, stopping before the first
 // row whose X is less than 1, joined by CR LF with none at the start or the end.
 std::string TextoPortapapeles(const Module1& m);

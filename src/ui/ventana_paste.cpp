@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "clipboard/portapapeles.h"
 #include "ui/controles.h"
 #include "ui/geometria.h"
 #include "ui/ordenes.h"
@@ -63,10 +64,14 @@ Paste::Paste(Ordenes& ordenes, QWidget* padre) : QDialog(padre), ordenes_(ordene
 
 void Paste::Command1_Click() {
   Caja_->setPlainText(QString());
-  Caja_->setPlainText(QGuiApplication::clipboard()->text());
-  Utilizar_->show();
+  const QString texto = QGuiApplication::clipboard()->text();
   Aviso_->hide();
-  Aviso2_->hide();
+  // A text far larger than any track would take the box seconds and hundreds of megabytes to
+  // show: it is refused at once.
+  const bool cabe = texto.size() <= qsizetype(kMaxTextoPegado);
+  Aviso2_->setVisible(!cabe);
+  Utilizar_->setVisible(cabe);
+  if (cabe) Caja_->setPlainText(texto);
 }
 
 void Paste::Utilizar_Click() {

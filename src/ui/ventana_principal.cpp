@@ -198,7 +198,12 @@ void Principal::dropEvent(QDropEvent* evento) {
   if (nombre.isEmpty()) return;
   evento->acceptProposedAction();
   // Opened once the drop is over, so the program the file came from is not kept waiting.
-  QTimer::singleShot(0, this, [this, nombre] { ordenes_.AbreArchivo(nombre.toStdString()); });
+  QTimer::singleShot(0, this, [this, nombre] { Abre(nombre.toStdString()); });
+}
+
+void Principal::Abre(const std::string& nombre) {
+  ultimo_nombre_ = QString::fromStdString(nombre);
+  ordenes_.AbreArchivo(nombre);
 }
 
 void Principal::Habilita(Comando comando, bool habilitado) {

@@ -25,6 +25,10 @@ class Principal : public QMainWindow, private Plataforma {
   Module1& estado() { return m_; }
   Ordenes& ordenes() { return ordenes_; }
 
+  // Opens a file named on the command line or dropped on the window, as Abrir would open it;
+  // the next file dialog starts in its folder.
+  void Abre(const std::string& nombre);
+
  protected:
   // A track file dropped on the window opens as Abrir would open that name.
   void dragEnterEvent(QDragEnterEvent* evento) override;

@@ -5,6 +5,7 @@
 
 #include <QtWidgets>
 
+#include "clipboard/portapapeles.h"
 #include "test_util.h"
 #include "ui/plataforma_qt.h"
 #include "ui/ventana_analisis.h"
@@ -102,6 +103,8 @@ TEST(Ventanas, AnalisisShowsItsFiguresAndPasteTakesTheClipboard) {
   paste.findChild<QPlainTextEdit*>("Caja")->setPlainText("X,Y");
   EXPECT_EQ(pulsa("Utilizar"), "111 X,Y") << "Utilizar hides neither label";
   EXPECT_EQ(pulsa("Command1").substr(0, 3), "100");
+  QGuiApplication::clipboard()->setText(QString(kMaxTextoPegado + 1, u'1'));
+  EXPECT_EQ(pulsa("Command1"), "001 ") << "a text no track can be is refused, not shown";
   paste.findChild<QPushButton*>("Command3")->click();
   EXPECT_FALSE(paste.isVisible());
 }
