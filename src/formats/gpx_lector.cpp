@@ -47,8 +47,9 @@ std::optional<std::string_view> Decimal(std::string_view t) {
   const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
   while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
-  if (!t.empty() && t[0] == '+') t.remove_prefix(1);
-  const std::size_t inicio = !t.empty() && t[0] == '-' ? 1 : 0;
+  const bool mas = !t.empty() && t[0] == '+';
+  if (mas) t.remove_prefix(1);
+  const std::size_t inicio = !mas && !t.empty() && t[0] == '-' ? 1 : 0;
   bool cifras = false, punto = false;
   for (std::size_t i = inicio; i < t.size(); ++i) {
     if (t[i] == '.' && !punto) {
