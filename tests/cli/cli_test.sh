@@ -27,7 +27,7 @@ caso() {
     fallos=$((fallos + 1))
   fi
 }
-uso='*Pruebe «ruvek-cli --help» para más información.'
+uso=$'\nPruebe «ruvek-cli --help» para más información.'
 
 cp "$data/trackmaker_crlf.txt" tm.txt
 cp "$data/sitna_crlf.txt" xy.txt
@@ -40,7 +40,8 @@ mkdir carpeta out
 caso 0 $'ruvek-cli 1.2.0\n' '' --version
 caso 0 '*Uso: ruvek-cli \[OPCIONES\] \[ORDEN\]*' '' --help
 caso 0 '*--output-dir CARPETA*' '' convert --help
-for args in "" "bogus" "convert --to xyz tm.txt" "convert --to" "convert tm.txt" \
+caso 2 '' "ruvek-cli: falta la orden: convert o analyze$uso"
+for args in "bogus" "convert --to xyz tm.txt" "convert --to" "convert tm.txt" \
             "convert --to sitna" "convert --to sitna tm.txt xy.txt" "convert --to sitna --bogus tm.txt" \
             "convert --to gpx -o a --output-dir out tm.txt" "analyze" "analyze tm.txt xy.txt"; do
   caso 2 '' "ruvek-cli: *$uso" $args

@@ -33,6 +33,11 @@ TEST(LineReader, EveryLineEndOnceAndOnlyRegularFiles) {
   lector.Next(l);
   lector.Rewind();
   EXPECT_TRUE(lector.Next(l) && l == x && lector.Next(l) && lector.line_number() == 2) << "rewound";
+  const std::string tope(kMaxLinea, 'x');  // a line of the bound is a line; a byte more is not
+  EXPECT_EQ(Lineas(path, tope + "\n" + tope), "[" + tope + "][" + tope + "]");
+  EXPECT_EQ(test::Result([&] { return Lineas(path, "\n" + tope + "x"); }), "too long@2");
+  // A CR that ends the file, over bytes of earlier reads that were LF.
+  EXPECT_EQ(Lineas(path, std::string(200000, '\n') + "b\r").size(), 400003u);
   for (const std::string& p : {dir.File("no.txt"), dir.File(""), std::string("/dev/zero")})
     EXPECT_EQ(test::Result([&] { return Fuente(p).Lee(nullptr, 0) ? "read" : ""; }),
               "file error@0");
@@ -73,11 +78,24 @@ void Casos(const std::string& tabla, Proyeccion* gpx = nullptr) {
       << "a folder";
 }
 
-TEST(AbrirTXT, LoadsBothLayoutsOrStopsWhereTheyFail) { Casos("abrir_txt.txt"); }
+// The files open now, to see that every load closes its file, whatever happens.
+long Abiertos() {
+  const std::filesystem::directory_iterator fds("/proc/self/fd");
+  return std::distance(fds, std::filesystem::directory_iterator());
+}
+
+TEST(AbrirTXT, LoadsBothLayoutsOrStopsWhereTheyFail) {
+  const long antes = Abiertos();
+  Casos("abrir_txt.txt");
+  EXPECT_EQ(Abiertos(), antes);
+}
 
 TEST(AbrirGPX, LoadsTracksAndRoutesWholeOrNotAtAll) {
   Proyeccion proyeccion;
   Casos("gpx.txt", &proyeccion);
+  const long antes = Abiertos();
+  Casos("gpx.txt", &proyeccion);
+  EXPECT_EQ(Abiertos(), antes);
 }
 
 std::string Puntos(int n, bool trackmaker) {
