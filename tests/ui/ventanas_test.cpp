@@ -14,9 +14,9 @@
 
 using namespace ruvek;
 
-// Triggers the menu item `orden` and answers each modal window it opens, in turn: a file dialog
-// with the name given (as it stands for "", cancelled for "-"), a message box with its button;
-// returns what each window showed.
+// Triggers the menu item `orden` (or drops the file `orden`) and answers each modal window it
+// opens, in turn: a file dialog with the name given (as it stands for "", cancelled for "-"), a
+// message box with its button; returns what each window showed.
 std::string Responde(Principal& principal, const char* orden, QStringList respuestas) {
   QString visto;
   QWidget* ultimo = nullptr;
@@ -36,7 +36,15 @@ std::string Responde(Principal& principal, const char* orden, QStringList respue
     respuesta == "-" ? w->reject() : w->accept();
   });
   reloj.start(10);
-  principal.findChild<QAction*>(orden)->trigger();
+  if (auto* accion = principal.findChild<QAction*>(orden)) {
+    accion->trigger();
+  } else {  // a file dropped on the window, opened once the drop is over
+    QMimeData datos;
+    datos.setUrls({QUrl::fromLocalFile(orden)});
+    QDropEvent soltar(QPointF(9, 9), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject&>(principal).event(&soltar);  // Qt delivers drops only in a drag
+    QApplication::processEvents();
+  }
   EXPECT_TRUE(respuestas.isEmpty()) << orden;
   return visto.toStdString();
 }
@@ -72,6 +80,11 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
   Responde(principal, "GuardarTM", {"", ""});
   Responde(principal, "Abrir", {"-"});
   EXPECT_EQ(test::ReadFile(principal.estado().ArchivoActual).size(), 148u);
+  // A GPX dropped on the window opens as Abrir would open it.
+  const std::string gpx = test::DataFile("gpx/pamplona.gpx");
+  EXPECT_EQ(Responde(principal, gpx.c_str(), {""}),
+            "Track cargado: Este track puede ser analizado Aceptar1\n");
+  EXPECT_EQ(principal.windowTitle().toStdString(), "Ruvek v 1.2.0 - " + gpx);
 }
 
 TEST(Ventanas, AnalisisShowsItsFiguresAndPasteTakesTheClipboard) {
