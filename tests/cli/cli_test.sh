@@ -3,24 +3,18 @@
 # ruvek-cli ($1) as a process over the sample files ($2): usage errors, standard input and output,
 # batch names, failures that touch nothing, the analysis, and its GPX read by GPSBabel.
 set -uo pipefail
-cli="$1"
-data="$2"
-work=$(mktemp -d)
+cli="$1" data="$2" work=$(mktemp -d) fallos=0
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-fallos=0
 
 # caso STATUS STDOUT STDERR ARGS...: runs ruvek-cli with ARGS (standard input from $entrada, or
 # none) and compares its exit status, standard output and standard error; "*" matches anything.
 caso() {
-  local estado="$1" salida="$2" error="$3"
+  local estado="$1" salida="$2" error="$3" s e r
   shift 3
-  local s e r
   "$cli" "$@" <"${entrada:-/dev/null}" >out.txt 2>err.txt
-  r=$?
-  s=$(cat out.txt; echo x)
+  r=$? s=$(cat out.txt; echo x) e=$(cat err.txt)
   s=${s%x}
-  e=$(cat err.txt)
   if [ "$r" != "$estado" ] || [[ "$s" != $salida ]] || [[ "$e" != $error ]]; then
     printf 'FALLO: ruvek-cli %s\n  estado %s (%s)\n  salida [%s]\n  error [%s]\n' \
       "$*" "$r" "$estado" "$s" "$e"
@@ -29,9 +23,7 @@ caso() {
 }
 uso=$'\nPruebe «ruvek-cli --help» para más información.'
 
-cp "$data/trackmaker_crlf.txt" tm.txt
-cp "$data/sitna_crlf.txt" xy.txt
-cp "$data/gpx/pamplona.gpx" p.gpx
+cp "$data/trackmaker_crlf.txt" tm.txt && cp "$data/sitna_crlf.txt" xy.txt && cp "$data/gpx/pamplona.gpx" p.gpx
 head -c 4096 /bin/sh >binario.txt
 awk 'BEGIN { for (i = 0; i < 10000; i++) printf "%d,%d\r\n", 100000 + i * 97 % 900000, 3900000 + i * 131 % 900000 }' >grande.txt
 : >vacio.txt
