@@ -112,17 +112,22 @@ ResultadoCarga AbrirTXT(Module1& m, Fuente& fuente) {
         LeePuntoTrackMaker(m, linea, lector.line_number());
       }
     }
-    return {TipoArchivo::TrackMaker,
-            {{Comando::Analizar, true}, {Comando::Copiar, true}, {Comando::GuardarSitna, true}},
-            m.ArchivoActual,
-            "Este track puede ser analizado",
-            "Track cargado",
-            true};
+    return {.tipo = TipoArchivo::TrackMaker,
+            .habilitar = {{Comando::Analizar, true},
+                          {Comando::Copiar, true},
+                          {Comando::GuardarSitna, true}},
+            .sufijo_titulo = m.ArchivoActual,
+            .mensaje = "Este track puede ser analizado",
+            .titulo_mensaje = "Track cargado",
+            .con_altitudes = true};
   }
   while (lector.Next(linea)) LeePuntoSitna(m, linea, lector.line_number());
-  return {TipoArchivo::Sitna, {{Comando::GuardarTM, true}, {Comando::Copiar, true}},
-          m.ArchivoActual,    "Este track no puede analizarse",
-          "Track cargado",    false};
+  return {.tipo = TipoArchivo::Sitna,
+          .habilitar = {{Comando::GuardarTM, true}, {Comando::Copiar, true}},
+          .sufijo_titulo = m.ArchivoActual,
+          .mensaje = "Este track no puede analizarse",
+          .titulo_mensaje = "Track cargado",
+          .con_altitudes = false};
 }
 
 }  // namespace ruvek

@@ -329,15 +329,16 @@ ResultadoCarga AbrirGPX(Module1& m, Fuente& fuente, Proyeccion& proyeccion) {
     m.TablaPuntos.Escribe(fila, ColumnaY, ValorFijo::Whole(std::llround(y[i])));
     if (con_altitudes) m.TablaPuntos.Escribe(fila, ColumnaAltitud, *puntos[i].ele);
   }
-  return {TipoArchivo::Gpx,
-          {{Comando::Analizar, con_altitudes},
-           {Comando::Copiar, true},
-           {Comando::GuardarSitna, true},
-           {Comando::GuardarTM, true}},
-          m.ArchivoActual,
-          con_altitudes ? "Este track puede ser analizado" : "Este track no puede analizarse",
-          "Track cargado",
-          con_altitudes};
+  return {.tipo = TipoArchivo::Gpx,
+          .habilitar = {{Comando::Analizar, con_altitudes},
+                        {Comando::Copiar, true},
+                        {Comando::GuardarSitna, true},
+                        {Comando::GuardarTM, true}},
+          .sufijo_titulo = m.ArchivoActual,
+          .mensaje =
+              con_altitudes ? "Este track puede ser analizado" : "Este track no puede analizarse",
+          .titulo_mensaje = "Track cargado",
+          .con_altitudes = con_altitudes};
 }
 
 }  // namespace ruvek

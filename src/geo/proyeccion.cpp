@@ -114,10 +114,9 @@ std::size_t Proyeccion::AGeograficas(std::span<double> x_lon, std::span<double> 
   Transforma(true, ida_x, ida_y);
   for (std::size_t i = 0; i < n; ++i) {
     double fx = ida_x[i], fy = ida_y[i];
+    const double gx = x_lon[i], gy = y_lat[i];  // the way back from the target
     for (int paso = 0; paso < 4 && std::hypot(fx - x[i], fy - y[i]) > kLlega; ++paso) {
-      double gx = x[i], gy = y[i];  // the way back from the target and from where the point went
-      Transforma(false, {&gx, 1}, {&gy, 1});
-      Transforma(false, {&fx, 1}, {&fy, 1});
+      Transforma(false, {&fx, 1}, {&fy, 1});  // the way back from where the point went
       x_lon[i] += gx - fx;
       y_lat[i] += gy - fy;
       fx = x_lon[i];
