@@ -9,6 +9,7 @@
 
 #include "analysis/analisis.h"
 #include "core/errors.h"
+#include "core/nombres.h"
 #include "formats/gpx.h"
 #include "formats/guarda_archivo.h"
 #include "formats/writers.h"
@@ -49,14 +50,13 @@ std::string NombreDelTrack(const std::string& archivo) {
   return nombre.empty() ? "sin nombre" : nombre;
 }
 
-// The name the window proposes for a converted file: the input's name without its last four
-// characters, then the format's ending.
-std::string NombrePropuesto(const std::string& entrada, Formato f) {
-  const std::string nombre = fs::path(entrada).filename().string();
-  const std::string base = nombre.substr(0, nombre.size() >= 4 ? nombre.size() - 4 : 0);
-  return base + (f == Formato::Sitna        ? " (Sitna).txt"
-                 : f == Formato::TrackMaker ? " (TrackMaker).txt"
-                                            : ".gpx");
+// The name the window proposes for a converted file; a name too short to propose from keeps
+// only the format's ending.
+std::string NombreDeSalida(const std::string& entrada, Formato f) {
+  const std::string sufijo = f == Formato::Sitna        ? " (Sitna).txt"
+                             : f == Formato::TrackMaker ? " (TrackMaker).txt"
+                                                        : ".gpx";
+  return NombrePropuesto(fs::path(entrada).filename().string(), sufijo).value_or(sufijo);
 }
 
 bool MismoArchivo(const std::string& a, const std::string& b) {
@@ -90,7 +90,7 @@ bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
     std::string salida = c.salida.empty() ? "-" : c.salida;
     if (!c.carpeta.empty()) {
       salida = (fs::path(c.carpeta) /
-                NombrePropuesto(entrada == "-" ? "sin nombre.txt" : entrada, c.formato))
+                NombreDeSalida(entrada == "-" ? "sin nombre.txt" : entrada, c.formato))
                    .string();
     }
     try {

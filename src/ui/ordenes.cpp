@@ -5,6 +5,7 @@
 
 #include "clipboard/portapapeles.h"
 #include "core/errors.h"
+#include "core/nombres.h"
 #include "formats/abrir_txt.h"
 #include "formats/gpx.h"
 #include "formats/writers.h"
@@ -13,8 +14,6 @@
 namespace ruvek {
 
 namespace {
-
-bool EsContinuacionUtf8(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 std::string Mayusculas(std::string_view texto) {
   std::string r(texto);
@@ -36,16 +35,6 @@ std::string TextoDelFallo(const Error& e) {
   texto += e.detail() + ".";
   if (e.line() == 0 && texto[0] >= 'a' && texto[0] <= 'z') texto[0] = char(texto[0] - 'a' + 'A');
   return texto;
-}
-
-std::size_t InicioUltimosCaracteres(std::string_view texto, int n) {
-  std::size_t inicio = texto.size();
-  for (int i = 0; i < n; ++i) {
-    if (inicio == 0) return std::string_view::npos;
-    --inicio;
-    while (inicio > 0 && EsContinuacionUtf8(texto[inicio])) --inicio;
-  }
-  return inicio;
 }
 
 std::string TituloCon(const Module1& m, std::string_view sufijo) {
@@ -130,9 +119,8 @@ struct Ordenes::Guardado {
 
 void Ordenes::Guarda(const Guardado& g) {
   try {
-    const std::size_t corte = InicioUltimosCaracteres(m_.ArchivoActual, 4);
-    if (corte == std::string::npos) return;  // no name to derive a proposal from
-    const std::string propuesta = m_.ArchivoActual.substr(0, corte) + g.sufijo_nombre;
+    const std::optional<std::string> propuesta = NombrePropuesto(m_.ArchivoActual, g.sufijo_nombre);
+    if (!propuesta) return;  // no name to derive a proposal from
     if (!PideArchivo({TipoDialogo::Guardar, g.titulo_dialogo, g.filtro, propuesta})) return;
     p_.GuardaArchivo(m_.ArchivoActual, g.contenido(m_));
     if (g.titulo_antes_del_mensaje) PonTitulo(m_.ArchivoActual);

@@ -62,7 +62,4 @@ std::string TextoDelFallo(const Error& e);
 // The caption for a track: TituloVentana, " - ", then the suffix.
 std::string TituloCon(const Module1& m, std::string_view sufijo);
 
-// Where the last `n` characters of UTF-8 text begin, or npos when it has fewer.
-std::size_t InicioUltimosCaracteres(std::string_view texto, int n);
-
 }  // namespace ruvek
