@@ -44,6 +44,9 @@ void GuardaArchivo(const std::string& nombre, std::string_view contenido) {
   const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
   std::string temporal = (carpeta / ("." + destino.filename().string() + ".XXXXXX")).string();
   const int fd = mkstemp(temporal.data());
+  if (fd < 0 && errno == ENOENT) {
+    throw Error(ErrorKind::FileError, "no se puede escribir: la carpeta no existe");
+  }
   if (fd < 0) Falla(errno);
   int err = 0;
   for (std::size_t hecho = 0; err == 0 && hecho < contenido.size();) {

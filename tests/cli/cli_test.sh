@@ -50,7 +50,7 @@ caso 1 '' 'ruvek-cli: carpeta: es una carpeta' convert --to gpx carpeta
 caso 1 '' 'ruvek-cli: vacio.txt:1: el archivo está vacío' convert --to gpx vacio.txt
 caso 1 '' 'ruvek-cli: binario.txt:1: *' convert --to gpx binario.txt
 caso 1 '' 'ruvek-cli: carpeta: no se puede escribir: es una carpeta' convert --to gpx tm.txt -o carpeta
-caso 1 '' 'ruvek-cli: no/x.txt: no se puede escribir: no existe' convert --to gpx tm.txt -o no/x.txt
+caso 1 '' 'ruvek-cli: no/x.txt: no se puede escribir: la carpeta no existe' convert --to gpx tm.txt -o no/x.txt
 caso 1 '' 'ruvek-cli: /dev/full: no se puede escribir: no queda espacio en el disco' \
   convert --to sitna tm.txt -o /dev/full
 caso 1 '' 'ruvek-cli: p.gpx: la salida ./p.gpx es el mismo archivo que la entrada: no se toca' \
