@@ -38,6 +38,7 @@ for args in "bogus" "convert --to xyz tm.txt" "convert --to" "convert tm.txt" \
             "convert --to gpx -o a --output-dir out tm.txt" "analyze" "analyze tm.txt xy.txt"; do
   caso 2 '' "ruvek-cli: *$uso" $args
 done
+caso 2 '' "ruvek-cli: opción desconocida: -x$uso" convert --to sitna -x tm.txt
 
 # Standard input and output; nothing on standard output when an input fails.
 xy=$'610125,4741064\r\n610135,4741070\r\n610143,4741081\r\n610151,4741092\r\n'

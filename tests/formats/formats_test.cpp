@@ -186,6 +186,8 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
   const std::string largo(4 * kMaxLinea, '7'), pt = "<trkpt lat=\"42.8\" lon=\"-1.65\"/>\n";
   std::string millon = "<gpx>\n<trk><trkseg>\n";
   for (int i = 0; i < 1000000; ++i) millon += pt;  // 31 MB
+  std::string ruta = "<gpx><rte>";
+  for (int i = 0; i <= MaxPuntos; ++i) ruta += "<rtept lat=\"42.8\" lon=\"-1.65\"/>";
   std::string ancho = "Version\n";
   while (ancho.size() <= kMaxEntrada) ancho += std::string(1000, 'x') + "\n";
   const std::pair<std::string, std::string> casos[] = {
@@ -195,7 +197,8 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
       {"<gpx><trk><trkseg><trkpt lat=\"42\" lon=\"-1\"><ele>" + largo, "too long@1"},
       {"<gpx><trk><trkseg><trkpt lat=\"42" + largo + "\" lon=\"-1\"/>", "too long@1"},
       {"<gpx>\n<!-- " + largo + " -->", "too long@2"},
-      {millon, "subscript out of range@10003"}};
+      {millon, "subscript out of range@10003"},
+      {ruta + "</rte></gpx>", "subscript out of range@0"}};
   for (const auto& [bytes, esperado] : casos) {
     Module1 m;
     m.ArchivoActual = dir.File("grande");
