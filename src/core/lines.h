@@ -54,7 +54,7 @@ class TextLines {
     ++numero_;
     const char* tope = p_ + std::min<std::size_t>(std::size_t(end_ - p_), kMaxLinea + 1);
     const char* fin = finder_.Find(p_, tope);
-    if (fin == tope && tope != end_) LineaDemasiadoLarga(numero_);
+    if (std::size_t(fin - p_) > kMaxLinea) LineaDemasiadoLarga(numero_);
     line = std::string_view(p_, static_cast<std::size_t>(fin - p_));
     p_ = fin;
     if (p_ != end_) {

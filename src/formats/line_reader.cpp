@@ -42,6 +42,7 @@ bool LineReader::Next(std::string_view& line) {
       if (data[fin] == '\r' && fin + 1 == end_ && !at_eof_) {
         scan = fin;
       } else {
+        if (fin - begin_ > kMaxLinea) LineaDemasiadoLarga(line_number_ + 1);
         line = std::string_view(data + begin_, fin - begin_);
         std::size_t next = fin + 1;
         if (data[fin] == '\r' && next < end_ && data[next] == '\n') ++next;
@@ -51,6 +52,7 @@ bool LineReader::Next(std::string_view& line) {
       }
     } else if (at_eof_) {
       if (begin_ == end_) return false;
+      if (end_ - begin_ > kMaxLinea) LineaDemasiadoLarga(line_number_ + 1);
       line = std::string_view(data + begin_, end_ - begin_);
       begin_ = end_;
       ++line_number_;

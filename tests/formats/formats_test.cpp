@@ -26,7 +26,7 @@ TEST(LineReader, EveryLineEndOnceAndOnlyRegularFiles) {
   for (const auto& [bytes, lineas] : test::Cases("line_reader.txt"))
     EXPECT_EQ(Lineas(path, bytes), lineas);
   const std::string x(64 * 1024 - 1, 'x');  // CR LF split across two reads
-  EXPECT_EQ(Lineas(path, x + "\r\n" + x + "yz\rz"), "[" + x + "][" + x + "yz][z]");
+  EXPECT_EQ(Lineas(path, x + "\r\n" + x + "y\rz"), "[" + x + "][" + x + "y][z]");
   Fuente fuente(path);
   LineReader lector(fuente);
   std::string_view l;
@@ -183,7 +183,8 @@ TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTable) {
 TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
   test::TempDir dir;
   Proyeccion proyeccion;
-  const std::string largo(4 * kMaxLinea, '7'), pt = "<trkpt lat=\"42.8\" lon=\"-1.65\"/>\n";
+  const std::string largo(4 * kMaxLinea, '7'), justo(kMaxLinea + 1, '7');
+  const std::string pt = "<trkpt lat=\"42.8\" lon=\"-1.65\"/>\n";
   std::string millon = "<gpx>\n<trk><trkseg>\n";
   for (int i = 0; i < 1000000; ++i) millon += pt;  // 31 MB
   std::string ruta = "<gpx><rte>";
@@ -193,6 +194,8 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
   const std::pair<std::string, std::string> casos[] = {
       {largo, "too long@1"},
       {"1,2\r\n3,4\r\n" + largo, "too long@3"},
+      {"1,2\n" + justo + "\n", "too long@2"},
+      {"1,2\n" + justo, "too long@2"},
       {ancho, "too long@0"},
       {"<gpx><trk><trkseg><trkpt lat=\"42\" lon=\"-1\"><ele>" + largo, "too long@1"},
       {"<gpx><trk><trkseg><trkpt lat=\"42" + largo + "\" lon=\"-1\"/>", "too long@1"},
@@ -209,5 +212,5 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
         << bytes.substr(0, 40);
   }
   Module1 m;
-  EXPECT_EQ(test::Result([&] { return LeeTextoPegado("1,2\n" + largo, m), ""; }), "too long@2");
+  EXPECT_EQ(test::Result([&] { return LeeTextoPegado("1,2\n" + justo, m), ""; }), "too long@2");
 }
