@@ -32,7 +32,7 @@ void LeeTextoPegado(std::string_view texto, Module1& m) {
   TextLines lineas(texto);
   for (std::string_view linea; lineas.Next(linea);) {
     const long n = lineas.numero();
-    if (TrimBlanks(linea).empty()) continue;
+    if (AllBlank(linea)) continue;
     const std::size_t coma = linea.find(',');
     // Lines after the last one that holds a comma are not records.
     const auto resto = std::size_t(linea.data() + linea.size() - texto.data());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <compare>
 #include <cstdint>
 #include <string>
@@ -60,10 +61,8 @@ class ValorFijo {
 
 // Blanks that the reading of text ignores around a number.
 constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-inline std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
+inline bool AllBlank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), IsBlank);
 }
 
 }  // namespace ruvek
