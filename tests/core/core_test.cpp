@@ -32,6 +32,15 @@ TEST(DevuelveNumero, RoundsAtTheFirstDecimalDigitAwayFromZero) {
   EXPECT_EQ(DevuelveNumero(std::string_view("12.7", 3)).Text(), "12") << "nothing past the field";
 }
 
+TEST(Utf8Limpio, KeepsEveryCharacterAndMarksWhatIsNotOne) {
+  for (const auto& [texto, esperado] : test::Cases("utf8.txt")) {
+    EXPECT_EQ(Utf8Limpio(texto, "?"), esperado) << texto;
+  }
+  const std::string cuatro = "ñandú ñandú ñandú ñandú ";  // 24 characters, 32 bytes
+  EXPECT_EQ(Cita(cuatro + cuatro), "«" + cuatro + "ñandú ñandú ñand...»");
+  EXPECT_EQ(Cita("a\tb\n"), "«a?b?»");
+}
+
 TEST(TablaPuntos, RowsOneToMaxOnlyAndClearZeroesAll) {
   Module1 m;
   for (int fila : {1, MaxPuntos}) {
