@@ -31,9 +31,12 @@ void GuardaArchivo(const std::string& nombre, std::string_view contenido) {
   namespace fs = std::filesystem;
   std::error_code ec;
   fs::path destino = nombre;
-  if (fs::is_symlink(destino, ec)) {
-    const fs::path apuntado = fs::canonical(destino, ec);
-    if (!ec) destino = apuntado;
+  // A link keeps pointing where it pointed, there being a file there yet or not: the file it
+  // points to is the one replaced.
+  for (int saltos = 0; saltos < 40 && fs::is_symlink(destino, ec); ++saltos) {
+    const fs::path apuntado = fs::read_symlink(destino, ec);
+    if (ec) break;
+    destino = destino.parent_path() / apuntado;  // an absolute path replaces the folder
   }
   struct stat actual {};
   const bool existe = stat(destino.c_str(), &actual) == 0;
