@@ -33,12 +33,14 @@ caso 0 $'ruvek-cli 1.2.0\n' '' --version
 caso 0 '*Uso: ruvek-cli \[OPCIONES\] \[ORDEN\]*' '' --help
 caso 0 '*--output-dir CARPETA*' '' convert --help
 caso 2 '' "ruvek-cli: falta la orden: convert o analyze$uso"
-for args in "bogus" "convert --to xyz tm.txt" "convert --to" "convert tm.txt" \
+for args in "convert --to xyz tm.txt" "convert --to" "convert tm.txt" \
             "convert --to sitna" "convert --to sitna tm.txt xy.txt" "convert --to sitna --bogus tm.txt" \
-            "convert --to gpx -o a --output-dir out tm.txt" "analyze" "analyze tm.txt xy.txt"; do
+            "convert --to gpx -o a --output-dir out tm.txt" "analyze"; do
   caso 2 '' "ruvek-cli: *$uso" $args
 done
 caso 2 '' "ruvek-cli: opción desconocida: -x$uso" convert --to sitna -x tm.txt
+caso 2 '' "ruvek-cli: orden desconocida: bogus$uso" bogus
+caso 2 '' "ruvek-cli: argumento de más: xy.txt$uso" analyze tm.txt xy.txt
 
 # Standard input and output; nothing on standard output when an input fails.
 xy=$'610125,4741064\r\n610135,4741070\r\n610143,4741081\r\n610151,4741092\r\n'
