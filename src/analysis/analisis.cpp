@@ -46,6 +46,10 @@ EtiquetasAnalisis AnalisisDelTrack(Module1& m) {
   m.TotalBajada = r.total_bajada;
   m.AltitudMaxima = r.maxima;
   m.AltitudMinima = r.minima;
+  return EtiquetasDe(r);
+}
+
+EtiquetasAnalisis EtiquetasDe(const ResultadoAnalisis& r) {
   return {Metros(r.total_subida),  Metros(r.total_bajada),   Metros(Ancho(r.maxima)),
           Metros(Ancho(r.minima)), Metros(Ancho(r.inicial)), Metros(Ancho(r.final_))};
 }

@@ -27,6 +27,9 @@ struct EtiquetasAnalisis {
   std::string TSubida, TBajada, Maxima, Minima, Inicial, Final;
 };
 
+// The label texts of an analysis.
+EtiquetasAnalisis EtiquetasDe(const ResultadoAnalisis& r);
+
 // Runs the analysis over the current table, keeps its four results in Module1 and returns the
 // label texts.
 EtiquetasAnalisis AnalisisDelTrack(Module1& m);

@@ -21,6 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const kEntradaEstandar = "entrada estándar";
+const char* const kSinNombre = "sin nombre.txt";  // the name standard input goes by
 
 void Informa(const std::string& nombre, const Error& e) {
   const std::string linea = e.line() > 0 ? ":" + std::to_string(e.line()) : "";
@@ -40,7 +41,7 @@ ResultadoCarga Carga(const std::string& entrada, Module1& m, Proyeccion& proyecc
   std::FILE* flujo = entrada == "-" ? stdin : nullptr;
   std::optional<Fuente> fuente;
   flujo ? fuente.emplace(flujo) : fuente.emplace(entrada);
-  m.ArchivoActual = entrada == "-" ? "sin nombre.txt" : entrada;
+  m.ArchivoActual = entrada == "-" ? kSinNombre : entrada;
   return EsXml(*fuente) ? AbrirGPX(m, *fuente, proyeccion) : AbrirTXT(m, *fuente);
 }
 
@@ -89,9 +90,9 @@ bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
     const std::string nombre = entrada == "-" ? kEntradaEstandar : entrada;
     std::string salida = c.salida.empty() ? "-" : c.salida;
     if (!c.carpeta.empty()) {
-      salida = (fs::path(c.carpeta) /
-                NombreDeSalida(entrada == "-" ? "sin nombre.txt" : entrada, c.formato))
-                   .string();
+      salida =
+          (fs::path(c.carpeta) / NombreDeSalida(entrada == "-" ? kSinNombre : entrada, c.formato))
+              .string();
     }
     try {
       if (MismoArchivo(entrada, salida)) {
@@ -135,7 +136,7 @@ bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion) {
       throw Error(ErrorKind::InvalidArgument, "Este track no puede analizarse");
     }
     const ResultadoAnalisis r = ruvek::Analiza(m.TablaPuntos);
-    const EtiquetasAnalisis e = AnalisisDelTrack(m);
+    const EtiquetasAnalisis e = EtiquetasDe(r);
     std::string texto;
     if (json) {
       const auto cifra = [](std::optional<ValorFijo> v) { return v ? v->Text() : "null"; };

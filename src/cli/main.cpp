@@ -37,9 +37,7 @@ void Traduce(CLI::App& app) {
 }
 
 int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
-  const std::string version = "ruvek-cli " + std::to_string(ruvek::kVersionMajor) + "." +
-                              std::to_string(ruvek::kVersionMinor) + "." +
-                              std::to_string(ruvek::kVersionRevision);
+  const std::string version = std::string("ruvek-cli ") + ruvek::kVersionTexto;
   CLI::App app(
       "Convierte y analiza tracks GPS: listas X,Y del Sitna, texto de TrackMaker (UTM "
       "huso 30, datum European 1950) y GPX.",

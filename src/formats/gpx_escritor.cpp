@@ -64,8 +64,7 @@ std::string TextoGpx(const Module1& m, std::string_view nombre, bool con_altitud
   std::string out =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
       "<gpx version=\"1.1\" creator=\"Ruvek " +
-      std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-      std::to_string(kVersionRevision) +
+      std::string(kVersionTexto) +
       "\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
       "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
       "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "

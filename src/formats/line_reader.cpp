@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/line_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/errors.h"
@@ -37,29 +38,19 @@ bool LineReader::Next(std::string_view& line) {
   for (;;) {
     const char* data = buffer_.data();
     const std::size_t fin = static_cast<std::size_t>(finder_.Find(data + scan, data + end_) - data);
-    if (fin < end_) {
-      // A CR as the last byte read may be the first half of CR LF: read on before deciding.
-      if (data[fin] == '\r' && fin + 1 == end_ && !at_eof_) {
-        scan = fin;
-      } else {
-        if (fin - begin_ > kMaxLinea) LineaDemasiadoLarga(line_number_ + 1);
-        line = std::string_view(data + begin_, fin - begin_);
-        std::size_t next = fin + 1;
-        if (data[fin] == '\r' && next < end_ && data[next] == '\n') ++next;
-        begin_ = next;
-        ++line_number_;
-        return true;
-      }
-    } else if (at_eof_) {
-      if (begin_ == end_) return false;
-      if (end_ - begin_ > kMaxLinea) LineaDemasiadoLarga(line_number_ + 1);
-      line = std::string_view(data + begin_, end_ - begin_);
-      begin_ = end_;
+    // A CR as the last byte read may be the first half of CR LF: read on before deciding.
+    const bool cr_partido = fin + 1 == end_ && data[fin] == '\r' && !at_eof_;
+    if ((fin < end_ && !cr_partido) || (at_eof_ && begin_ < end_)) {
+      if (fin - begin_ > kMaxLinea) LineaDemasiadoLarga(line_number_ + 1);
+      line = std::string_view(data + begin_, fin - begin_);
+      std::size_t next = std::min(fin + 1, end_);
+      if (next < end_ && data[fin] == '\r' && data[next] == '\n') ++next;
+      begin_ = next;
       ++line_number_;
       return true;
-    } else {
-      scan = fin;
     }
+    if (at_eof_) return false;
+    scan = fin;
     if (scan - begin_ > kMaxLinea) LineaDemasiadoLarga(line_number_ + 1);
     const std::size_t offset = scan - begin_;
     Fill();

@@ -47,8 +47,7 @@ std::string TituloCon(const Module1& m, std::string_view sufijo) {
 void Ordenes::PonTitulo(std::string_view sufijo) { p_.Titulo(TituloCon(m_, sufijo)); }
 
 void Ordenes::Form_Load() {
-  m_.TituloVentana = "Ruvek v " + std::to_string(kVersionMajor) + "." +
-                     std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
+  m_.TituloVentana = std::string("Ruvek v ") + kVersionTexto;
   p_.Titulo(m_.TituloVentana);
 }
 
