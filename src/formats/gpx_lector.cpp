@@ -78,6 +78,11 @@ class LectorGpx {
     XML_SetUserData(parser_, this);
     XML_SetElementHandler(parser_, &LectorGpx::Abre, &LectorGpx::Cierra);
     XML_SetCharacterDataHandler(parser_, &LectorGpx::Texto);
+    // Comments, processing instructions, declarations: each ends the last tag's bound too.
+    XML_SetDefaultHandlerExpand(parser_, [](void* yo, const XML_Char*, int) {
+      auto& l = *static_cast<LectorGpx*>(yo);
+      l.evento_ = XML_GetCurrentByteIndex(l.parser_);
+    });
   }
   ~LectorGpx() { XML_ParserFree(parser_); }
   LectorGpx(const LectorGpx&) = delete;

@@ -189,6 +189,8 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
   for (int i = 0; i < 1000000; ++i) millon += pt;  // 31 MB
   std::string ruta = "<gpx><rte>";
   for (int i = 0; i <= MaxPuntos; ++i) ruta += "<rtept lat=\"42.8\" lon=\"-1.65\"/>";
+  std::string notas;  // many small comments: no one of them too long
+  for (int i = 0; i < 10000; ++i) notas += "<!-- nota --><?pi?>";
   std::string ancho = "Version\n";
   while (ancho.size() <= kMaxEntrada) ancho += std::string(1000, 'x') + "\n";
   const std::pair<std::string, std::string> casos[] = {
@@ -200,6 +202,8 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
       {"<gpx><trk><trkseg><trkpt lat=\"42\" lon=\"-1\"><ele>" + largo, "too long@1"},
       {"<gpx><trk><trkseg><trkpt lat=\"42" + largo + "\" lon=\"-1\"/>", "too long@1"},
       {"<gpx>\n<!-- " + largo + " -->", "too long@2"},
+      {notas + "<gpx>" + notas + "<trk><trkseg>" + pt + "</trkseg></trk></gpx>",
+       "Este track no puede analizarse"},
       {millon, "subscript out of range@10003"},
       {ruta + "</rte></gpx>", "subscript out of range@0"}};
   for (const auto& [bytes, esperado] : casos) {
