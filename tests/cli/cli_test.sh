@@ -33,12 +33,13 @@ caso 0 $'ruvek-cli 1.2.0\n' '' --version
 caso 0 '*Uso: ruvek-cli \[OPCIONES\] \[ORDEN\]*' '' --help
 caso 0 '*--output-dir CARPETA*' '' convert --help
 caso 2 '' "ruvek-cli: falta la orden: convert o analyze$uso"
-for args in "convert --to xyz tm.txt" "convert --to" "convert tm.txt" \
+for args in "convert --to xyz tm.txt" "convert tm.txt" \
             "convert --to sitna" "convert --to sitna tm.txt xy.txt" "convert --to sitna --bogus tm.txt" \
             "convert --to gpx -o a --output-dir out tm.txt" "analyze"; do
   caso 2 '' "ruvek-cli: *$uso" $args
 done
 caso 2 '' "ruvek-cli: opción desconocida: -x$uso" convert --to sitna -x tm.txt
+caso 2 '' "ruvek-cli: a la opción --to le falta su valor$uso" convert --to
 caso 2 '' "ruvek-cli: orden desconocida: bogus$uso" bogus
 caso 2 '' "ruvek-cli: argumento de más: xy.txt$uso" analyze tm.txt xy.txt
 
