@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 
 #include "analysis/analisis.h"
 #include "core/errors.h"
@@ -51,13 +52,14 @@ std::string NombreDelTrack(const std::string& archivo) {
   return nombre.empty() ? "sin nombre" : nombre;
 }
 
-// The name the window proposes for a converted file; a name too short to propose from keeps
-// only the format's ending.
+// The name the window proposes for a converted file; a name too short to propose from is kept
+// whole before the format's ending.
 std::string NombreDeSalida(const std::string& entrada, Formato f) {
   const std::string sufijo = f == Formato::Sitna        ? " (Sitna).txt"
                              : f == Formato::TrackMaker ? " (TrackMaker).txt"
                                                         : ".gpx";
-  return NombrePropuesto(fs::path(entrada).filename().string(), sufijo).value_or(sufijo);
+  const std::string nombre = fs::path(entrada).filename().string();
+  return NombrePropuesto(nombre, sufijo).value_or(nombre + sufijo);
 }
 
 bool MismoArchivo(const std::string& a, const std::string& b) {
@@ -86,6 +88,7 @@ void Escribe(const std::string& salida, const std::string& bytes) {
 bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
   if (c.formato == Formato::Gpx) proyeccion.Prepara();  // while the inputs are read
   bool todo = true;
+  std::map<std::string, std::string> escritas;  // each output of a batch, and its input
   for (const std::string& entrada : c.entradas) {
     const std::string nombre = entrada == "-" ? kEntradaEstandar : entrada;
     std::string salida = c.salida.empty() ? "-" : c.salida;
@@ -98,6 +101,11 @@ bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
       if (MismoArchivo(entrada, salida)) {
         throw Error(ErrorKind::FileError,
                     "la salida " + salida + " es el mismo archivo que la entrada: no se toca");
+      }
+      if (const auto otra = escritas.find(salida);
+          otra != escritas.end() && otra->second != entrada) {
+        throw Error(ErrorKind::FileError,
+                    "la salida " + salida + " es ya la de " + otra->second + ": no se toca");
       }
       Module1 m;
       const ResultadoCarga carga = Carga(entrada, m, proyeccion);
@@ -116,6 +124,7 @@ bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
       }
       try {
         Escribe(salida, bytes);
+        if (!c.carpeta.empty()) escritas.emplace(salida, entrada);
       } catch (const Error& e) {
         Informa(salida == "-" ? "salida estándar" : salida, e);
         todo = false;

@@ -63,10 +63,15 @@ caso 1 '' 'ruvek-cli: p.gpx: la salida ./p.gpx es el mismo archivo que la entrad
 # Batches: each output named as the window proposes it; a failing input does not stop the rest.
 caso 1 '' $'ruvek-cli: nada.txt: no existe\nruvek-cli: vacio.txt:1: el archivo está vacío' \
   convert --to trackmaker --output-dir out tm.txt nada.txt p.gpx vacio.txt xy.txt
-caso 0 '' '' convert --to gpx --output-dir out tm.txt p.gpx
+cp xy.txt ab && cp xy.txt carpeta/tm.txt
+caso 0 '' '' convert --to gpx --output-dir out tm.txt p.gpx ab
 listado=$(cd out && ls | tr '\n' '|')
-[ "$listado" = "p (TrackMaker).txt|p.gpx|tm (TrackMaker).txt|tm.gpx|xy (TrackMaker).txt|" ] ||
+[ "$listado" = "ab.gpx|p (TrackMaker).txt|p.gpx|tm (TrackMaker).txt|tm.gpx|xy (TrackMaker).txt|" ] ||
   { echo "FALLO: names in out/: $listado"; fallos=$((fallos + 1)); }
+# Two inputs of one batch that would have the same output: the second does not replace the first.
+caso 1 '' 'ruvek-cli: carpeta/tm.txt: la salida out/tm.gpx es ya la de tm.txt: no se toca' \
+  convert --to gpx --output-dir out tm.txt carpeta/tm.txt
+grep -q '<ele>' out/tm.gpx || { echo "FALLO: out/tm.gpx replaced"; fallos=$((fallos + 1)); }
 
 # A write that fails leaves the file it would replace as it was, and no temporary file.
 echo anterior >viejo.txt
