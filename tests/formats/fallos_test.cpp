@@ -3,6 +3,7 @@
 // existing file stays byte for byte as it was and no partial or temporary file is left.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -69,4 +70,12 @@ TEST(Escritura, AFailureLeavesTheOldFileAndNoTemporary) {
                 false),
             fallo);
   EXPECT_EQ(escribe(existente), "ok carpeta.txt paseo.txt solo lectura | " + nuevo);
+  // A replaced file keeps its permissions; a new one gets those of any new file.
+  fs::permissions(existente, fs::perms(0640));
+  GuardaArchivo(existente, "x");
+  const mode_t mascara = umask(022);
+  GuardaArchivo(dir.File("nuevo.txt"), "x");
+  umask(mascara);
+  EXPECT_EQ(fs::status(existente).permissions(), fs::perms(0640));
+  EXPECT_EQ(fs::status(dir.File("nuevo.txt")).permissions(), fs::perms(0644));
 }
