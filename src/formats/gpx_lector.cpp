@@ -160,8 +160,12 @@ void XMLCALL LectorGpx::Abre(void* yo, const XML_Char* nombre, const XML_Char** 
   const Nodo nodo = l.Clase(nombre);
   if (l.pila_.empty() && nodo != Nodo::Gpx) {
     const std::string_view n = nombre;
+    const std::size_t corte = n.find(kSeparador);
+    const std::string_view local = n.substr(corte + 1);  // all of it when there is no namespace
     return l.Falla(ErrorKind::Malformed,
-                   "no es un GPX: el documento es " + Cita(n.substr(n.find(kSeparador) + 1)));
+                   local == "gpx" ? "no es un GPX 1.0 ni 1.1: su espacio de nombres es " +
+                                        Cita(n.substr(0, corte))
+                                  : "no es un GPX: el documento es " + Cita(local));
   }
   if (l.pila_.size() == kMaxAnidado) {
     return l.Falla(ErrorKind::TooLong,

@@ -53,6 +53,9 @@ caso 1 '' 'ruvek-cli: nada.txt: no existe' convert --to gpx nada.txt
 caso 1 '' 'ruvek-cli: carpeta: es una carpeta' convert --to gpx carpeta
 caso 1 '' 'ruvek-cli: vacio.txt:1: el archivo está vacío' convert --to gpx vacio.txt
 caso 1 '' 'ruvek-cli: binario.txt:1: *' convert --to gpx binario.txt
+echo '<gpx xmlns="http://example.com/x"/>' >ajeno.gpx
+caso 1 '' 'ruvek-cli: ajeno.gpx:1: no es un GPX 1.0 ni 1.1: su espacio de nombres es «http://example.com/x»' \
+  convert --to sitna ajeno.gpx
 caso 1 '' 'ruvek-cli: carpeta: no se puede escribir: es una carpeta' convert --to gpx tm.txt -o carpeta
 caso 1 '' 'ruvek-cli: no/x.txt: no se puede escribir: la carpeta no existe' convert --to gpx tm.txt -o no/x.txt
 caso 1 '' 'ruvek-cli: /dev/full: no se puede escribir: no queda espacio en el disco' \
