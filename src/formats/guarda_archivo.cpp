@@ -44,6 +44,8 @@ void GuardaArchivo(const std::string& nombre, std::string_view contenido) {
   if (existe && !S_ISREG(actual.st_mode)) {
     throw Error(ErrorKind::FileError, "no se puede escribir: no es un archivo normal");
   }
+  // A file made read-only stays as it is, though the folder would let a new one take its place.
+  if (existe && faccessat(AT_FDCWD, destino.c_str(), W_OK, AT_EACCESS) != 0) Falla(errno);
   const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
   std::string temporal = (carpeta / ("." + destino.filename().string() + ".XXXXXX")).string();
   const int fd = mkstemp(temporal.data());

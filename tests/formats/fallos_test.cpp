@@ -78,4 +78,13 @@ TEST(Escritura, AFailureLeavesTheOldFileAndNoTemporary) {
   umask(mascara);
   EXPECT_EQ(fs::status(existente).permissions(), fs::perms(0640));
   EXPECT_EQ(fs::status(dir.File("nuevo.txt")).permissions(), fs::perms(0644));
+  // A read-only file in a folder open to all is not replaced either (but by root).
+  const std::string protegido = dir.File("protegido.txt");
+  test::WriteFile(protegido, "protegido");
+  fs::permissions(protegido, fs::perms(0444));
+  EXPECT_EQ(
+      EnHijo([&] { return test::Result([&] { return GuardaArchivo(protegido, "x"), "ok"; }); },
+             true),
+      "file error@0");
+  EXPECT_EQ(test::ReadFile(protegido), "protegido");
 }
