@@ -61,6 +61,13 @@ std::string TextoGpx(const Module1& m, std::string_view nombre, bool con_altitud
     throw Error(ErrorKind::Projection,
                 "el punto " + std::to_string(malo + 1) + " no tiene latitud ni longitud en WGS 84");
   }
+  // What the reader would refuse is not written: every GPX written reads back.
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!EnElHuso(lon[i], lat[i])) {
+      throw FueraDelHuso(i + 1, "X " + m.TablaPuntos.Lee(int(i) + 1, ColumnaX).Text() + ", Y " +
+                                    m.TablaPuntos.Lee(int(i) + 1, ColumnaY).Text());
+    }
+  }
   std::string out =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
       "<gpx version=\"1.1\" creator=\"Ruvek " +

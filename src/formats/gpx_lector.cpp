@@ -17,8 +17,6 @@ namespace {
 
 constexpr std::size_t kTrozo = 64 * 1024;     // fed to expat at a time
 constexpr std::size_t kMaxTexto = kMaxLinea;  // an attribute, a text, a comment
-constexpr double kLatMin = 0, kLatMax = 84;   // north of the equator, below 84 N
-constexpr double kLonMin = -12, kLonMax = 6;  // zone 30 and one zone on each side
 constexpr char kSeparador = '\x01';           // between a namespace and a local name
 constexpr std::string_view kEspacioGpx = "http://www.topografix.com/GPX/";
 
@@ -201,14 +199,10 @@ void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
   }
   puntos.push_back(p);
   // Refused only if this turns out to be the track taken: a track may follow a route.
-  if (!conjunto.fuera &&
-      !(p.lat >= kLatMin && p.lat <= kLatMax && p.lon >= kLonMin && p.lon <= kLonMax)) {
-    conjunto.fuera.emplace(ErrorKind::OutOfArea,
-                           "el punto " + std::to_string(puntos.size()) + " (latitud " +
-                               TextoGrados(p.lat) + ", longitud " + TextoGrados(p.lon) +
-                               ") cae fuera de lo que cubre el huso 30: latitud de 0 a 84 grados "
-                               "norte, longitud de 12 grados oeste a 6 grados este",
-                           Linea());
+  if (!conjunto.fuera && !EnElHuso(p.lon, p.lat)) {
+    conjunto.fuera =
+        FueraDelHuso(puntos.size(),
+                     "latitud " + TextoGrados(p.lat) + ", longitud " + TextoGrados(p.lon), Linea());
   }
 }
 

@@ -11,6 +11,16 @@
 
 namespace ruvek {
 
+bool EnElHuso(double lon, double lat) { return lat >= 0 && lat <= 84 && lon >= -12 && lon <= 6; }
+
+Error FueraDelHuso(std::size_t punto, const std::string& donde, long linea) {
+  return Error(ErrorKind::OutOfArea,
+               "el punto " + std::to_string(punto) + " (" + donde +
+                   ") cae fuera de lo que cubre el huso 30: latitud de 0 a 84 grados norte, "
+                   "longitud de 12 grados oeste a 6 grados este",
+               linea);
+}
+
 namespace {
 
 // PROJ is loaded at the first transformation, not when the program starts: with the forty

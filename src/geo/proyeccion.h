@@ -5,8 +5,18 @@
 #include <future>
 #include <memory>
 #include <span>
+#include <string>
+
+#include "core/errors.h"
 
 namespace ruvek {
+
+// Whether zone 30's grid holds a point faithfully: north of the equator and below 84 N, in zone 30
+// or one zone on either side (12 W to 6 E).
+bool EnElHuso(double lon, double lat);
+
+// The error for point number `punto` (from 1), at `donde`, when it lies outside that area.
+Error FueraDelHuso(std::size_t punto, const std::string& donde, long linea = 0);
 
 // The one place that knows PROJ: WGS 84 longitude and latitude in degrees to and from metres of
 // UTM zone 30 north on the European 1950 datum (EPSG:4326 and EPSG:23030), with the operation

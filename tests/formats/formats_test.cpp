@@ -160,6 +160,9 @@ TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTable) {
             "<name>a&amp;b&lt;c&gt;&quot;&apos;\xEF\xBF\xBD</name>\r\n    <trkseg>\r\n      "
             "<trkpt lat=\"42.8027872\" lon=\"-1.6560590\"><ele>457</ele></trkpt>\r\n    "
             "</trkseg>\r\n  </trk>\r\n</gpx>\r\n");
+  Module1 polo;  // what the reader would refuse is not written
+  test::Llena(polo, "500000,9900000,0");
+  EXPECT_EQ(test::Result([&] { return TextoGpx(polo, "p", false, proyeccion); }), "out of area@0");
   // Written and read again, a table stays the same, with or without altitudes.
   const auto relee = [&](bool altitudes) {
     b.ArchivoActual = dir.File("b.gpx");
