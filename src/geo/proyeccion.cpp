@@ -11,8 +11,6 @@
 
 namespace ruvek {
 
-bool EnElHuso(double lon, double lat) { return lat >= 0 && lat <= 84 && lon >= -12 && lon <= 6; }
-
 Error FueraDelHuso(std::size_t punto, const std::string& donde, long linea) {
   return Error(ErrorKind::OutOfArea,
                "el punto " + std::to_string(punto) + " (" + donde +

@@ -11,9 +11,12 @@
 
 namespace ruvek {
 
-// Whether zone 30's grid holds a point faithfully: north of the equator and below 84 N, in zone 30
-// or one zone on either side (12 W to 6 E).
-bool EnElHuso(double lon, double lat);
+// Where zone 30's grid holds a point faithfully, in degrees: north of the equator and below 84 N,
+// in zone 30 or one zone on either side.
+inline constexpr double kLatMin = 0, kLatMax = 84, kLonMin = -12, kLonMax = 6;
+inline bool EnElHuso(double lon, double lat) {
+  return lat >= kLatMin && lat <= kLatMax && lon >= kLonMin && lon <= kLonMax;
+}
 
 // The error for point number `punto` (from 1), at `donde`, when it lies outside that area.
 Error FueraDelHuso(std::size_t punto, const std::string& donde, long linea = 0);

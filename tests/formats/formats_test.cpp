@@ -170,6 +170,10 @@ TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTable) {
     const std::string r = test::Result([&] { return AbrirGPX(b, proyeccion)->mensaje; });
     return r + " " + test::Track(b, MaxPuntos);
   };
+  a.NumPuntos = 0;  // the corners of the area, as read
+  test::Llena(a, "-505687,0,0");
+  test::Llena(a, "604701,9336517,0");
+  EXPECT_EQ(relee(false), "Este track no puede analizarse " + test::Track(a));
   a.ArchivoActual = test::DataFile("gpx/pamplona.gpx");
   AbrirGPX(a, proyeccion);
   EXPECT_EQ(relee(true), "Este track puede ser analizado " + test::Track(a));
