@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <vector>
 
 #include "core/errors.h"
@@ -63,22 +61,11 @@ std::string TextoGpx(const Module1& m, std::string_view nombre, bool con_altitud
     throw Error(ErrorKind::Projection,
                 "el punto " + std::to_string(malo + 1) + " no tiene latitud ni longitud en WGS 84");
   }
-  // What the reader would refuse is not written, so that every GPX written reads back. A point
-  // of the area's edge that the rounding to whole metres put just outside goes back to the edge,
-  // when it reads back to the same metres from there.
-  for (std::size_t i = 0; i < n; ++i) {
-    if (EnElHuso(lon[i], lat[i])) continue;
-    const double borde_lon = std::clamp(lon[i], kLonMin, kLonMax);
-    const double borde_lat = std::clamp(lat[i], kLatMin, kLatMax);
-    double x = borde_lon, y = borde_lat;
-    const ValorFijo tabla_x = m.TablaPuntos.Lee(int(i) + 1, ColumnaX),
-                    tabla_y = m.TablaPuntos.Lee(int(i) + 1, ColumnaY);
-    if (proyeccion.AUtm({&x, 1}, {&y, 1}) != 1 || ValorFijo::Whole(std::llround(x)) != tabla_x ||
-        ValorFijo::Whole(std::llround(y)) != tabla_y) {
-      throw FueraDelHuso(i + 1, "X " + tabla_x.Text() + ", Y " + tabla_y.Text());
+  for (std::size_t i = 0; i < n; ++i) {  // what the reader would refuse is not written
+    if (!EnElHuso(lon[i], lat[i])) {
+      throw FueraDelHuso(i + 1, "X " + m.TablaPuntos.Lee(int(i) + 1, ColumnaX).Text() + ", Y " +
+                                    m.TablaPuntos.Lee(int(i) + 1, ColumnaY).Text());
     }
-    lon[i] = borde_lon;
-    lat[i] = borde_lat;
   }
   std::string out =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"

@@ -29,6 +29,8 @@ struct PuntoGpx {
 struct Puntos {
   std::vector<PuntoGpx> puntos;
   std::optional<Error> fuera;
+  // The points near the area's rim, and their lines: whether they are in is known in metres.
+  std::vector<std::pair<std::size_t, long>> al_borde;
 };
 
 enum class Nodo { Otro, Gpx, Trk, Trkseg, Trkpt, Rte, Rtept, Ele };
@@ -37,6 +39,12 @@ enum class Nodo { Otro, Gpx, Trk, Trkseg, Trkpt, Rte, Rtept, Ele };
 std::string TextoGrados(double g) {
   char texto[32];
   return std::string(texto, std::to_chars(texto, texto + sizeof texto, g).ptr);
+}
+
+// The error for point number `numero`, `p`, outside the area.
+Error Fuera(const PuntoGpx& p, std::size_t numero, long linea) {
+  return FueraDelHuso(numero, "latitud " + TextoGrados(p.lat) + ", longitud " + TextoGrados(p.lon),
+                      linea);
 }
 
 // The text of an xsd:decimal (blanks around, an optional sign, digits with an optional "."),
@@ -87,7 +95,7 @@ class LectorGpx {
   LectorGpx& operator=(const LectorGpx&) = delete;
 
   // The points of the track, or of the routes when there is no track point.
-  std::vector<PuntoGpx> Lee(Fuente& fuente);
+  Puntos Lee(Fuente& fuente);
 
  private:
   static void XMLCALL Abre(void* yo, const XML_Char* nombre, const XML_Char** atributos);
@@ -199,11 +207,11 @@ void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
   }
   puntos.push_back(p);
   // Refused only if this turns out to be the track taken: a track may follow a route.
-  if (!conjunto.fuera && !EnElHuso(p.lon, p.lat)) {
-    conjunto.fuera =
-        FueraDelHuso(puntos.size(),
-                     "latitud " + TextoGrados(p.lat) + ", longitud " + TextoGrados(p.lon), Linea());
-  }
+  // A point a hair beyond the rim may be one written from it, and be in once rounded to metres.
+  if (!conjunto.fuera && !EnElHuso(p.lon, p.lat, 1e-6))
+    conjunto.fuera = Fuera(p, puntos.size(), Linea());
+  if (!EnElHuso(p.lon, p.lat, -2 * kBordeHuso))
+    conjunto.al_borde.emplace_back(puntos.size() - 1, Linea());
 }
 
 void XMLCALL LectorGpx::Texto(void* yo, const XML_Char* texto, int largo) {
@@ -267,7 +275,7 @@ std::string RazonXml(XML_Error codigo) {
   }
 }
 
-std::vector<PuntoGpx> LectorGpx::Lee(Fuente& fuente) {
+Puntos LectorGpx::Lee(Fuente& fuente) {
   std::size_t leidos = 0;
   for (bool fin = false; !fin;) {
     void* trozo = XML_GetBuffer(parser_, int(kTrozo));
@@ -297,7 +305,7 @@ std::vector<PuntoGpx> LectorGpx::Lee(Fuente& fuente) {
     throw Error(ErrorKind::Malformed, "el GPX no tiene ningún punto de track ni de ruta");
   }
   if (tomados.fuera) throw *tomados.fuera;
-  return std::move(tomados.puntos);
+  return std::move(tomados);
 }
 
 }  // namespace
@@ -310,7 +318,8 @@ std::optional<ResultadoCarga> AbrirGPX(Module1& m, Proyeccion& proyeccion) {
 
 ResultadoCarga AbrirGPX(Module1& m, Fuente& fuente, Proyeccion& proyeccion) {
   proyeccion.Prepara();  // while the file is read
-  const std::vector<PuntoGpx> puntos = LectorGpx().Lee(fuente);
+  const Puntos leidos = LectorGpx().Lee(fuente);
+  const std::vector<PuntoGpx>& puntos = leidos.puntos;
   std::vector<double> x(puntos.size()), y(puntos.size());
   bool con_altitudes = true;
   for (std::size_t i = 0; i < puntos.size(); ++i) {
@@ -323,6 +332,22 @@ ResultadoCarga AbrirGPX(Module1& m, Fuente& fuente, Proyeccion& proyeccion) {
   if (malo < puntos.size()) {
     throw Error(ErrorKind::Projection,
                 "PROJ no puede proyectar el punto " + std::to_string(malo + 1));
+  }
+  for (std::size_t i = 0; i < puntos.size(); ++i) {
+    x[i] = double(std::llround(x[i]));
+    y[i] = double(std::llround(y[i]));
+  }
+  // Near the rim, a point is in when its whole metres go back to degrees in, as a writer takes
+  // them: so every track read writes back, and every track written reads back.
+  std::vector<double> lon, lat;
+  for (const auto& [i, linea] : leidos.al_borde) {
+    lon.push_back(x[i]);
+    lat.push_back(y[i]);
+  }
+  proyeccion.AGeograficas(lon, lat);
+  for (std::size_t k = 0; k < lon.size(); ++k) {
+    const auto [i, linea] = leidos.al_borde[k];
+    if (!EnElHuso(lon[k], lat[k])) throw Fuera(puntos[i], i + 1, linea);
   }
   m.TablaPuntos.Borra();
   m.NumPuntos = 0;

@@ -12,10 +12,15 @@
 namespace ruvek {
 
 // Where zone 30's grid holds a point faithfully, in degrees: north of the equator and below 84 N,
-// in zone 30 or one zone on either side.
-inline constexpr double kLatMin = 0, kLatMax = 84, kLonMin = -12, kLonMax = 6;
-inline bool EnElHuso(double lon, double lat) {
-  return lat >= kLatMin && lat <= kLatMax && lon >= kLonMin && lon <= kLonMax;
+// in zone 30 or one zone on either side, and a rim a thousandth of a degree wide (at most 111 m)
+// around, so that a point of the area rounded to whole metres and taken back to degrees is in.
+inline constexpr double kLatMin = 0, kLatMax = 84, kLonMin = -12, kLonMax = 6, kBordeHuso = 1e-3;
+
+// Whether a point lies in the area, rim included, with `margen` degrees more on each side (less
+// when negative).
+inline bool EnElHuso(double lon, double lat, double margen = 0) {
+  const double h = kBordeHuso + margen;
+  return lat >= kLatMin - h && lat <= kLatMax + h && lon >= kLonMin - h && lon <= kLonMax + h;
 }
 
 // The error for point number `punto` (from 1), at `donde`, when it lies outside that area.
