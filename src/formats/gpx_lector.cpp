@@ -344,10 +344,10 @@ ResultadoCarga AbrirGPX(Module1& m, Fuente& fuente, Proyeccion& proyeccion) {
     lon.push_back(x[i]);
     lat.push_back(y[i]);
   }
-  proyeccion.AGeograficas(lon, lat);
+  const std::size_t vueltos = proyeccion.AGeograficas(lon, lat);
   for (std::size_t k = 0; k < lon.size(); ++k) {
     const auto [i, linea] = leidos.al_borde[k];
-    if (!EnElHuso(lon[k], lat[k])) throw Fuera(puntos[i], i + 1, linea);
+    if (k >= vueltos || !EnElHuso(lon[k], lat[k])) throw Fuera(puntos[i], i + 1, linea);
   }
   m.TablaPuntos.Borra();
   m.NumPuntos = 0;
