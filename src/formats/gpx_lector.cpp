@@ -207,7 +207,9 @@ void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
   }
   puntos.push_back(p);
   // Refused only if this turns out to be the track taken: a track may follow a route.
-  // A point a hair beyond the rim may be one written from it, and be in once rounded to metres.
+  // Beyond the rim by less than a millionth of a degree, a point may be one written on it with 7
+  // decimals: its metres decide. So do they for every point within a rim's width of the rim (a
+  // point and its whole metres taken back to degrees are metres apart).
   if (!conjunto.fuera && !EnElHuso(p.lon, p.lat, 1e-6))
     conjunto.fuera = Fuera(p, puntos.size(), Linea());
   if (!EnElHuso(p.lon, p.lat, -2 * kBordeHuso))
