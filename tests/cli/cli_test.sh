@@ -53,6 +53,9 @@ caso 1 '' 'ruvek-cli: nada.txt: no existe' convert --to gpx nada.txt
 caso 1 '' 'ruvek-cli: carpeta: es una carpeta' convert --to gpx carpeta
 caso 1 '' 'ruvek-cli: vacio.txt:1: el archivo está vacío' convert --to gpx vacio.txt
 caso 1 '' 'ruvek-cli: binario.txt:1: *' convert --to gpx binario.txt
+printf '610000,4740000\r\n500000,9900000\r\n' >polo.txt
+caso 1 '' 'ruvek-cli: polo.txt: el punto 2 (X 500000, Y 9900000) cae fuera de lo que cubre el huso 30: *' \
+  convert --to gpx polo.txt
 echo '<gpx xmlns="http://example.com/x"/>' >ajeno.gpx
 caso 1 '' 'ruvek-cli: ajeno.gpx:1: no es un GPX 1.0 ni 1.1: su espacio de nombres es «http://example.com/x»' \
   convert --to sitna ajeno.gpx
