@@ -41,7 +41,7 @@ done
 caso 2 '' "ruvek-cli: opción desconocida: -x$uso" convert --to sitna -x tm.txt
 caso 2 '' "ruvek-cli: a la opción --to le falta su valor$uso" convert --to
 caso 2 '' "ruvek-cli: orden desconocida: bogus$uso" bogus
-caso 2 '' "ruvek-cli: argumento de más: xy.txt$uso" analyze tm.txt xy.txt
+caso 2 '' "ruvek-cli: argumento de más: -$uso" analyze tm.txt -
 
 # Standard input and output; nothing on standard output when an input fails.
 xy=$'610125,4741064\r\n610135,4741070\r\n610143,4741081\r\n610151,4741092\r\n'

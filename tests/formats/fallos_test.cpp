@@ -11,6 +11,7 @@
 #include <functional>
 #include <set>
 
+#include "formats/fuente.h"
 #include "formats/guarda_archivo.h"
 #include "test_util.h"
 
@@ -87,4 +88,13 @@ TEST(Escritura, AFailureLeavesTheOldFileAndNoTemporary) {
              true),
       "file error@0");
   EXPECT_EQ(test::ReadFile(protegido), "protegido");
+}
+
+TEST(Lectura, AFileOthersMayNotReadIsAFileError) {
+  test::TempDir dir;
+  const std::string privado = dir.File("privado.txt");
+  test::WriteFile(privado, "1,2\r\n");
+  fs::permissions(privado, fs::perms::owner_read | fs::perms::owner_write);
+  const auto lee = [&] { return Fuente(privado).Lee(nullptr, 0) ? "read" : "nothing"; };
+  EXPECT_EQ(EnHijo([&] { return test::Result(lee); }, true), "file error@0");
 }
