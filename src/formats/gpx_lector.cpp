@@ -335,16 +335,12 @@ ResultadoCarga AbrirGPX(Module1& m, Fuente& fuente, Proyeccion& proyeccion) {
     throw Error(ErrorKind::Projection,
                 "PROJ no puede proyectar el punto " + std::to_string(malo + 1));
   }
-  for (std::size_t i = 0; i < puntos.size(); ++i) {
-    x[i] = double(std::llround(x[i]));
-    y[i] = double(std::llround(y[i]));
-  }
   // Near the rim, a point is in when its whole metres go back to degrees in, as a writer takes
   // them: so every track read writes back, and every track written reads back.
   std::vector<double> lon, lat;
   for (const auto& [i, linea] : leidos.al_borde) {
-    lon.push_back(x[i]);
-    lat.push_back(y[i]);
+    lon.push_back(double(std::llround(x[i])));
+    lat.push_back(double(std::llround(y[i])));
   }
   const std::size_t vueltos = proyeccion.AGeograficas(lon, lat);
   for (std::size_t k = 0; k < lon.size(); ++k) {
