@@ -122,6 +122,8 @@ std::string TextoErrno(int err) {
       return "el nombre es demasiado largo";
     case EIO:
       return "error de entrada o salida del disco";
+    case EBADF:  // a standard stream the caller closed
+      return "está cerrada";
     default:
       return std::strerror(err);
   }

@@ -50,6 +50,11 @@ caso 0 "$xy" '' convert --to sitna p.gpx -o -
 entrada=p.gpx caso 0 "$xy" '' convert --to sitna -
 caso 1 '' 'ruvek-cli: entrada estándar:1: el archivo está vacío' convert --to sitna -
 caso 1 '' 'ruvek-cli: nada.txt: no existe' convert --to gpx nada.txt
+# Standard streams closed or full: a failure, said so.
+"$cli" convert --to sitna - <&- >out.txt 2>err.txt
+[ $? = 1 ] && [ "$(cat out.txt err.txt)" = 'ruvek-cli: entrada estándar: no se puede leer: está cerrada' ] &&
+  ! "$cli" --help >/dev/full 2>err.txt && grep -q 'salida estándar: .* no queda espacio' err.txt ||
+  { echo "FALLO: standard input closed or output full"; fallos=$((fallos + 1)); }
 caso 1 '' 'ruvek-cli: carpeta: es una carpeta' convert --to gpx carpeta
 caso 1 '' 'ruvek-cli: vacio.txt:1: el archivo está vacío' convert --to gpx vacio.txt
 caso 1 '' 'ruvek-cli: binario.txt:1: *' convert --to gpx binario.txt
