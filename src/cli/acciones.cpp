@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <iostream>
 #include <map>
 
 #include "analysis/analisis.h"
@@ -22,6 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const kEntradaEstandar = "entrada estándar";
+const char* const kSalidaEstandar = "salida estándar";
 const char* const kSinNombre = "sin nombre.txt";  // the name standard input goes by
 
 void Informa(const std::string& nombre, const Error& e) {
@@ -126,7 +128,7 @@ bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
         Escribe(salida, bytes);
         if (!c.carpeta.empty()) escritas.emplace(salida, entrada);
       } catch (const Error& e) {
-        Informa(salida == "-" ? "salida estándar" : salida, e);
+        Informa(salida == "-" ? kSalidaEstandar : salida, e);
         todo = false;
       }
     } catch (const Error& e) {
@@ -161,7 +163,7 @@ bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion) {
     try {
       Escribe("-", texto);
     } catch (const Error& e) {
-      Informa("salida estándar", e);
+      Informa(kSalidaEstandar, e);
       return false;
     }
   } catch (const Error& e) {
@@ -169,6 +171,13 @@ bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion) {
     return false;
   }
   return true;
+}
+
+bool VaciaSalidaEstandar() {
+  if (std::cout.flush() && std::fflush(stdout) == 0) return true;
+  Informa(kSalidaEstandar,
+          Error(ErrorKind::FileError, "no se puede escribir: " + TextoErrno(errno)));
+  return false;
 }
 
 }  // namespace ruvek::cli

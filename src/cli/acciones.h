@@ -27,4 +27,8 @@ struct Conversion {
 bool Convierte(const Conversion& c, Proyeccion& proyeccion);
 bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion);
 
+// Writes out what is left of standard output (the help, the version); a failure is reported like
+// any other output's, and returned.
+bool VaciaSalidaEstandar();
+
 }  // namespace ruvek::cli

@@ -2,14 +2,11 @@
 // ruvek-cli: converts and analyses tracks from a terminal or a script, with the same reading,
 // writing and analysis as the windows.
 #include <CLI/CLI.hpp>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 
 #include "cli/acciones.h"
-#include "core/errors.h"
 #include "ruvek_version.h"
 
 namespace {
@@ -137,11 +134,6 @@ int main(int argc, char** argv) {
   // the program ends without waiting for it, so it is never destroyed.
   auto* proyeccion = new ruvek::Proyeccion;
   int estado = Ejecuta(argc, argv, *proyeccion);
-  // The help or the version that could not be written is a failure like any other output's.
-  if ((!std::cout.flush() || std::fflush(stdout) != 0) && estado == 0) {
-    std::fprintf(stderr, "ruvek-cli: salida estándar: no se puede escribir: %s\n",
-                 ruvek::TextoErrno(errno).c_str());
-    estado = 1;
-  }
+  if (estado == 0 && !ruvek::cli::VaciaSalidaEstandar()) estado = 1;
   std::_Exit(estado);
 }
