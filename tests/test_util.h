@@ -96,7 +96,7 @@ std::string Result(F&& f) {
   try {
     return f();
   } catch (const Error& e) {
-    return std::string(ErrorKindName(e.kind())) + "@" + std::to_string(e.line());
+    return std::string(ErrorKindName(e.kind())).append("@").append(std::to_string(e.line()));
   }
 }
 

@@ -4,12 +4,17 @@
 
 RUVEK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Build tools, Qt 6 Widgets with its Spanish translations, expat, PROJ with its data, CLI11,
-# GoogleTest and Google Benchmark, the sans-serif face the windows use, and the validators,
-# packaging tools and GPX reader the tests run.
-RUVEK_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libexpat1-dev libproj-dev
-                proj-data libgtest-dev libbenchmark-dev fonts-liberation2 desktop-file-utils
-                appstream dpkg-dev file lintian gpsbabel)
+# What the build and the program need: build tools, Debian's build flags, Qt 6 Widgets with its
+# Spanish translations, expat, PROJ with its data, CLI11, and the sans-serif face the windows use.
+RUVEK_PACKAGES=(cmake ninja-build g++ dpkg-dev qt6-base-dev qt6-translations-l10n libexpat1-dev
+                libproj-dev proj-data libcli11-dev fonts-liberation2)
+# What the tests need besides: GoogleTest (with GoogleMock, whose targets GoogleTest's CMake
+# files read when they are there) and Google Benchmark, clang with libFuzzer and its sanitizers,
+# clang-format, git, and the validators, packaging tools and GPX reader the tests run.
+# tests/packaging/check_packages.sh fails when the build or the tests use a package that neither
+# list brings.
+RUVEK_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev clang-format
+                     git desktop-file-utils appstream file lintian gpsbabel)
 
 ruvek_install_missing() {
   local missing=() p

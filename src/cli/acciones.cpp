@@ -27,8 +27,11 @@ const char* const kSalidaEstandar = "salida estándar";
 const char* const kSinNombre = "sin nombre.txt";  // the name standard input goes by
 
 void Informa(const std::string& nombre, const Error& e) {
-  const std::string linea = e.line() > 0 ? ":" + std::to_string(e.line()) : "";
-  std::fprintf(stderr, "ruvek-cli: %s%s: %s\n", nombre.c_str(), linea.c_str(), e.detail().c_str());
+  if (e.line() > 0) {
+    std::fprintf(stderr, "ruvek-cli: %s:%ld: %s\n", nombre.c_str(), e.line(), e.detail().c_str());
+  } else {
+    std::fprintf(stderr, "ruvek-cli: %s: %s\n", nombre.c_str(), e.detail().c_str());
+  }
 }
 
 // A GPX when the input is XML: after a byte-order mark and blanks, its first character is "<".

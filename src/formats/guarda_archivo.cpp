@@ -47,7 +47,8 @@ void GuardaArchivo(const std::string& nombre, std::string_view contenido) {
   // A file made read-only stays as it is, though the folder would let a new one take its place.
   if (existe && faccessat(AT_FDCWD, destino.c_str(), W_OK, AT_EACCESS) != 0) Falla(errno);
   const fs::path carpeta = destino.has_parent_path() ? destino.parent_path() : fs::path(".");
-  std::string temporal = (carpeta / ("." + destino.filename().string() + ".XXXXXX")).string();
+  std::string temporal = (carpeta / ".").string();  // a hidden name beside the file
+  temporal.append(destino.filename().string()).append(".XXXXXX");
   const int fd = mkstemp(temporal.data());
   if (fd < 0 && errno == ENOENT) {
     throw Error(ErrorKind::FileError, "no se puede escribir: la carpeta no existe");

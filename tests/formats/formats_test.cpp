@@ -16,7 +16,7 @@ std::string Lineas(const std::string& path, const std::string& bytes) {
   Fuente fuente(path);
   LineReader lector(fuente);
   std::string lineas;
-  for (std::string_view l; lector.Next(l);) lineas += "[" + std::string(l) + "]";
+  for (std::string_view l; lector.Next(l);) lineas.append("[").append(l).append("]");
   return lineas;
 }
 
@@ -55,7 +55,7 @@ std::string Carga(const std::string& path, Proyeccion* gpx = nullptr) {
   const std::string r = test::Result([&] {
     const ResultadoCarga c = gpx ? *AbrirGPX(m, *gpx) : *AbrirTXT(m);
     std::string s = c.titulo_mensaje + ": " + c.mensaje + " ";
-    for (auto [o, on] : c.habilitar) s += (on ? "+" : "-") + std::to_string(int(o));
+    for (auto [o, on] : c.habilitar) s.append(on ? "+" : "-").append(std::to_string(int(o)));
     const bool analizable = c.mensaje == "Este track puede ser analizado";
     return c.sufijo_titulo == path && c.con_altitudes == analizable ? s : "caption?";
   });

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the build folder $1, checks what it installs and where, that
-# lintian finds no error in it, and that the program it carries starts (and keeps running) on
-# Qt's offscreen platform.
+# lintian finds no error in it, that its programs are hardened, and that the program it carries
+# starts (and keeps running) on Qt's offscreen platform.
 set -euo pipefail
 build="$1"
 app_id="$2"
@@ -35,6 +35,16 @@ errors=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep '^E:' || true)
 [ -z "$errors" ] || { echo "lintian: $errors"; exit 1; }
 
 dpkg-deb -x "$deb" "$work/root"
+# Both programs hardened as Debian's hardening=+all asks: position-independent, full RELRO
+# (read-only after relocation, bound at start), stack protector.
+for program in ruvek ruvek-cli; do
+  elf="$work/root/usr/bin/$program"
+  readelf -hW "$elf" | grep -qE 'Type: +DYN' || { echo "$program is not position-independent"; exit 1; }
+  readelf -lW "$elf" | grep -q GNU_RELRO || { echo "$program has no RELRO segment"; exit 1; }
+  readelf -dW "$elf" | grep -qE '\(BIND_NOW\)|Flags:.* NOW' || { echo "$program is not bound now"; exit 1; }
+  symbols=$(readelf --dyn-syms -W "$elf")
+  grep -q ' __stack_chk_fail' <<<"$symbols" || { echo "$program has no stack protector"; exit 1; }
+done
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/ruvek" >"$work/log" 2>&1 || status=$?
 if [ "$status" -ne 124 ]; then

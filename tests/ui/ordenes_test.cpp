@@ -43,7 +43,7 @@ class FakePlataforma : public Plataforma {
     Anota("Advertencia " + t + ": " + texto);
   }
   void Habilita(Comando c, bool on) override {
-    Anota((on ? "+" : "-") + std::string(kNombres[static_cast<int>(c)]));
+    Anota(std::string(on ? "+" : "-").append(kNombres[static_cast<int>(c)]));
     encendida_[static_cast<int>(c)] = on;
   }
   void Titulo(const std::string& t) override { Anota("Titulo " + (titulo = t)); }
