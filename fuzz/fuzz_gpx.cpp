@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The GPX loader over arbitrary bytes: it ends with a new track or a typed error that leaves the
 // old one as it was, and a track it loads writes back to GPX and loads again to the same table.
-#include <cstdio>
 #include <string>
 
 #include "core/errors.h"
@@ -11,19 +10,13 @@
 using namespace ruvek;
 
 namespace {
-std::optional<ResultadoCarga> Carga(Module1& m, std::string bytes, Proyeccion& proyeccion) {
-  bytes += ' ';  // fmemopen takes no empty buffer; a blank after the document changes nothing
-  std::FILE* f = fmemopen(bytes.data(), bytes.size(), "r");
-  fuzz::Exige(f != nullptr, "fmemopen failed");
-  std::optional<ResultadoCarga> carga;
+std::optional<ResultadoCarga> Carga(Module1& m, const std::string& bytes, Proyeccion& proyeccion) {
   try {
-    Fuente fuente(f);
-    carga = AbrirGPX(m, fuente, proyeccion);
+    return AbrirGPX(m, bytes, proyeccion);
   } catch (const Error&) {
-    // Every kind of Error is a way out the loader has; anything else is a finding.
+    return std::nullopt;  // every kind of Error is a way out the loader has; anything else is a
+                          // finding
   }
-  std::fclose(f);
-  return carga;
 }
 }  // namespace
 

@@ -2,6 +2,7 @@
 #include "cli/acciones.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -13,8 +14,9 @@
 #include "core/errors.h"
 #include "core/nombres.h"
 #include "formats/gpx.h"
-#include "formats/guarda_archivo.h"
 #include "formats/writers.h"
+#include "io/entrada.h"
+#include "io/guarda_archivo.h"
 
 namespace ruvek::cli {
 
@@ -35,8 +37,7 @@ void Informa(const std::string& nombre, const Error& e) {
 }
 
 // A GPX when the input is XML: after a byte-order mark and blanks, its first character is "<".
-bool EsXml(Fuente& fuente) {
-  std::string_view inicio = fuente.Asoma(1024);
+bool EsXml(std::string_view inicio) {
   if (inicio.starts_with("\xEF\xBB\xBF")) inicio.remove_prefix(3);
   const std::size_t p = inicio.find_first_not_of(" \t\r\n");
   return p != std::string_view::npos && inicio[p] == '<';
@@ -44,11 +45,9 @@ bool EsXml(Fuente& fuente) {
 
 // The track of `entrada` in `m`, read by the loader its content calls for.
 ResultadoCarga Carga(const std::string& entrada, Module1& m, Proyeccion& proyeccion) {
-  std::FILE* flujo = entrada == "-" ? stdin : nullptr;
-  std::optional<Fuente> fuente;
-  flujo ? fuente.emplace(flujo) : fuente.emplace(entrada);
+  const std::string bytes = entrada == "-" ? LeeDescriptor(STDIN_FILENO) : LeeEntrada(entrada);
   m.ArchivoActual = entrada == "-" ? kSinNombre : entrada;
-  return EsXml(*fuente) ? AbrirGPX(m, *fuente, proyeccion) : AbrirTXT(m, *fuente);
+  return EsXml(bytes) ? AbrirGPX(m, bytes, proyeccion) : AbrirTXT(m, bytes);
 }
 
 // The file's name without its folder and its extension, for a GPX track's name.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace ruvek {
@@ -124,8 +125,11 @@ std::string TextoErrno(int err) {
       return "error de entrada o salida del disco";
     case EBADF:  // a standard stream the caller closed
       return "está cerrada";
-    default:
-      return std::strerror(err);
+    default: {  // rare: said in Spanish, with the system's own words for whoever looks it up
+      char texto[160];
+      std::snprintf(texto, sizeof texto, "error %d del sistema (%s)", err, std::strerror(err));
+      return texto;
+    }
   }
 }
 

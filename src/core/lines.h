@@ -74,4 +74,10 @@ class TextLines {
   LineEndFinder finder_;
 };
 
+// The lines of a file's text: those of TextLines after a UTF-8 byte-order mark at the very start.
+inline TextLines LineasDeArchivo(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  return TextLines(bytes);
+}
+
 }  // namespace ruvek

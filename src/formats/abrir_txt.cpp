@@ -8,7 +8,8 @@
 
 #include "core/devuelve_numero.h"
 #include "core/errors.h"
-#include "formats/line_reader.h"
+#include "core/lines.h"
+#include "io/entrada.h"
 
 namespace ruvek {
 
@@ -94,22 +95,22 @@ void LeePuntoSitna(Module1& m, std::string_view linea, long n) {
 
 std::optional<ResultadoCarga> AbrirTXT(Module1& m) {
   if (m.ArchivoActual.empty()) return std::nullopt;
-  Fuente fuente(m.ArchivoActual);
-  return AbrirTXT(m, fuente);
+  return AbrirTXT(m, LeeEntrada(m.ArchivoActual));
 }
 
-ResultadoCarga AbrirTXT(Module1& m, Fuente& fuente) {
-  LineReader lector(fuente);
+ResultadoCarga AbrirTXT(Module1& m, std::string_view bytes) {
   std::string_view linea;
-  if (!lector.Next(linea)) throw Error(ErrorKind::PastEndOfFile, "el archivo está vacío", 1);
+  if (!LineasDeArchivo(bytes).Next(linea)) {
+    throw Error(ErrorKind::PastEndOfFile, "el archivo está vacío", 1);
+  }
   const bool tm = linea.find("Version") != std::string_view::npos;
-  lector.Rewind();
+  TextLines lector = LineasDeArchivo(bytes);
   m.NumPuntos = 0;
 
   if (tm) {
     while (lector.Next(linea)) {
       if (!linea.empty() && linea.front() == 't') {
-        LeePuntoTrackMaker(m, linea, lector.line_number());
+        LeePuntoTrackMaker(m, linea, lector.numero());
       }
     }
     return {.tipo = TipoArchivo::TrackMaker,
@@ -121,7 +122,7 @@ ResultadoCarga AbrirTXT(Module1& m, Fuente& fuente) {
             .titulo_mensaje = "Track cargado",
             .con_altitudes = true};
   }
-  while (lector.Next(linea)) LeePuntoSitna(m, linea, lector.line_number());
+  while (lector.Next(linea)) LeePuntoSitna(m, linea, lector.numero());
   return {.tipo = TipoArchivo::Sitna,
           .habilitar = {{Comando::GuardarTM, true}, {Comando::Copiar, true}},
           .sufijo_titulo = m.ArchivoActual,

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include <string_view>
 #include "core/comandos.h"
 #include "core/module1.h"
-#include "formats/fuente.h"
 
 namespace ruvek {
 
@@ -37,7 +37,7 @@ struct ResultadoCarga {
 // at the capacity limit), and NumPuntos unchanged when the file is missing or empty.
 std::optional<ResultadoCarga> AbrirTXT(Module1& m);
 
-// The same from an input already open (standard input, for one); ArchivoActual only names it.
-ResultadoCarga AbrirTXT(Module1& m, Fuente& fuente);
+// The same from the bytes of an input (standard input, for one); ArchivoActual only names it.
+ResultadoCarga AbrirTXT(Module1& m, std::string_view bytes);
 
 }  // namespace ruvek

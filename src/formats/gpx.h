@@ -7,7 +7,6 @@
 
 #include "core/module1.h"
 #include "formats/abrir_txt.h"
-#include "formats/fuente.h"
 #include "geo/proyeccion.h"
 
 namespace ruvek {
@@ -32,8 +31,8 @@ inline constexpr int kMaxAnidado = 64;
 // entity or DTD is ever loaded.
 std::optional<ResultadoCarga> AbrirGPX(Module1& m, Proyeccion& proyeccion);
 
-// The same from an input already open; ArchivoActual only names it.
-ResultadoCarga AbrirGPX(Module1& m, Fuente& fuente, Proyeccion& proyeccion);
+// The same from the bytes of an input; ArchivoActual only names it.
+ResultadoCarga AbrirGPX(Module1& m, std::string_view bytes, Proyeccion& proyeccion);
 
 // The bytes of a GPX 1.1 file of rows 1 to NumPuntos: one trk named `nombre` with one trkseg,
 // latitude and longitude with 7 decimals, and ele only when `con_altitudes`. Raises

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <expat.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -10,12 +11,13 @@
 #include "core/errors.h"
 #include "core/lines.h"
 #include "formats/gpx.h"
+#include "io/entrada.h"
 
 namespace ruvek {
 
 namespace {
 
-constexpr std::size_t kTrozo = 64 * 1024;     // fed to expat at a time
+constexpr std::size_t kTrozo = 64 * 1024;     // given to expat at a time
 constexpr std::size_t kMaxTexto = kMaxLinea;  // an attribute, a text, a comment
 constexpr char kSeparador = '\x01';           // between a namespace and a local name
 constexpr std::string_view kEspacioGpx = "http://www.topografix.com/GPX/";
@@ -95,7 +97,7 @@ class LectorGpx {
   LectorGpx& operator=(const LectorGpx&) = delete;
 
   // The points of the track, or of the routes when there is no track point.
-  Puntos Lee(Fuente& fuente);
+  Puntos Lee(std::string_view bytes);
 
  private:
   static void XMLCALL Abre(void* yo, const XML_Char* nombre, const XML_Char** atributos);
@@ -277,14 +279,11 @@ std::string RazonXml(XML_Error codigo) {
   }
 }
 
-Puntos LectorGpx::Lee(Fuente& fuente) {
-  std::size_t leidos = 0;
-  for (bool fin = false; !fin;) {
-    void* trozo = XML_GetBuffer(parser_, int(kTrozo));
-    if (trozo == nullptr) throw Error(ErrorKind::Malformed, "no hay memoria para leer el XML");
-    const std::size_t n = fuente.Lee(static_cast<char*>(trozo), kTrozo);
-    fin = n == 0;
-    const bool bien = XML_ParseBuffer(parser_, int(n), fin) == XML_STATUS_OK;
+Puntos LectorGpx::Lee(std::string_view bytes) {
+  for (std::size_t leidos = 0; leidos == 0 || leidos < bytes.size();) {
+    const std::size_t n = std::min(kTrozo, bytes.size() - leidos);
+    const bool fin = leidos + n == bytes.size();
+    const bool bien = XML_Parse(parser_, bytes.data() + leidos, int(n), fin) == XML_STATUS_OK;
     if (error_) throw *error_;
     if (!bien) {
       throw Error(ErrorKind::Malformed,
@@ -297,6 +296,7 @@ Puntos LectorGpx::Lee(Fuente& fuente) {
                       " bytes: no es un track",
                   Linea());
     }
+    if (fin) break;
   }
   if (trk_.puntos.empty() && ruta_desbordada_) {
     throw Error(ErrorKind::SubscriptOutOfRange,
@@ -314,13 +314,13 @@ Puntos LectorGpx::Lee(Fuente& fuente) {
 
 std::optional<ResultadoCarga> AbrirGPX(Module1& m, Proyeccion& proyeccion) {
   if (m.ArchivoActual.empty()) return std::nullopt;
-  Fuente fuente(m.ArchivoActual);
-  return AbrirGPX(m, fuente, proyeccion);
+  proyeccion.Prepara();  // while the file is read
+  return AbrirGPX(m, LeeEntrada(m.ArchivoActual), proyeccion);
 }
 
-ResultadoCarga AbrirGPX(Module1& m, Fuente& fuente, Proyeccion& proyeccion) {
-  proyeccion.Prepara();  // while the file is read
-  const Puntos leidos = LectorGpx().Lee(fuente);
+ResultadoCarga AbrirGPX(Module1& m, std::string_view bytes, Proyeccion& proyeccion) {
+  proyeccion.Prepara();  // while the file is parsed
+  const Puntos leidos = LectorGpx().Lee(bytes);
   const std::vector<PuntoGpx>& puntos = leidos.puntos;
   std::vector<double> x(puntos.size()), y(puntos.size());
   bool con_altitudes = true;

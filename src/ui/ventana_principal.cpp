@@ -12,7 +12,7 @@
 #include <QMimeData>
 #include <QTimer>
 
-#include "formats/guarda_archivo.h"
+#include "io/guarda_archivo.h"
 #include "ruvek_version.h"
 #include "ui/controles.h"
 #include "ui/geometria.h"

@@ -49,6 +49,10 @@ caso 0 "$xy" '' convert --to sitna p.gpx
 caso 0 "$xy" '' convert --to sitna p.gpx -o -
 entrada=p.gpx caso 0 "$xy" '' convert --to sitna -
 caso 1 '' 'ruvek-cli: entrada estándar:1: el archivo está vacío' convert --to sitna -
+# Pipes by name: /dev/stdin, a process substitution, a named pipe.
+entrada=p.gpx caso 0 "$xy" '' convert --to sitna /dev/stdin
+caso 0 "$xy" '' convert --to sitna <(gzip -c p.gpx | gzip -dc)
+mkfifo tubo && { cat p.gpx >tubo & caso 0 "$xy" '' convert --to sitna tubo; wait; }
 caso 1 '' 'ruvek-cli: nada.txt: no existe' convert --to gpx nada.txt
 # Standard streams closed or full: a failure, said so.
 "$cli" convert --to sitna - <&- >out.txt 2>err.txt

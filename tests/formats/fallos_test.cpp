@@ -11,8 +11,8 @@
 #include <functional>
 #include <set>
 
-#include "formats/fuente.h"
-#include "formats/guarda_archivo.h"
+#include "io/entrada.h"
+#include "io/guarda_archivo.h"
 #include "test_util.h"
 
 using namespace ruvek;
@@ -95,6 +95,6 @@ TEST(Lectura, AFileOthersMayNotReadIsAFileError) {
   const std::string privado = dir.File("privado.txt");
   test::WriteFile(privado, "1,2\r\n");
   fs::permissions(privado, fs::perms::owner_read | fs::perms::owner_write);
-  const auto lee = [&] { return Fuente(privado).Lee(nullptr, 0) ? "read" : "nothing"; };
+  const auto lee = [&] { return LeeEntrada(privado); };
   EXPECT_EQ(EnHijo([&] { return test::Result(lee); }, true), "file error@0");
 }

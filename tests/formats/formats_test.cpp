@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "clipboard/portapapeles.h"
+#include "core/lines.h"
 #include "formats/abrir_txt.h"
 #include "formats/gpx.h"
-#include "formats/line_reader.h"
 #include "formats/writers.h"
+#include "io/entrada.h"
 #include "test_util.h"
 
 using namespace ruvek;
@@ -13,36 +15,36 @@ using namespace ruvek;
 // Writes `bytes` to `path` and reads its lines back, each in brackets.
 std::string Lineas(const std::string& path, const std::string& bytes) {
   test::WriteFile(path, bytes);
-  Fuente fuente(path);
-  LineReader lector(fuente);
+  const std::string texto = LeeEntrada(path);
+  TextLines lector = LineasDeArchivo(texto);
   std::string lineas;
   for (std::string_view l; lector.Next(l);) lineas.append("[").append(l).append("]");
   return lineas;
 }
 
-TEST(LineReader, EveryLineEndOnceAndOnlyRegularFiles) {
+TEST(Lineas, EveryLineEndOnceAndEveryKindOfInput) {
   test::TempDir dir;
   const std::string path = dir.File("f.txt");
   for (const auto& [bytes, lineas] : test::Cases("line_reader.txt"))
     EXPECT_EQ(Lineas(path, bytes), lineas);
-  // The second CR LF split across the first two reads (the first fills 128 KiB).
-  const std::string x(64 * 1024 - 1, 'x'), x2(64 * 1024 - 2, 'x');
-  EXPECT_EQ(Lineas(path, x + "\r\n" + x2 + "\r\n" + x + "y\rz"),
-            "[" + x + "][" + x2 + "][" + x + "y][z]");
-  Fuente fuente(path);
-  LineReader lector(fuente);
-  std::string_view l;
-  lector.Next(l);
-  lector.Rewind();
-  EXPECT_TRUE(lector.Next(l) && l == x && lector.Next(l) && lector.line_number() == 2) << "rewound";
   const std::string tope(kMaxLinea, 'x');  // a line of the bound is a line; a byte more is not
   EXPECT_EQ(Lineas(path, tope + "\n" + tope), "[" + tope + "][" + tope + "]");
   EXPECT_EQ(test::Result([&] { return Lineas(path, "\n" + tope + "x"); }), "too long@2");
   // A CR that ends the file, over bytes of earlier reads that were LF.
   EXPECT_EQ(Lineas(path, std::string(200000, '\n') + "b\r").size(), 400003u);
-  for (const std::string& p : {dir.File("no.txt"), dir.File(""), std::string("/dev/zero")})
-    EXPECT_EQ(test::Result([&] { return Fuente(p).Lee(nullptr, 0) ? "read" : ""; }),
-              "file error@0");
+  const auto lee = [](const std::string& p) { return test::Result([&] { return LeeEntrada(p); }); };
+  EXPECT_EQ(lee(dir.File("no.txt")), "file error@0");
+  EXPECT_EQ(lee(dir.File("")), "file error@0");
+  EXPECT_EQ(lee("/dev/zero"), "too long@0");  // read up to the bound, and no further
+  test::WriteFile(path, "");
+  ASSERT_EQ(truncate(path.c_str(), off_t(kMaxEntrada) + 1), 0);  // refused by its size
+  EXPECT_EQ(lee(path), "too long@0");
+  int tubo[2];
+  ASSERT_EQ(pipe(tubo), 0);
+  EXPECT_EQ(write(tubo[1], "1,2\n", 4), 4);
+  close(tubo[1]);
+  EXPECT_EQ(LeeDescriptor(tubo[0]), "1,2\n");
+  close(tubo[0]);
 }
 
 // Loads `path` as the open command does, after a track of 77 points: the message and the

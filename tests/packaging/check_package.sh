@@ -36,7 +36,7 @@ errors=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep '^E:' || true)
 
 dpkg-deb -x "$deb" "$work/root"
 # Both programs hardened as Debian's hardening=+all asks: position-independent, full RELRO
-# (read-only after relocation, bound at start), stack protector.
+# (read-only after relocation, bound at start), stack protector, fortified calls.
 for program in ruvek ruvek-cli; do
   elf="$work/root/usr/bin/$program"
   readelf -hW "$elf" | grep -qE 'Type: +DYN' || { echo "$program is not position-independent"; exit 1; }
@@ -44,6 +44,7 @@ for program in ruvek ruvek-cli; do
   readelf -dW "$elf" | grep -qE '\(BIND_NOW\)|Flags:.* NOW' || { echo "$program is not bound now"; exit 1; }
   symbols=$(readelf --dyn-syms -W "$elf")
   grep -q ' __stack_chk_fail' <<<"$symbols" || { echo "$program has no stack protector"; exit 1; }
+  grep -qE ' __[a-z0-9_]+_chk(@|$)' <<<"$symbols" || { echo "$program calls no fortified function"; exit 1; }
 done
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/ruvek" >"$work/log" 2>&1 || status=$?

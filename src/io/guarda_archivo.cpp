@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/guarda_archivo.h"
+#include "io/guarda_archivo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
