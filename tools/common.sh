@@ -9,12 +9,13 @@ RUVEK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 RUVEK_PACKAGES=(cmake ninja-build g++ dpkg-dev qt6-base-dev qt6-translations-l10n libexpat1-dev
                 libproj-dev proj-data libcli11-dev fonts-liberation2)
 # What the tests need besides: GoogleTest (with GoogleMock, whose targets GoogleTest's CMake
-# files read when they are there) and Google Benchmark, clang with libFuzzer and its sanitizers,
-# clang-format, git, and the validators, packaging tools and GPX reader the tests run.
+# files read when they are there) and Google Benchmark, clang with libFuzzer and its sanitizers
+# and LLVM's archiver (which CMake takes for clang's builds when it is there), clang-format, git,
+# and the validators, packaging tools and GPX reader the tests run.
 # tests/packaging/check_packages.sh fails when the build or the tests use a package that neither
 # list brings.
-RUVEK_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev clang-format
-                     git desktop-file-utils appstream file lintian gpsbabel)
+RUVEK_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev llvm-14
+                     clang-format git desktop-file-utils appstream file lintian gpsbabel)
 
 ruvek_install_missing() {
   local missing=() p

@@ -5,7 +5,7 @@
 # package that a new machine would not have: one that tools/common.sh neither names nor gets
 # through the dependencies of a package it names, and that is not part of every Debian system.
 # The files looked at: what CMake read (find_package and its modules), the headers every
-# compilation read, what was linked, the compiler and the tools CMake builds with, and the
+# compilation read, what was linked, the programs the build runs (compiler, archiver...), and the
 # programs the tests run (their commands, and the commands of the test scripts among them).
 # RUVEK_WITHOUT="name ..." leaves names out of the lists, to see the check fail.
 set -euo pipefail
@@ -23,7 +23,8 @@ for b in "$@"; do
   ninja -C "$b" -t query build.ninja | sed -n 's/^ *| //p'  # what CMake read
   ninja -C "$b" -t deps | sed -n 's/^ *\(\/.*\)/\1/p'         # headers
   ninja -C "$b" -t commands | grep -oE '/[^ ]+\.(so|a)(\.[0-9.]+)?( |$)' | tr -d ' '
-  sed -n 's/^CMAKE_[A-Z_]*:FILEPATH=\(\/.*\)/\1/p' "$b/CMakeCache.txt"  # compiler, linker...
+  # The programs the build runs: compiler, archiver...
+  sed -n 's/^ *command = //p' "$b/CMakeFiles/rules.ninja" | grep -oE '(^| )/[^ ]+' | tr -d ' '
   command -v cmake ninja dpkg-buildflags
   tests=$(ctest --test-dir "$b" -N -V 2>/dev/null | sed -n 's/.*Test command: \([^ ]*\).*/\1/p')
   echo "$tests"
