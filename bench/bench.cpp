@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "analysis/analisis.h"
-#include "clipboard/portapapeles.h"
-#include "formats/abrir_txt.h"
+#include "formats/formatos.h"
 #include "formats/gpx.h"
-#include "formats/writers.h"
+#include "formats/lista_xy.h"
+#include "formats/trackmaker.h"
+#include "io/entrada.h"
 
 namespace ruvek {
 namespace {
@@ -53,10 +54,7 @@ struct Datos {
     }
     ruta_trackmaker = Guarda("trackmaker", trackmaker);
     ruta_sitna = Guarda("sitna", sitna);
-    Module1 m;
-    m.ArchivoActual = ruta_trackmaker;
-    AbrirTXT(m);
-    gpx = TextoGpx(m, "paseo", true, proyeccion());
+    gpx = EscribeGpx(LeeTrackMaker(trackmaker), "paseo", proyeccion());
     ruta_gpx = Guarda("gpx", gpx);
   }
   ~Datos() {
@@ -85,21 +83,16 @@ const Datos& datos() {
   return d;
 }
 
-Module1& CargadoDe(const std::string& ruta) {
-  static Module1 m;
-  m.TablaPuntos.Borra();
-  m.ArchivoActual = ruta;
-  AbrirTXT(m);
-  return m;
+// The track of a file, read as the open command reads it.
+Track LeeArchivo(const std::string& ruta) {
+  const std::string bytes = LeeEntrada(ruta);
+  return Lee(FormatoDe(bytes), bytes, Datos::proyeccion()).track;
 }
 
 void Carga(benchmark::State& state, const std::string& ruta, const std::string& texto) {
-  Module1 m;
-  m.ArchivoActual = ruta;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(AbrirTXT(m));
-  }
-  if (m.NumPuntos != MaxPuntos) state.SkipWithError("the track did not load whole");
+  std::size_t puntos = 0;
+  for (auto _ : state) puntos = LeeArchivo(ruta).puntos.size();
+  if (puntos != MaxPuntos) state.SkipWithError("the track did not load whole");
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * texto.size()));
 }
 
@@ -123,13 +116,7 @@ void BM_FreadTrackMaker(benchmark::State& state) {
 }
 BENCHMARK(BM_FreadTrackMaker);
 
-void BM_CargaGpx(benchmark::State& state) {
-  Module1 m;
-  m.ArchivoActual = datos().ruta_gpx;
-  for (auto _ : state) benchmark::DoNotOptimize(AbrirGPX(m, Datos::proyeccion()));
-  if (m.NumPuntos != MaxPuntos) state.SkipWithError("the GPX did not load whole");
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * datos().gpx.size()));
-}
+void BM_CargaGpx(benchmark::State& state) { Carga(state, datos().ruta_gpx, datos().gpx); }
 BENCHMARK(BM_CargaGpx)->Unit(benchmark::kMillisecond);
 
 // For scale: only reading the same GPX file into memory.
@@ -145,8 +132,8 @@ void BM_FreadGpx(benchmark::State& state) {
 BENCHMARK(BM_FreadGpx);
 
 void BM_TextoGpx(benchmark::State& state) {
-  const Module1& m = CargadoDe(datos().ruta_trackmaker);
-  for (auto _ : state) benchmark::DoNotOptimize(TextoGpx(m, "paseo", true, Datos::proyeccion()));
+  const Track t = LeeArchivo(datos().ruta_trackmaker);
+  for (auto _ : state) benchmark::DoNotOptimize(EscribeGpx(t, "paseo", Datos::proyeccion()));
 }
 BENCHMARK(BM_TextoGpx)->Unit(benchmark::kMillisecond);
 
@@ -161,46 +148,37 @@ void BM_PreparaProyeccion(benchmark::State& state) {
 }
 BENCHMARK(BM_PreparaProyeccion)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-void BM_TextoSitna(benchmark::State& state) {
-  const Module1& m = CargadoDe(datos().ruta_trackmaker);
-  for (auto _ : state) benchmark::DoNotOptimize(TextoSitna(m));
+void BM_EscribeListaXY(benchmark::State& state) {
+  const Track t = LeeArchivo(datos().ruta_trackmaker);
+  for (auto _ : state) benchmark::DoNotOptimize(EscribeListaXY(t));
 }
-BENCHMARK(BM_TextoSitna);
+BENCHMARK(BM_EscribeListaXY);
 
-void BM_TextoTrackMaker(benchmark::State& state) {
-  const Module1& m = CargadoDe(datos().ruta_sitna);
-  for (auto _ : state) benchmark::DoNotOptimize(TextoTrackMaker(m));
+void BM_EscribeTrackMaker(benchmark::State& state) {
+  const Track t = LeeArchivo(datos().ruta_sitna);
+  for (auto _ : state) benchmark::DoNotOptimize(EscribeTrackMaker(t));
 }
-BENCHMARK(BM_TextoTrackMaker);
+BENCHMARK(BM_EscribeTrackMaker);
 
-void BM_TextoPortapapeles(benchmark::State& state) {
-  const Module1& m = CargadoDe(datos().ruta_sitna);
-  for (auto _ : state) benchmark::DoNotOptimize(TextoPortapapeles(m));
+void BM_EscribeListaXYPegada(benchmark::State& state) {
+  const Track t = LeeArchivo(datos().ruta_sitna);
+  for (auto _ : state) benchmark::DoNotOptimize(EscribeListaXYPegada(t));
 }
-BENCHMARK(BM_TextoPortapapeles);
+BENCHMARK(BM_EscribeListaXYPegada);
 
-void BM_LeeTextoPegado(benchmark::State& state) {
-  Module1 m;
-  for (auto _ : state) LeeTextoPegado(datos().pegado, m);
-  if (m.NumPuntos != MaxPuntos) state.SkipWithError("the text did not parse whole");
+void BM_LeeListaXYPegada(benchmark::State& state) {
+  std::size_t puntos = 0;
+  for (auto _ : state) puntos = LeeListaXYPegada(datos().pegado).puntos.size();
+  if (puntos != MaxPuntos) state.SkipWithError("the text did not parse whole");
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * datos().pegado.size()));
 }
-BENCHMARK(BM_LeeTextoPegado);
+BENCHMARK(BM_LeeListaXYPegada);
 
 void BM_Analiza(benchmark::State& state) {
-  const Module1& m = CargadoDe(datos().ruta_trackmaker);
-  for (auto _ : state) benchmark::DoNotOptimize(Analiza(m.TablaPuntos));
+  const Track t = LeeArchivo(datos().ruta_trackmaker);
+  for (auto _ : state) benchmark::DoNotOptimize(Analiza(t));
 }
 BENCHMARK(BM_Analiza);
-
-void BM_Borra(benchmark::State& state) {
-  TablaPuntos tabla;
-  for (auto _ : state) {
-    tabla.Borra();
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_Borra);
 
 }  // namespace
 }  // namespace ruvek

@@ -4,8 +4,11 @@
 // Shared checks of the fuzz targets: a finding is reported by aborting.
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string_view>
 
-#include "core/module1.h"
+#include "core/errors.h"
+#include "core/track.h"
 
 namespace ruvek::fuzz {
 
@@ -16,24 +19,17 @@ inline void Exige(bool cierto, const char* que) {
   }
 }
 
-// NumPuntos within 0 to MaxPuntos and every row above it zero, as after a clear and a fill.
-inline void CompruebaTabla(const Module1& m) {
-  Exige(m.NumPuntos >= 0 && m.NumPuntos <= MaxPuntos, "NumPuntos out of 0 to MaxPuntos");
-  for (int fila = m.NumPuntos + 1; fila <= MaxPuntos; ++fila) {
-    for (Columna c : {ColumnaX, ColumnaY, ColumnaAltitud}) {
-      Exige(m.TablaPuntos.Lee(fila, c).raw() == 0, "a row above NumPuntos is not zero");
-    }
+// What a reader makes of `bytes`: a track within the capacity, or nothing when it raises one of
+// its typed errors (the ways out a reader has; anything else is a finding).
+template <typename Lector>
+std::optional<Track> Lee(Lector&& lee, std::string_view bytes) {
+  try {
+    Track t = lee(bytes);
+    Exige(t.puntos.size() <= std::size_t(MaxPuntos), "a track beyond the capacity");
+    return t;
+  } catch (const Error&) {
+    return std::nullopt;
   }
-}
-
-// The same values in rows 1 to `filas` of both tables, in `columnas`.
-inline bool MismasFilas(const Module1& a, const Module1& b, int filas, int columnas = 3) {
-  for (int fila = 1; fila <= filas; ++fila) {
-    for (int c = 0; c < columnas; ++c) {
-      if (a.TablaPuntos.Lee(fila, Columna(c)) != b.TablaPuntos.Lee(fila, Columna(c))) return false;
-    }
-  }
-  return true;
 }
 
 }  // namespace ruvek::fuzz

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading a ValorFijo from text and DevuelveNumero over arbitrary text.
+// Reading a ValorFijo from text, LeeRedondeado and DecimalSinExponente over arbitrary text.
 #include <string_view>
 
-#include "core/devuelve_numero.h"
 #include "core/errors.h"
+#include "core/numeros.h"
 #include "fuzz_common.h"
 
 using namespace ruvek;
@@ -25,11 +25,16 @@ std::string Lee(F&& f) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view texto(reinterpret_cast<const char*>(data), size);
   const std::string leido = Lee([&] { return ValorFijo::Parse(texto); });
-  const std::string redondeado = Lee([&] { return DevuelveNumero(texto); });
+  const std::string redondeado = Lee([&] { return LeeRedondeado(texto); });
   fuzz::Exige(leido[0] == '!' || Lee([&] { return ValorFijo::Parse(leido); }) == leido,
               "the text form does not read back");
-  fuzz::Exige(redondeado.find('.') == std::string::npos, "DevuelveNumero gave a fraction");
+  fuzz::Exige(redondeado.find('.') == std::string::npos, "LeeRedondeado gave a fraction");
   fuzz::Exige(texto.find('.') != std::string_view::npos || leido == redondeado,
               "a field without \".\" is not read whole");
+  if (const auto d = DecimalSinExponente(texto)) {
+    fuzz::Exige(DecimalSinExponente(*d) == d, "a plain decimal is not its own plain form");
+    fuzz::Exige(!Lee([&] { return LeeRedondeado(*d); }).starts_with("!conversion"),
+                "a plain decimal does not read as a number");
+  }
   return 0;
 }

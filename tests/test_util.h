@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/errors.h"
-#include "core/module1.h"
+#include "core/track.h"
 
 namespace ruvek::test {
 
@@ -66,28 +66,31 @@ inline std::vector<std::pair<std::string, std::string>> Cases(const std::string&
   return cases;
 }
 
-// The track in one line for table-driven checks: "n=NumPuntos" and "X,Y,altitude" of the first
-// rows (at most `filas`), in the text form.
-inline std::string Track(const Module1& m, int filas = 4) {
-  std::string r = "n=" + std::to_string(m.NumPuntos);
-  for (int f = 1; f <= std::min(m.NumPuntos, filas); ++f) {
-    r += ' ' + m.TablaPuntos.Lee(f, ColumnaX).Text() + ',' + m.TablaPuntos.Lee(f, ColumnaY).Text() +
-         ',' + m.TablaPuntos.Lee(f, ColumnaAltitud).Text();
+// The track in one line for table-driven checks: "n=points" and "X,Y,altitude" of the first
+// points (at most `filas`), in the text form.
+inline std::string Track(const ruvek::Track& t, std::size_t filas = 4) {
+  std::string r = "n=" + std::to_string(t.puntos.size());
+  for (std::size_t i = 0; i < std::min(t.puntos.size(), filas); ++i) {
+    const Punto& p = t.puntos[i];
+    r += ' ' + p.x.Text() + ',' + p.y.Text() + ',' + p.altitud.Text();
   }
   return r;
 }
 
-// Rows 1, 2, ... from "X,Y[,altitude]" separated by blanks; NumPuntos counts them.
-inline void Llena(Module1& m, const std::string& filas) {
-  std::istringstream in(filas);
-  for (std::string fila; in >> fila;) {
-    ++m.NumPuntos;
-    for (int c = 0; c < 3; ++c) {
-      const std::string campo = fila.substr(0, fila.find(','));
-      fila.erase(0, campo.size() + 1);
-      if (!campo.empty()) m.TablaPuntos.Escribe(m.NumPuntos, Columna(c), ValorFijo::Parse(campo));
+// A track of the points "X,Y[,altitude]" separated by blanks.
+inline ruvek::Track Puntos(const std::string& puntos, bool con_altitudes = true) {
+  ruvek::Track t{.puntos = {}, .con_altitudes = con_altitudes};
+  std::istringstream in(puntos);
+  for (std::string punto; in >> punto;) {
+    Punto p;
+    for (ValorFijo* v : {&p.x, &p.y, &p.altitud}) {
+      const std::string campo = punto.substr(0, punto.find(','));
+      punto.erase(0, campo.size() + 1);
+      if (!campo.empty()) *v = ValorFijo::Parse(campo);
     }
+    t.puntos.push_back(p);
   }
+  return t;
 }
 
 // What `f` returns, or "kind@line" of the Error it raises.

@@ -19,13 +19,14 @@ std::optional<WideFixed> Ancho(std::optional<ValorFijo> valor) {
 }
 }  // namespace
 
-ResultadoAnalisis Analiza(const TablaPuntos& tabla) {
+ResultadoAnalisis Analiza(const Track& track) {
   ResultadoAnalisis r;
-  if (AcabaElTrack(tabla.Lee(1, ColumnaX))) return r;
-  const std::int64_t inicial = tabla.Lee(1, ColumnaAltitud).raw();
+  const std::span<const Punto> puntos = PuntosHastaElFinal(track);
+  if (puntos.empty()) return r;
+  const std::int64_t inicial = puntos.front().altitud.raw();
   std::int64_t anterior = inicial, maxima = inicial, minima = inicial;
-  for (int fila = 2; fila <= MaxPuntos && !AcabaElTrack(tabla.Lee(fila, ColumnaX)); ++fila) {
-    const std::int64_t a = tabla.Lee(fila, ColumnaAltitud).raw();
+  for (const Punto& p : puntos.subspan(1)) {
+    const std::int64_t a = p.altitud.raw();
     // Differences of two ValorFijo may need 65 bits; the sums need the wide type.
     if (a > anterior) r.total_subida += WideFixed(a) - anterior;
     if (a < anterior) r.total_bajada += WideFixed(anterior) - a;
@@ -38,15 +39,6 @@ ResultadoAnalisis Analiza(const TablaPuntos& tabla) {
   r.maxima = ValorFijo::FromRaw(maxima);
   r.minima = ValorFijo::FromRaw(minima);
   return r;
-}
-
-EtiquetasAnalisis AnalisisDelTrack(Module1& m) {
-  const ResultadoAnalisis r = Analiza(m.TablaPuntos);
-  m.TotalSubida = r.total_subida;
-  m.TotalBajada = r.total_bajada;
-  m.AltitudMaxima = r.maxima;
-  m.AltitudMinima = r.minima;
-  return EtiquetasDe(r);
 }
 
 EtiquetasAnalisis EtiquetasDe(const ResultadoAnalisis& r) {

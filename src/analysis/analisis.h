@@ -4,13 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "core/module1.h"
+#include "core/track.h"
 
 namespace ruvek {
 
-// The altitude profile of the track: rows from 1 until the first row whose X is less than 1
-// (NumPuntos is not consulted). The totals are exact sums of the rises and the falls between
-// consecutive rows; the other four figures hold no value when no row was examined.
+// The altitude profile of a track, over the points before the first that ends it (see
+// AcabaElTrack). The totals are exact sums of the rises and the falls between consecutive points;
+// the other four figures hold no value when there is no such point.
 struct ResultadoAnalisis {
   WideFixed total_subida = 0;
   WideFixed total_bajada = 0;
@@ -20,7 +20,7 @@ struct ResultadoAnalisis {
   std::optional<ValorFijo> final_;
 };
 
-ResultadoAnalisis Analiza(const TablaPuntos& tabla);
+ResultadoAnalisis Analiza(const Track& track);
 
 // The texts of the six value labels: the text form and " m" (just " m" for no value).
 struct EtiquetasAnalisis {
@@ -29,9 +29,5 @@ struct EtiquetasAnalisis {
 
 // The label texts of an analysis.
 EtiquetasAnalisis EtiquetasDe(const ResultadoAnalisis& r);
-
-// Runs the analysis over the current table, keeps its four results in Module1 and returns the
-// label texts.
-EtiquetasAnalisis AnalisisDelTrack(Module1& m);
 
 }  // namespace ruvek

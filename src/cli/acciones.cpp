@@ -12,9 +12,7 @@
 
 #include "analysis/analisis.h"
 #include "core/errors.h"
-#include "core/nombres.h"
-#include "formats/gpx.h"
-#include "formats/writers.h"
+#include "formats/formatos.h"
 #include "io/entrada.h"
 #include "io/guarda_archivo.h"
 
@@ -36,18 +34,10 @@ void Informa(const std::string& nombre, const Error& e) {
   }
 }
 
-// A GPX when the input is XML: after a byte-order mark and blanks, its first character is "<".
-bool EsXml(std::string_view inicio) {
-  if (inicio.starts_with("\xEF\xBB\xBF")) inicio.remove_prefix(3);
-  const std::size_t p = inicio.find_first_not_of(" \t\r\n");
-  return p != std::string_view::npos && inicio[p] == '<';
-}
-
-// The track of `entrada` in `m`, read by the loader its content calls for.
-ResultadoCarga Carga(const std::string& entrada, Module1& m, Proyeccion& proyeccion) {
+// The track of `entrada`, read in the layout its content shows.
+Track Carga(const std::string& entrada, Proyeccion& proyeccion) {
   const std::string bytes = entrada == "-" ? LeeDescriptor(STDIN_FILENO) : LeeEntrada(entrada);
-  m.ArchivoActual = entrada == "-" ? kSinNombre : entrada;
-  return EsXml(bytes) ? AbrirGPX(m, bytes, proyeccion) : AbrirTXT(m, bytes);
+  return Lee(FormatoDe(bytes), bytes, proyeccion).track;
 }
 
 // The file's name without its folder and its extension, for a GPX track's name.
@@ -56,14 +46,13 @@ std::string NombreDelTrack(const std::string& archivo) {
   return nombre.empty() ? "sin nombre" : nombre;
 }
 
-// The name the window proposes for a converted file; a name too short to propose from is kept
-// whole before the format's ending.
+// The name of a converted file: the input's without its folder and its extension, then the
+// layout's ending, as the window names saved files.
 std::string NombreDeSalida(const std::string& entrada, Formato f) {
-  const std::string sufijo = f == Formato::Sitna        ? " (Sitna).txt"
+  const std::string sufijo = f == Formato::ListaXY      ? " (Sitna).txt"
                              : f == Formato::TrackMaker ? " (TrackMaker).txt"
                                                         : ".gpx";
-  const std::string nombre = fs::path(entrada).filename().string();
-  return NombrePropuesto(nombre, sufijo).value_or(nombre + sufijo);
+  return fs::path(entrada).stem().string() + sufijo;
 }
 
 bool MismoArchivo(const std::string& a, const std::string& b) {
@@ -111,21 +100,11 @@ bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
         throw Error(ErrorKind::FileError,
                     "la salida " + salida + " es ya la de " + otra->second + ": no se toca");
       }
-      Module1 m;
-      const ResultadoCarga carga = Carga(entrada, m, proyeccion);
-      std::string bytes;
-      switch (c.formato) {
-        case Formato::Sitna:
-          bytes = TextoSitna(m);
-          break;
-        case Formato::TrackMaker:
-          bytes = TextoTrackMaker(m);
-          break;
-        case Formato::Gpx:
-          bytes = TextoGpx(m, NombreDelTrack(salida == "-" ? m.ArchivoActual : salida),
-                           carga.con_altitudes, proyeccion);
-          break;
-      }
+      const Track track = Carga(entrada, proyeccion);
+      const std::string nombre_track = NombreDelTrack(salida != "-"    ? salida
+                                                      : entrada == "-" ? kSinNombre
+                                                                       : entrada);
+      const std::string bytes = DisposicionDe(c.formato).escribe(track, nombre_track, proyeccion);
       try {
         Escribe(salida, bytes);
         if (!c.carpeta.empty()) escritas.emplace(salida, entrada);
@@ -144,11 +123,18 @@ bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
 bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion) {
   const std::string nombre = entrada == "-" ? kEntradaEstandar : entrada;
   try {
-    Module1 m;
-    if (!Carga(entrada, m, proyeccion).con_altitudes) {
+    const Track track = Carga(entrada, proyeccion);
+    if (!track.con_altitudes) {
       throw Error(ErrorKind::InvalidArgument, "Este track no puede analizarse");
     }
-    const ResultadoAnalisis r = ruvek::Analiza(m.TablaPuntos);
+    const ResultadoAnalisis r = ruvek::Analiza(track);
+    if (!r.inicial) {  // the window shows blanks; a script is told
+      throw Error(ErrorKind::InvalidArgument,
+                  track.puntos.empty()
+                      ? "el track no tiene ningún punto que analizar"
+                      : "el track no tiene ningún punto que analizar: el primero tiene una X "
+                        "menor que 1, que acaba el track");
+    }
     const EtiquetasAnalisis e = EtiquetasDe(r);
     std::string texto;
     if (json) {

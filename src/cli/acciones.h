@@ -4,18 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "formats/abrir_txt.h"
+#include "formats/formatos.h"
 #include "geo/proyeccion.h"
 
 namespace ruvek::cli {
 
-// The formats a track can be converted to.
-enum class Formato { Sitna, TrackMaker, Gpx };
-
 // What `ruvek-cli convert` is asked to do: each input, "-" for standard input, to `formato`;
-// to `salida` ("-" for standard output) or, with `carpeta`, to the names the window proposes.
+// to `salida` ("-" for standard output) or, with `carpeta`, to names made from the inputs'.
 struct Conversion {
-  Formato formato = Formato::Sitna;
+  Formato formato = Formato::ListaXY;
   std::vector<std::string> entradas;
   std::string salida;   // empty: standard output
   std::string carpeta;  // when not empty, the folder of every output

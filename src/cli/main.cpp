@@ -5,13 +5,14 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 
 #include "cli/acciones.h"
 #include "ruvek_version.h"
 
 namespace {
 
-using ruvek::cli::Formato;
+using ruvek::Formato;
 
 constexpr int kUso = 2;  // the exit status of a usage error
 
@@ -62,7 +63,7 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
       ->type_name("SALIDA");
   convert
       ->add_option("--output-dir", conversion.carpeta,
-                   "Escribe cada conversión en CARPETA con el nombre que propone la ventana")
+                   "Escribe cada conversión en CARPETA, con el nombre de su ENTRADA")
       ->type_name("CARPETA");
   convert
       ->add_option("ENTRADA", conversion.entradas,
@@ -84,11 +85,23 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
     app.parse(argc, argv);
   } catch (const CLI::Success& e) {
     return app.exit(e);
-  } catch (const CLI::ArgumentMismatch& e) {
-    const std::string que = e.what();
-    return ErrorDeUso("a la opción " + que.substr(0, que.find(':')) + " le falta su valor");
-  } catch (const CLI::ParseError& e) {
-    return ErrorDeUso(std::string("no se entiende la orden: ") + e.what());
+  } catch (const CLI::ArgumentMismatch&) {
+    // Said in our own words, whatever CLI11's: an option that takes a value is last on the line,
+    // or given twice.
+    std::map<std::string, int> vistas;
+    for (int i = 1; i < argc; ++i) {
+      const std::string a = argv[i];
+      for (const CLI::App* orden : {convert, analyze}) {
+        for (const CLI::Option* o : orden->get_options()) {
+          if (o->get_expected_min() == 0 || !a.starts_with('-') || !o->check_name(a)) continue;
+          if (i + 1 == argc) return ErrorDeUso("a la opción " + a + " le falta su valor");
+          if (++vistas[o->get_name()] > 1) return ErrorDeUso("la opción " + a + " va una sola vez");
+        }
+      }
+    }
+    return ErrorDeUso("una opción lleva más valores de los que admite");
+  } catch (const CLI::ParseError&) {
+    return ErrorDeUso("no se entiende la orden");
   }
 
   for (const CLI::App* orden : {&app, convert, analyze}) {
@@ -106,7 +119,7 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
   }
   if (!convert->parsed()) return ErrorDeUso("falta la orden: convert o analyze");
   if (formato == "sitna") {
-    conversion.formato = Formato::Sitna;
+    conversion.formato = Formato::ListaXY;
   } else if (formato == "trackmaker") {
     conversion.formato = Formato::TrackMaker;
   } else if (formato == "gpx") {

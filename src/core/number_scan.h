@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The pieces of reading a number from text, shared by ValorFijo::Parse and DevuelveNumero so
+// The pieces of reading a number from text, shared by ValorFijo::Parse and LeeRedondeado so
 // both read in one pass and by the same rules.
 
 #include <cstdint>

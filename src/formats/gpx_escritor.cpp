@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/gpx.h"
+
 #include <charconv>
 #include <vector>
 
 #include "core/errors.h"
-#include "formats/gpx.h"
 #include "ruvek_version.h"
 
 namespace ruvek {
@@ -48,13 +49,13 @@ std::string Xml(std::string_view texto) {
 
 }  // namespace
 
-std::string TextoGpx(const Module1& m, std::string_view nombre, bool con_altitudes,
-                     Proyeccion& proyeccion) {
-  const std::size_t n = std::size_t(std::max(m.NumPuntos, 0));
+std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& proyeccion) {
+  const std::vector<Punto>& puntos = track.puntos;
+  const std::size_t n = puntos.size();
   std::vector<double> lon(n), lat(n);
   for (std::size_t i = 0; i < n; ++i) {
-    lon[i] = double(m.TablaPuntos.Lee(int(i) + 1, ColumnaX).raw()) / kScale;
-    lat[i] = double(m.TablaPuntos.Lee(int(i) + 1, ColumnaY).raw()) / kScale;
+    lon[i] = double(puntos[i].x.raw()) / kScale;
+    lat[i] = double(puntos[i].y.raw()) / kScale;
   }
   const std::size_t malo = proyeccion.AGeograficas(lon, lat);
   if (malo < n) {
@@ -62,9 +63,8 @@ std::string TextoGpx(const Module1& m, std::string_view nombre, bool con_altitud
                 "el punto " + std::to_string(malo + 1) + " no tiene latitud ni longitud en WGS 84");
   }
   for (std::size_t i = 0; i < n; ++i) {  // what the reader would refuse is not written
-    if (!EnElHuso(lon[i], lat[i])) {
-      throw FueraDelHuso(i + 1, "X " + m.TablaPuntos.Lee(int(i) + 1, ColumnaX).Text() + ", Y " +
-                                    m.TablaPuntos.Lee(int(i) + 1, ColumnaY).Text());
+    if (!EnElHuso(lon[i], lat[i]) || AcabaElTrack(puntos[i].x)) {
+      throw FueraDelHuso(i + 1, "X " + puntos[i].x.Text() + ", Y " + puntos[i].y.Text());
     }
   }
   std::string out =
@@ -84,9 +84,9 @@ std::string TextoGpx(const Module1& m, std::string_view nombre, bool con_altitud
     out += "\" lon=\"";
     AnadeGrados(out, lon[i]);
     out += "\">";
-    if (con_altitudes) {
+    if (track.con_altitudes) {
       out += "<ele>";
-      m.TablaPuntos.Lee(int(i) + 1, ColumnaAltitud).AppendText(out);
+      puntos[i].altitud.AppendText(out);
       out += "</ele>";
     }
     out += "</trkpt>\r\n";

@@ -3,12 +3,11 @@
 
 #include <algorithm>
 
-#include "clipboard/portapapeles.h"
-#include "core/errors.h"
 #include "core/nombres.h"
-#include "formats/abrir_txt.h"
-#include "formats/gpx.h"
-#include "formats/writers.h"
+#include "formats/formatos.h"
+#include "formats/lista_xy.h"
+#include "formats/trackmaker.h"
+#include "io/entrada.h"
 #include "ruvek_version.h"
 
 namespace ruvek {
@@ -37,28 +36,28 @@ std::string TextoDelFallo(const Error& e) {
   return texto;
 }
 
-std::string TituloCon(const Module1& m, std::string_view sufijo) {
-  std::string titulo = m.TituloVentana;
+std::string Ordenes::TituloCon(std::string_view sufijo) const {
+  std::string titulo = titulo_ventana_;
   titulo += " - ";
   titulo += sufijo;
   return titulo;
 }
 
-void Ordenes::PonTitulo(std::string_view sufijo) { p_.Titulo(TituloCon(m_, sufijo)); }
+void Ordenes::PonTitulo(std::string_view sufijo) { p_.Titulo(TituloCon(sufijo)); }
 
-void Ordenes::Form_Load() {
-  m_.TituloVentana = std::string("Ruvek v ") + kVersionTexto;
-  p_.Titulo(m_.TituloVentana);
+void Ordenes::Inicia() {
+  titulo_ventana_ = std::string("Ruvek v ") + kVersionTexto;
+  p_.Titulo(titulo_ventana_);
 }
 
 bool Ordenes::PideArchivo(const PeticionDialogo& peticion) {
   const RespuestaDialogo r = p_.DialogoArchivo(peticion);
   if (r.cancelado || SoloEspacios(r.nombre)) return false;
-  m_.ArchivoActual = r.nombre;
+  archivo_actual_ = r.nombre;
   return true;
 }
 
-void Ordenes::Abrir_Click() {
+void Ordenes::Abrir() {
   try {
     if (!PideArchivo({TipoDialogo::Abrir, "Abrir archivo",
                       "TXT Archivo texto de TM o Sitna(*.txt)|*.txt|GPX Archivo GPX(*.gpx)|*.gpx|",
@@ -72,83 +71,105 @@ void Ordenes::Abrir_Click() {
 }
 
 void Ordenes::AbreArchivo(const std::string& nombre) {
-  m_.ArchivoActual = nombre;
+  archivo_actual_ = nombre;
   Abre();
 }
 
 void Ordenes::Abre() {
-  const std::string_view nombre = m_.ArchivoActual;
+  const std::string_view nombre = archivo_actual_;
   const std::size_t inicio = InicioUltimosCaracteres(nombre, 4);
   const std::string extension =
       Mayusculas(nombre.substr(inicio == std::string_view::npos ? 0 : inicio));
-  std::optional<ResultadoCarga> carga;
+  std::optional<TrackLeido> leido;
   if (extension == ".TXT") {
+    track_ = {};
+    p_.Habilita(Comando::Analizar, false);
+    p_.Habilita(Comando::GuardarSitna, false);
+    p_.Habilita(Comando::GuardarTrackMaker, false);
     try {
-      m_.TablaPuntos.Borra();
-      p_.Habilita(Comando::Analizar, false);
-      p_.Habilita(Comando::GuardarSitna, false);
-      p_.Habilita(Comando::GuardarTM, false);
-      carga = AbrirTXT(m_);
+      const std::string bytes = LeeEntrada(archivo_actual_);
+      leido = Lee(FormatoDeTexto(bytes), bytes, proyeccion_);
     } catch (const Error&) {
-      // Silent by design: the state stays as the failure left it.
+      return;  // silent by design: the track stays cleared
     }
   } else if (extension == ".GPX") {
     // A GPX is read whole before the track changes; a failure leaves it as it was and says why.
     try {
-      carga = AbrirGPX(m_, proyeccion_);
+      proyeccion_.Prepara();  // while the file is read
+      leido = Lee(Formato::Gpx, LeeEntrada(archivo_actual_), proyeccion_);
     } catch (const Error& e) {
       p_.Advertencia(TextoDelFallo(e), "Track no cargado");
     }
   }
   // ".GTM" and every other ending leave everything as it was but the name.
-  if (!carga) return;
-  for (const auto& [comando, encendido] : carga->habilitar) p_.Habilita(comando, encendido);
-  PonTitulo(carga->sufijo_titulo);
-  p_.Mensaje(carga->mensaje, carga->titulo_mensaje);
+  if (!leido) return;
+  track_ = std::move(leido->track);
+  const bool analizable = track_.con_altitudes;
+  switch (leido->formato) {
+    case Formato::TrackMaker:
+      p_.Habilita(Comando::Analizar, true);
+      p_.Habilita(Comando::Copiar, true);
+      p_.Habilita(Comando::GuardarSitna, true);
+      break;
+    case Formato::ListaXY:
+      p_.Habilita(Comando::GuardarTrackMaker, true);
+      p_.Habilita(Comando::Copiar, true);
+      break;
+    case Formato::Gpx:
+      p_.Habilita(Comando::Analizar, analizable);
+      p_.Habilita(Comando::Copiar, true);
+      p_.Habilita(Comando::GuardarSitna, true);
+      p_.Habilita(Comando::GuardarTrackMaker, true);
+      break;
+  }
+  PonTitulo(archivo_actual_);
+  p_.Mensaje(analizable ? "Este track puede ser analizado" : "Este track no puede analizarse",
+             "Track cargado");
 }
 
 struct Ordenes::Guardado {
   const char* titulo_dialogo;
   const char* filtro;
   const char* sufijo_nombre;
-  std::string (*contenido)(const Module1&);
+  std::string (*contenido)(const Track&);
   const char* mensaje;
   bool titulo_antes_del_mensaje;
 };
 
 void Ordenes::Guarda(const Guardado& g) {
   try {
-    const std::optional<std::string> propuesta = NombrePropuesto(m_.ArchivoActual, g.sufijo_nombre);
+    const std::optional<std::string> propuesta = NombrePropuesto(archivo_actual_, g.sufijo_nombre);
     if (!propuesta) return;  // no name to derive a proposal from
     if (!PideArchivo({TipoDialogo::Guardar, g.titulo_dialogo, g.filtro, propuesta})) return;
-    p_.GuardaArchivo(m_.ArchivoActual, g.contenido(m_));
-    if (g.titulo_antes_del_mensaje) PonTitulo(m_.ArchivoActual);
+    p_.GuardaArchivo(archivo_actual_, g.contenido(track_));
+    if (g.titulo_antes_del_mensaje) PonTitulo(archivo_actual_);
     p_.Mensaje(g.mensaje, "Track guardado");
-    if (!g.titulo_antes_del_mensaje) PonTitulo(m_.ArchivoActual);
+    if (!g.titulo_antes_del_mensaje) PonTitulo(archivo_actual_);
   } catch (const Error&) {
     // Silent by design: ArchivoActual keeps the chosen name, the caption the previous one.
   }
 }
 
-void Ordenes::GuardarSitna_Click() {
+void Ordenes::GuardarSitna() {
   Guarda({"Guadar archivo para Sitna", "TXT Archivo texto Sitna(*.txt)|*.txt|", " (Sitna).txt",
-          &TextoSitna, "Este track se ha guardado para ser utilizado en el web del Sitna", true});
+          &EscribeListaXY, "Este track se ha guardado para ser utilizado en el web del Sitna",
+          true});
 }
 
-void Ordenes::GuardarTM_Click() {
+void Ordenes::GuardarTrackMaker() {
   Guarda({"Guardar archivo para TrackMaker", "TXT Archivo texto TrackMaker(*.txt)|*.txt|",
-          " (TrackMaker).txt", &TextoTrackMaker,
+          " (TrackMaker).txt", &EscribeTrackMaker,
           "Este track se ha guardado para ser utilizado por TrackMaker", false});
 }
 
-void Ordenes::Analizar_Click() { p_.MuestraAnalisis(); }
+void Ordenes::Analizar() { p_.MuestraAnalisis(); }
 
-void Ordenes::Copiardesde_Click() { p_.MuestraPaste(); }
+void Ordenes::PegarDesdePortapapeles() { p_.MuestraPaste(); }
 
-void Ordenes::Salir_Click() { p_.Termina(); }
+void Ordenes::Salir() { p_.Termina(); }
 
-void Ordenes::Copiar_Click() {
-  const std::string texto = TextoPortapapeles(m_);
+void Ordenes::Copiar() {
+  const std::string texto = EscribeListaXYPegada(track_);
   // Watchers of the clipboard see it empty, then "error", then empty, then the track.
   p_.LimpiaPortapapeles();
   if (!p_.TextoAlPortapapeles("error")) return;
@@ -157,17 +178,18 @@ void Ordenes::Copiar_Click() {
   p_.Mensaje("El track está en el portapapeles", "Track copiado");
 }
 
-bool Ordenes::Utilizar(std::string texto) {
+bool Ordenes::UsaTextoPegado(std::string_view texto) {
   PonTitulo("Track Portapapeles");
-  m_.ArchivoActual = "sin nombre.txt";
+  archivo_actual_ = "sin nombre.txt";
   p_.Habilita(Comando::GuardarSitna, false);
-  p_.Habilita(Comando::GuardarTM, true);
+  p_.Habilita(Comando::GuardarTrackMaker, true);
+  track_ = {};
   try {
-    LeeTextoPegado(texto, m_);
+    track_ = LeeListaXYPegada(texto);
   } catch (const Error&) {
     return false;
   }
-  return m_.NumPuntos != 0;
+  return !track_.puntos.empty();
 }
 
 }  // namespace ruvek

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/comandos.h"
+#include "ui/comandos.h"
 
 namespace ruvek {
 

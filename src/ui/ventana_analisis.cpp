@@ -9,7 +9,7 @@
 
 namespace ruvek {
 
-Analisis::Analisis(Module1& m, QWidget* padre) : QDialog(padre) {
+Analisis::Analisis(const Track& track, QWidget* padre) : QDialog(padre) {
   PreparaDialogo(this, "Analisis", QStringLiteral("Análisis del track"),
                  Twips(0, 0, 6210, 3960).size());
 
@@ -45,8 +45,8 @@ Analisis::Analisis(Module1& m, QWidget* padre) : QDialog(padre) {
 
   BotonCerrar(this, "Command1", Twips(5400, 3360, 495, 495));
 
-  // Form_Load: the figures are in place before the window is first shown.
-  const EtiquetasAnalisis e = AnalisisDelTrack(m);
+  // The figures are in place before the window is first shown.
+  const EtiquetasAnalisis e = EtiquetasDe(Analiza(track));
   const std::pair<const char*, const std::string*> valores[] = {
       {"TSubida", &e.TSubida}, {"TBajada", &e.TBajada}, {"Maxima", &e.Maxima},
       {"Minima", &e.Minima},   {"Inicial", &e.Inicial}, {"Final", &e.Final}};

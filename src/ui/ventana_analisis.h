@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "core/module1.h"
+#include "core/track.h"
 
 namespace ruvek {
 
@@ -13,7 +13,7 @@ class Analisis : public QDialog {
   Q_OBJECT
 
  public:
-  Analisis(Module1& m, QWidget* padre);
+  Analisis(const Track& track, QWidget* padre);
 };
 
 }  // namespace ruvek

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "clipboard/portapapeles.h"
+#include "formats/lista_xy.h"
 #include "ui/controles.h"
 #include "ui/geometria.h"
 #include "ui/ordenes.h"
@@ -18,25 +18,25 @@ Paste::Paste(Ordenes& ordenes, QWidget* padre) : QDialog(padre), ordenes_(ordene
   PreparaDialogo(this, "Paste", QStringLiteral("Copia un track desde el portapapeles"),
                  Twips(0, 0, 4680, 3195).size());
 
-  Caja_ = new QPlainTextEdit(this);
-  Caja_->setObjectName(QStringLiteral("Caja"));
-  Caja_->setGeometry(Twips(120, 240, 2775, 2655));
-  Caja_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Caja_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Caja_->setTabChangesFocus(true);
+  caja_ = new QPlainTextEdit(this);
+  caja_->setObjectName(QStringLiteral("Caja"));
+  caja_->setGeometry(Twips(120, 240, 2775, 2655));
+  caja_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  caja_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  caja_->setTabChangesFocus(true);
 
   auto* pegar = new QPushButton(QStringLiteral("Pegar"), this);
   pegar->setObjectName(QStringLiteral("Command1"));
   pegar->setGeometry(Twips(3360, 360, 975, 495));
   pegar->setAutoDefault(false);
-  connect(pegar, &QPushButton::clicked, this, &Paste::Command1_Click);
+  connect(pegar, &QPushButton::clicked, this, &Paste::PegaDelPortapapeles);
 
-  Utilizar_ = new QPushButton(QStringLiteral("Utilizar"), this);
-  Utilizar_->setObjectName(QStringLiteral("Utilizar"));
-  Utilizar_->setGeometry(Twips(3360, 960, 975, 495));
-  Utilizar_->setAutoDefault(false);
-  Utilizar_->hide();
-  connect(Utilizar_, &QPushButton::clicked, this, &Paste::Utilizar_Click);
+  utilizar_ = new QPushButton(QStringLiteral("Utilizar"), this);
+  utilizar_->setObjectName(QStringLiteral("Utilizar"));
+  utilizar_->setGeometry(Twips(3360, 960, 975, 495));
+  utilizar_->setAutoDefault(false);
+  utilizar_->hide();
+  connect(utilizar_, &QPushButton::clicked, this, &Paste::Utiliza);
 
   QPushButton* cerrar = BotonCerrar(this, "Command3", Twips(3840, 2520, 495, 495));
 
@@ -51,33 +51,30 @@ Paste::Paste(Ordenes& ordenes, QWidget* padre) : QDialog(padre), ordenes_(ordene
     l->hide();
     return l;
   };
-  Aviso_ = aviso("Aviso", QStringLiteral("Correcto"), QColor(0, 0, 255));
-  Aviso2_ = aviso("Aviso2", QStringLiteral("Error"), QColor(255, 0, 0));
+  aviso_correcto_ = aviso("Aviso", QStringLiteral("Correcto"), QColor(0, 0, 255));
+  aviso_error_ = aviso("Aviso2", QStringLiteral("Error"), QColor(255, 0, 0));
 
-  setTabOrder(Caja_, pegar);
-  setTabOrder(pegar, Utilizar_);
-  setTabOrder(Utilizar_, cerrar);
-
-  // Form_Load
-  Caja_->setPlainText(QString());
+  setTabOrder(caja_, pegar);
+  setTabOrder(pegar, utilizar_);
+  setTabOrder(utilizar_, cerrar);
 }
 
-void Paste::Command1_Click() {
-  Caja_->setPlainText(QString());
+void Paste::PegaDelPortapapeles() {
+  caja_->setPlainText(QString());
   const QString texto = QGuiApplication::clipboard()->text();
-  Aviso_->hide();
+  aviso_correcto_->hide();
   // A text far larger than any track would take the box seconds and hundreds of megabytes to
   // show: it is refused at once.
   const bool cabe = texto.size() <= qsizetype(kMaxTextoPegado);
-  Aviso2_->setVisible(!cabe);
-  Utilizar_->setVisible(cabe);
-  if (cabe) Caja_->setPlainText(texto);
+  aviso_error_->setVisible(!cabe);
+  utilizar_->setVisible(cabe);
+  if (cabe) caja_->setPlainText(texto);
 }
 
-void Paste::Utilizar_Click() {
+void Paste::Utiliza() {
   // The box holds its line ends as typed or pasted; the parse accepts CR LF, LF and CR alike.
-  const bool correcto = ordenes_.Utilizar(Caja_->toPlainText().toStdString());
-  QLabel* aviso = correcto ? Aviso_ : Aviso2_;
+  const bool correcto = ordenes_.UsaTextoPegado(caja_->toPlainText().toStdString());
+  QLabel* aviso = correcto ? aviso_correcto_ : aviso_error_;
   aviso->show();
   aviso->repaint();
 }

@@ -20,14 +20,14 @@ class Paste : public QDialog {
   Paste(Ordenes& ordenes, QWidget* padre);
 
  private:
-  void Command1_Click();
-  void Utilizar_Click();
+  void PegaDelPortapapeles();
+  void Utiliza();  // "Utilizar"
 
   Ordenes& ordenes_;
-  QPlainTextEdit* Caja_;
-  QPushButton* Utilizar_;
-  QLabel* Aviso_;
-  QLabel* Aviso2_;
+  QPlainTextEdit* caja_;
+  QPushButton* utilizar_;
+  QLabel* aviso_correcto_;
+  QLabel* aviso_error_;
 };
 
 }  // namespace ruvek

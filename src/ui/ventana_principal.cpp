@@ -33,22 +33,22 @@ struct Orden {
 };
 
 const Orden kOrdenes[] = {
-    {Comando::Abrir, "Abrir", "Abrir", true, &Ordenes::Abrir_Click},
-    {Comando::GuardarTM, "GuardarTM", "Guardar para TrackMaker", false, &Ordenes::GuardarTM_Click},
-    {Comando::GuardarSitna, "GuardarSitna", "Guardar para Sitna", false,
-     &Ordenes::GuardarSitna_Click},
-    {Comando::Analizar, "Analizar", "Analizar el track", false, &Ordenes::Analizar_Click},
-    {Comando::Copiar, "Copiar", "Copiar el track al portapapeles", false, &Ordenes::Copiar_Click},
-    {Comando::Copiardesde, "Copiardesde", "Copiar un track desde el portapapeles", true,
-     &Ordenes::Copiardesde_Click},
-    {Comando::Salir, "Salir", "Salir", true, &Ordenes::Salir_Click},
+    {Comando::Abrir, "Abrir", "Abrir", true, &Ordenes::Abrir},
+    {Comando::GuardarTrackMaker, "GuardarTM", "Guardar para TrackMaker", false,
+     &Ordenes::GuardarTrackMaker},
+    {Comando::GuardarSitna, "GuardarSitna", "Guardar para Sitna", false, &Ordenes::GuardarSitna},
+    {Comando::Analizar, "Analizar", "Analizar el track", false, &Ordenes::Analizar},
+    {Comando::Copiar, "Copiar", "Copiar el track al portapapeles", false, &Ordenes::Copiar},
+    {Comando::PegarDesdePortapapeles, "Copiardesde", "Copiar un track desde el portapapeles", true,
+     &Ordenes::PegarDesdePortapapeles},
+    {Comando::Salir, "Salir", "Salir", true, &Ordenes::Salir},
 };
 
 const QColor kAzul(0, 0, 255);
 
 }  // namespace
 
-Principal::Principal(QWidget* padre) : QMainWindow(padre), ordenes_(m_, *this) {
+Principal::Principal(QWidget* padre) : QMainWindow(padre), ordenes_(*this) {
   setObjectName(QStringLiteral("Principal"));
   setWindowTitle(QStringLiteral("Ruvek"));
   setFont(FuenteVentana());
@@ -61,7 +61,7 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre), ordenes_(m_, *this) {
   CentraAlMostrar(this);
   setAcceptDrops(true);
 
-  ordenes_.Form_Load();
+  ordenes_.Inicia();
 }
 
 Principal::~Principal() = default;
@@ -141,19 +141,19 @@ void Principal::CreaEtiquetas() {
   }
 }
 
-QFileDialog& Principal::CommonDialog1() {
+QFileDialog& Principal::DialogoDeArchivos() {
   // Made at the first file command, then shared by all of them.
-  if (CommonDialog1_ == nullptr) {
-    CommonDialog1_ = new QFileDialog(this);
-    CommonDialog1_->setObjectName(QStringLiteral("CommonDialog1"));
-    CommonDialog1_->setOption(QFileDialog::DontUseNativeDialog);
-    CommonDialog1_->setFileMode(QFileDialog::AnyFile);
+  if (dialogo_ == nullptr) {
+    dialogo_ = new QFileDialog(this);
+    dialogo_->setObjectName(QStringLiteral("CommonDialog1"));
+    dialogo_->setOption(QFileDialog::DontUseNativeDialog);
+    dialogo_->setFileMode(QFileDialog::AnyFile);
   }
-  return *CommonDialog1_;
+  return *dialogo_;
 }
 
 RespuestaDialogo Principal::DialogoArchivo(const PeticionDialogo& peticion) {
-  QFileDialog& d = CommonDialog1();
+  QFileDialog& d = DialogoDeArchivos();
   d.setWindowTitle(QString::fromStdString(peticion.titulo));
   d.setNameFilters(FiltrosQt(peticion.filtro));
   const bool guardar = peticion.tipo == TipoDialogo::Guardar;
@@ -227,7 +227,7 @@ void Principal::GuardaArchivo(const std::string& nombre, const std::string& cont
 }
 
 void Principal::MuestraAnalisis() {
-  Analisis ventana(m_, this);
+  Analisis ventana(ordenes_.track(), this);
   ventana.exec();
 }
 

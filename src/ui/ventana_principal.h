@@ -4,7 +4,6 @@
 #include <QMainWindow>
 #include <map>
 
-#include "core/module1.h"
 #include "ui/ordenes.h"
 #include "ui/plataforma.h"
 
@@ -22,7 +21,6 @@ class Principal : public QMainWindow, private Plataforma {
   explicit Principal(QWidget* padre = nullptr);
   ~Principal() override;
 
-  Module1& estado() { return m_; }
   Ordenes& ordenes() { return ordenes_; }
 
   // Opens a file named on the command line or dropped on the window, as Abrir would open it;
@@ -37,7 +35,7 @@ class Principal : public QMainWindow, private Plataforma {
  private:
   void CreaMenu();
   void CreaEtiquetas();
-  QFileDialog& CommonDialog1();
+  QFileDialog& DialogoDeArchivos();  // the one file dialog, made at its first use
 
   // Plataforma
   RespuestaDialogo DialogoArchivo(const PeticionDialogo& peticion) override;
@@ -52,10 +50,9 @@ class Principal : public QMainWindow, private Plataforma {
   void MuestraPaste() override;
   void Termina() override;
 
-  Module1 m_;
   Ordenes ordenes_;
   std::map<Comando, QAction*> acciones_;
-  QFileDialog* CommonDialog1_ = nullptr;
+  QFileDialog* dialogo_ = nullptr;
   QString ultimo_nombre_;  // the name the last dialog request preset or returned
 };
 

@@ -4,8 +4,11 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "formats/formatos.h"
 #include "formats/gpx.h"
-#include "formats/writers.h"
+#include "formats/lista_xy.h"
+#include "formats/trackmaker.h"
+#include "io/entrada.h"
 #include "test_util.h"
 
 using namespace ruvek;
@@ -20,22 +23,22 @@ std::string Salida(const std::string& argumentos) {
   return salida;
 }
 
-// Each layout to each format: the bytes the windows' loaders and writers give.
+// Each layout to each format: the bytes the windows' readers and writers give.
 TEST(RuvekCli, WritesWhatTheWindowWrites) {
   Proyeccion proyeccion;
   for (const char* entrada : {"trackmaker_crlf.txt", "sitna_lf_noend.txt", "gpx/pamplona.gpx",
                               "gpx/madrid_1_0.gpx", "gpx/palma_ruta.gpx"}) {
-    Module1 m;
-    m.ArchivoActual = test::DataFile(entrada);
-    const bool gpx = m.ArchivoActual.ends_with(".gpx");
-    const ResultadoCarga carga = gpx ? *AbrirGPX(m, proyeccion) : *AbrirTXT(m);
+    const std::string ruta = test::DataFile(entrada);
+    const std::string bytes = LeeEntrada(ruta);
+    const Track t =
+        Lee(ruta.ends_with(".gpx") ? Formato::Gpx : FormatoDeTexto(bytes), bytes, proyeccion).track;
     const std::string nombre = std::filesystem::path(entrada).stem().string();
     const std::pair<const char*, std::string> formatos[] = {
-        {"sitna", TextoSitna(m)},
-        {"trackmaker", TextoTrackMaker(m)},
-        {"gpx", TextoGpx(m, nombre, carga.con_altitudes, proyeccion)}};
-    for (const auto& [formato, bytes] : formatos) {
-      EXPECT_EQ(Salida("convert --to " + std::string(formato) + " " + m.ArchivoActual), bytes)
+        {"sitna", EscribeListaXY(t)},
+        {"trackmaker", EscribeTrackMaker(t)},
+        {"gpx", EscribeGpx(t, nombre, proyeccion)}};
+    for (const auto& [formato, esperado] : formatos) {
+      EXPECT_EQ(Salida("convert --to " + std::string(formato) + " " + ruta), esperado)
           << entrada << " to " << formato;
     }
   }

@@ -42,6 +42,7 @@ caso 2 '' "ruvek-cli: opción desconocida: -x$uso" convert --to sitna -x tm.txt
 caso 2 '' "ruvek-cli: a la opción --to le falta su valor$uso" convert --to
 caso 2 '' "ruvek-cli: orden desconocida: bogus$uso" bogus
 caso 2 '' "ruvek-cli: argumento de más: -$uso" analyze tm.txt -
+caso 2 '' "ruvek-cli: la opción --to va una sola vez$uso" convert --to sitna --to gpx tm.txt
 
 # Standard input and output; nothing on standard output when an input fails.
 xy=$'610125,4741064\r\n610135,4741070\r\n610143,4741081\r\n610151,4741092\r\n'
@@ -69,6 +70,9 @@ caso 1 '' 'ruvek-cli: binario.txt:1: *' convert --to gpx binario.txt
 printf '610000,4740000\r\n500000,9900000\r\n' >polo.txt
 caso 1 '' 'ruvek-cli: polo.txt: el punto 2 (X 500000, Y 9900000) cae fuera de lo que cubre el huso 30: *' \
   convert --to gpx polo.txt
+printf '<gpx><trk><trkseg>\n<trkpt lat="42.88" lon="-8.5"/>\n<trkpt lat="42.88" lon="-9.27"/>\n</trkseg></trk></gpx>\n' >oeste.gpx
+caso 1 '' 'ruvek-cli: oeste.gpx:3: el punto 2 (latitud 42.88, longitud -9.27) cae fuera de lo que cubre el huso 30: *' \
+  convert --to sitna oeste.gpx
 echo '<gpx xmlns="http://example.com/x"/>' >ajeno.gpx
 caso 1 '' 'ruvek-cli: ajeno.gpx:1: no es un GPX 1.0 ni 1.1: su espacio de nombres es «http://example.com/x»' \
   convert --to sitna ajeno.gpx
@@ -82,10 +86,11 @@ caso 1 '' 'ruvek-cli: p.gpx: la salida ./p.gpx es el mismo archivo que la entrad
 # Batches: each output named as the window proposes it; a failing input does not stop the rest.
 caso 1 '' $'ruvek-cli: nada.txt: no existe\nruvek-cli: vacio.txt:1: el archivo está vacío' \
   convert --to trackmaker --output-dir out tm.txt nada.txt p.gpx vacio.txt xy.txt
-cp xy.txt ab && cp xy.txt carpeta/tm.txt
+cp xy.txt ab && cp xy.txt carpeta/tm.txt && cp xy.txt track
 caso 0 '' '' convert --to gpx --output-dir out tm.txt p.gpx ab
+caso 0 '' '' convert --to sitna --output-dir out track
 listado=$(cd out && ls | tr '\n' '|')
-[ "$listado" = "ab.gpx|p (TrackMaker).txt|p.gpx|tm (TrackMaker).txt|tm.gpx|xy (TrackMaker).txt|" ] ||
+[ "$listado" = "ab.gpx|p (TrackMaker).txt|p.gpx|tm (TrackMaker).txt|tm.gpx|track (Sitna).txt|xy (TrackMaker).txt|" ] ||
   { echo "FALLO: names in out/: $listado"; fallos=$((fallos + 1)); }
 # Two inputs of one batch that would have the same output: the second does not replace the first.
 caso 1 '' 'ruvek-cli: carpeta/tm.txt: la salida out/tm.gpx es ya la de tm.txt: no se toca' \
@@ -113,6 +118,10 @@ caso 0 $'Inicial\t457 m\nMáxima\t460 m\nMínima\t-4 m\nFinal\t-4 m\nTotal Subid
 caso 0 $'{"inicial": 457, "maxima": 460, "minima": -4, "final": -4, "total_subida": 3, "total_bajada": 464}\n' \
   '' analyze --json tm.txt
 caso 1 '' 'ruvek-cli: xy.txt: Este track no puede analizarse' analyze xy.txt
+# Nothing to analyse: the window shows blanks, a script is told.
+printf 'Version , 212\r\n' >sin_puntos.txt && printf 'Version , 212\r\nt,utm,30T,0,5,x,y,100,\r\n' >x_cero.txt
+caso 1 '' 'ruvek-cli: sin_puntos.txt: el track no tiene ningún punto que analizar' analyze sin_puntos.txt
+caso 1 '' 'ruvek-cli: x_cero.txt: el track no tiene ningún punto que analizar: el primero *' analyze x_cero.txt
 
 # A real GPX reader finds the points written, within 1e-7 degrees, and what it writes back
 # loads to the same track.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "core/devuelve_numero.h"
+#include "core/numeros.h"
 #include "test_util.h"
 
 using namespace ruvek;
@@ -25,11 +25,11 @@ TEST(ValorFijo, ArithmeticIsExactOrOverflows) {
   EXPECT_EQ(FixedText(-(WideFixed(1) << 64) * kScale), "-18446744073709551616");
 }
 
-TEST(DevuelveNumero, RoundsAtTheFirstDecimalDigitAwayFromZero) {
+TEST(LeeRedondeado, RoundsAtTheFirstDecimalDigitAwayFromZero) {
   for (const auto& [campo, esperado] : test::Cases("devuelve_numero.txt")) {
-    EXPECT_EQ(test::Result([&] { return DevuelveNumero(campo).Text(); }), esperado) << campo;
+    EXPECT_EQ(test::Result([&] { return LeeRedondeado(campo).Text(); }), esperado) << campo;
   }
-  EXPECT_EQ(DevuelveNumero(std::string_view("12.7", 3)).Text(), "12") << "nothing past the field";
+  EXPECT_EQ(LeeRedondeado(std::string_view("12.7", 3)).Text(), "12") << "nothing past the field";
 }
 
 TEST(Utf8Limpio, KeepsEveryCharacterAndMarksWhatIsNotOne) {
@@ -41,19 +41,8 @@ TEST(Utf8Limpio, KeepsEveryCharacterAndMarksWhatIsNotOne) {
   EXPECT_EQ(Cita("a\tb\n"), "«a?b?»");
 }
 
-TEST(TablaPuntos, RowsOneToMaxOnlyAndClearZeroesAll) {
-  Module1 m;
-  for (int fila : {1, MaxPuntos}) {
-    EXPECT_EQ(m.TablaPuntos.Lee(fila, ColumnaAltitud).raw(), 0);
-    m.TablaPuntos.Escribe(fila, ColumnaAltitud, ValorFijo::Whole(fila));
+TEST(DecimalSinExponente, PlainDecimalsOfEveryXmlNumber) {
+  for (const auto& [texto, esperado] : test::Cases("decimal_xml.txt")) {
+    EXPECT_EQ(DecimalSinExponente(texto).value_or("-"), esperado) << texto;
   }
-  for (int fila : {0, MaxPuntos + 1}) {
-    EXPECT_EQ(test::Result([&] { return m.TablaPuntos.Lee(fila, ColumnaY).Text(); }) +
-                  test::Result([&] { return m.TablaPuntos.Escribe(fila, ColumnaX, {}), ""; }),
-              "subscript out of range@0subscript out of range@0");
-  }
-  EXPECT_EQ(test::Track(m, 1) + m.TablaPuntos.Lee(MaxPuntos, ColumnaAltitud).Text(), "n=010000");
-  m.NumPuntos = 1;
-  m.TablaPuntos.Borra();
-  EXPECT_EQ(test::Track(m) + m.TablaPuntos.Lee(MaxPuntos, ColumnaAltitud).Text(), "n=1 0,0,00");
 }

@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "clipboard/portapapeles.h"
 #include "core/lines.h"
-#include "formats/abrir_txt.h"
-#include "formats/gpx.h"
-#include "formats/writers.h"
+#include "formats/formatos.h"
+#include "formats/lista_xy.h"
+#include "formats/trackmaker.h"
 #include "io/entrada.h"
 #include "test_util.h"
 
@@ -47,26 +46,23 @@ TEST(Lineas, EveryLineEndOnceAndEveryKindOfInput) {
   close(tubo[0]);
 }
 
-// Loads `path` as the open command does, after a track of 77 points: the message and the
-// commands switched (numbered in menu order from 0), or the error; then the track.
-std::string Carga(const std::string& path, Proyeccion* gpx = nullptr) {
-  Module1 m;
-  for (int i = 0; i < 77; ++i) test::Llena(m, "5,5,5");
-  m.ArchivoActual = path;
-  if (gpx == nullptr) m.TablaPuntos.Borra();  // a text file loads into a cleared table
-  const std::string r = test::Result([&] {
-    const ResultadoCarga c = gpx ? *AbrirGPX(m, *gpx) : *AbrirTXT(m);
-    std::string s = c.titulo_mensaje + ": " + c.mensaje + " ";
-    for (auto [o, on] : c.habilitar) s.append(on ? "+" : "-").append(std::to_string(int(o)));
-    const bool analizable = c.mensaje == "Este track puede ser analizado";
-    return c.sufijo_titulo == path && c.con_altitudes == analizable ? s : "caption?";
+// Reads the file `path` as the open command does: the layout and the track, or the error.
+std::string Lectura(const std::string& path, Proyeccion& proyeccion, bool gpx) {
+  return test::Result([&] {
+    const std::string bytes = LeeEntrada(path);
+    if (gpx) {
+      const Track t = Lee(Formato::Gpx, bytes, proyeccion).track;
+      return (t.con_altitudes ? "altitudes " : "sin altitudes ") + test::Track(t);
+    }
+    const TrackLeido l = Lee(FormatoDeTexto(bytes), bytes, proyeccion);
+    return (l.formato == Formato::TrackMaker ? "TrackMaker " : "ListaXY ") + test::Track(l.track);
   });
-  return r + " " + test::Track(m);
 }
 
 // Each case of `tabla`: a file of tests/data, or the bytes of a file, or a file not there.
-void Casos(const std::string& tabla, Proyeccion* gpx = nullptr) {
+void Casos(const std::string& tabla, bool gpx) {
   test::TempDir dir;
+  Proyeccion proyeccion;
   for (const auto& [archivo, esperado] : test::Cases(tabla)) {
     std::string path = test::DataFile(archivo);
     if (std::error_code e; archivo.empty() || !std::filesystem::exists(path, e)) {
@@ -74,33 +70,14 @@ void Casos(const std::string& tabla, Proyeccion* gpx = nullptr) {
       test::WriteFile(path, archivo);
       if (archivo.starts_with("missing.")) std::filesystem::remove(path);
     }
-    EXPECT_EQ(Carga(path, gpx), esperado) << archivo;
+    EXPECT_EQ(Lectura(path, proyeccion, gpx), esperado) << archivo;
   }
-  const std::string vieja = gpx ? "5,5,5" : "0,0,0";
-  EXPECT_EQ(Carga(dir.File(""), gpx),
-            "file error@0 n=77 " + vieja + " " + vieja + " " + vieja + " " + vieja)
-      << "a folder";
+  EXPECT_EQ(Lectura(dir.File(""), proyeccion, gpx), "file error@0") << "a folder";
 }
 
-// The files open now, to see that every load closes its file, whatever happens.
-long Abiertos() {
-  const std::filesystem::directory_iterator fds("/proc/self/fd");
-  return std::distance(fds, std::filesystem::directory_iterator());
-}
+TEST(LeeTexto, BothLayoutsWholeOrTheErrorWithItsLine) { Casos("abrir_txt.txt", false); }
 
-TEST(AbrirTXT, LoadsBothLayoutsOrStopsWhereTheyFail) {
-  const long antes = Abiertos();
-  Casos("abrir_txt.txt");
-  EXPECT_EQ(Abiertos(), antes);
-}
-
-TEST(AbrirGPX, LoadsTracksAndRoutesWholeOrNotAtAll) {
-  Proyeccion proyeccion;
-  Casos("gpx.txt", &proyeccion);
-  const long antes = Abiertos();
-  Casos("gpx.txt", &proyeccion);
-  EXPECT_EQ(Abiertos(), antes);
-}
+TEST(LeeGpx, TracksAndRoutesWholeOrTheErrorWithItsLine) { Casos("gpx.txt", true); }
 
 std::string Puntos(int n, bool trackmaker) {
   std::string texto = trackmaker ? "Version , 212\r\n" : "";
@@ -110,26 +87,37 @@ std::string Puntos(int n, bool trackmaker) {
   return texto;
 }
 
-// Loads `texto` through the file `path` into `m`, as the open command does.
-std::string Carga(Module1& m, const std::string& path, const std::string& texto) {
-  test::WriteFile(m.ArchivoActual = path, texto);
-  m.TablaPuntos.Borra();
-  return test::Result([&] { return AbrirTXT(m)->mensaje; });
+TEST(LeeTexto, TenThousandPointsFitOneMoreIsRefusedAndTheXYFileReadsBack) {
+  for (bool tm : {true, false}) {
+    const Track t = tm ? LeeTrackMaker(Puntos(MaxPuntos, tm)) : LeeListaXY(Puntos(MaxPuntos, tm));
+    EXPECT_EQ(test::Track(t, 1), "n=10000 600001,4700002," + std::string(tm ? "7" : "0"));
+    const Track leido = LeeListaXY(EscribeListaXY(t));
+    EXPECT_EQ(EscribeListaXY(leido), EscribeListaXY(t));
+    EXPECT_EQ(test::Result([&] {
+                return test::Track(tm ? LeeTrackMaker(Puntos(MaxPuntos + 1, tm))
+                                      : LeeListaXY(Puntos(MaxPuntos + 1, tm)));
+              }),
+              "subscript out of range@" + std::to_string(MaxPuntos + (tm ? 2 : 1)));
+  }
 }
 
-TEST(AbrirTXT, TenThousandPointsFitOneMoreStopsAndTheSitnaFileReadsBack) {
-  test::TempDir dir;
-  for (bool tm : {true, false}) {
-    Module1 m, leido;
-    EXPECT_EQ(Carga(m, dir.File("a.txt"), Puntos(MaxPuntos, tm)).substr(0, 10), "Este track");
-    EXPECT_EQ(Carga(leido, dir.File("b.txt"), TextoSitna(m)), "Este track no puede analizarse");
-    EXPECT_EQ(TextoSitna(leido), TextoSitna(m));
-    EXPECT_EQ(Carga(m, dir.File("a.txt"), Puntos(MaxPuntos + 1, tm)),
-              "subscript out of range@" + std::to_string(MaxPuntos + (tm ? 2 : 1)));
-    EXPECT_EQ(test::Track(m, 1), "n=10000 600001,4700002," + std::string(tm ? "7" : "0"));
+TEST(ListaXYPegada, PointsByLineAndCommaAndTheClipboardTextStopsAtAnXBelowOne) {
+  for (const auto& [texto, esperado] : test::Cases("pegado.txt")) {
+    EXPECT_EQ(test::Result([&] { return "ok " + test::Track(LeeListaXYPegada(texto)); }), esperado)
+        << testing::PrintToString(texto);
   }
-  Module1 m;
-  EXPECT_FALSE(AbrirTXT(m)) << "no name, nothing to do";
+  for (const auto& [puntos, texto] : test::Cases("portapapeles.txt")) {
+    EXPECT_EQ(EscribeListaXYPegada(test::Puntos(puntos)), texto) << puntos;
+  }
+  Track origen;  // read back exactly up to the capacity, and no further
+  for (int i = 1; i <= MaxPuntos; ++i) {
+    origen.puntos.push_back(
+        {ValorFijo::FromRaw(6000000000 + i * 12345), ValorFijo::FromRaw(-47000000000 + i * 3), {}});
+  }
+  const std::string texto = EscribeListaXYPegada(origen);
+  EXPECT_EQ(LeeListaXYPegada(texto), origen);
+  EXPECT_EQ(test::Result([&] { return test::Track(LeeListaXYPegada(texto + "\r\n1,1")); }),
+            "subscript out of range@10001");
 }
 
 const std::string kCabecera =
@@ -137,96 +125,11 @@ const std::string kCabecera =
     "USER GRID, 0, 0, 0, 0, 0\r\n\r\n";
 const std::string kCola = " \r\nn,ACTIVE LOG,65280,1\r\n";
 
-TEST(Writers, EveryRowUpToNumPuntosByteForByte) {
-  Module1 m;
-  EXPECT_EQ(TextoSitna(m) + TextoTrackMaker(m), kCabecera + kCola);
-  test::Llena(m, "612345,4712345,900 0,0,1 -5,-4712345.5,2 612345.25,0.0001,3 9,9,9");
-  m.NumPuntos = 4;
-  EXPECT_EQ(TextoSitna(m), "612345,4712345\r\n0,0\r\n-5,-4712345.5\r\n612345.25,0.0001\r\n");
-  EXPECT_EQ(TextoTrackMaker(m), kCabecera + "t,utm,30T,612345,4712345\r\nt,utm,30T,0,0\r\n" +
-                                    "t,utm,30T,-5,-4712345.5\r\nt,utm,30T,612345.25,0.0001\r\n" +
-                                    kCola);
-}
-
-TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTable) {
-  test::TempDir dir;
-  Proyeccion proyeccion;
-  Module1 a, b;
-  test::Llena(a, "610000,4740000,457");
-  EXPECT_EQ(TextoGpx(a, "a&b<c>\"'\xff", true, proyeccion),
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<gpx version=\"1.1\" creator=\"Ruvek "
-            "1.2.0\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
-            "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-            "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
-            "http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n  <trk>\r\n    "
-            "<name>a&amp;b&lt;c&gt;&quot;&apos;\xEF\xBF\xBD</name>\r\n    <trkseg>\r\n      "
-            "<trkpt lat=\"42.8027872\" lon=\"-1.6560590\"><ele>457</ele></trkpt>\r\n    "
-            "</trkseg>\r\n  </trk>\r\n</gpx>\r\n");
-  Module1 polo;  // what the reader would refuse is not written
-  test::Llena(polo, "500000,9900000,0");
-  EXPECT_EQ(test::Result([&] { return TextoGpx(polo, "p", false, proyeccion); }), "out of area@0");
-  // Written and read again, a table stays the same, with or without altitudes.
-  const auto relee = [&](bool altitudes) {
-    b.ArchivoActual = dir.File("b.gpx");
-    test::WriteFile(b.ArchivoActual, TextoGpx(a, "b", altitudes, proyeccion));
-    const std::string r = test::Result([&] { return AbrirGPX(b, proyeccion)->mensaje; });
-    return r + " " + test::Track(b, MaxPuntos);
-  };
-  a.NumPuntos = 0;  // the corners of the area, as read
-  test::Llena(a, "-505687,0,0");
-  test::Llena(a, "604701,9336517,0");
-  EXPECT_EQ(relee(false), "Este track no puede analizarse " + test::Track(a));
-  a.ArchivoActual = test::DataFile("gpx/pamplona.gpx");
-  AbrirGPX(a, proyeccion);
-  EXPECT_EQ(relee(true), "Este track puede ser analizado " + test::Track(a));
-  a.NumPuntos = 0;
-  // The first point is one that would come back 15 m off if the writer did not correct it.
-  for (int i = 15; i < MaxPuntos + 15; ++i) {
-    test::Llena(a, std::to_string(100000 + i * 97 % 900000) + "," +
-                       std::to_string(3900000 + i * 131 % 900000) + "," + std::to_string(i - 500));
-  }
-  const bool mismo = relee(true) == "Este track puede ser analizado " + test::Track(a, MaxPuntos);
-  EXPECT_TRUE(mismo) << "10,000 points across the area, written and read back";
-  EXPECT_EQ(relee(false).substr(0, 60),
-            "Este track no puede analizarse n=10000 101455,3901965,0 1015");
-}
-
-// Inputs far beyond any track are refused at their first excess, with its line.
-TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
-  test::TempDir dir;
-  Proyeccion proyeccion;
-  const std::string largo(4 * kMaxLinea, '7'), justo(kMaxLinea + 1, '7');
-  const std::string pt = "<trkpt lat=\"42.8\" lon=\"-1.65\"/>\n";
-  std::string millon = "<gpx>\n<trk><trkseg>\n";
-  for (int i = 0; i < 1000000; ++i) millon += pt;  // 31 MB
-  std::string ruta = "<gpx><rte>";
-  for (int i = 0; i <= MaxPuntos; ++i) ruta += "<rtept lat=\"42.8\" lon=\"-1.65\"/>";
-  std::string notas;  // many small comments: no one of them too long
-  for (int i = 0; i < 10000; ++i) notas += "<!-- nota --><?pi?>";
-  std::string ancho = "Version\n";
-  while (ancho.size() <= kMaxEntrada) ancho += std::string(1000, 'x') + "\n";
-  const std::pair<std::string, std::string> casos[] = {
-      {largo, "too long@1"},
-      {"1,2\r\n3,4\r\n" + largo, "too long@3"},
-      {"1,2\n" + justo + "\n", "too long@2"},
-      {"1,2\n" + justo, "too long@2"},
-      {ancho, "too long@0"},
-      {"<gpx><trk><trkseg><trkpt lat=\"42\" lon=\"-1\"><ele>" + largo, "too long@1"},
-      {"<gpx><trk><trkseg><trkpt lat=\"42" + largo + "\" lon=\"-1\"/>", "too long@1"},
-      {"<gpx>\n<!-- " + largo + " -->", "too long@2"},
-      {notas + "<gpx>" + notas + "<trk><trkseg>" + pt + "</trkseg></trk></gpx>",
-       "Este track no puede analizarse"},
-      {millon, "subscript out of range@10003"},
-      {ruta + "</rte></gpx>", "subscript out of range@0"}};
-  for (const auto& [bytes, esperado] : casos) {
-    Module1 m;
-    m.ArchivoActual = dir.File("grande");
-    test::WriteFile(m.ArchivoActual, bytes);
-    const bool gpx = bytes[0] == '<';
-    EXPECT_EQ(test::Result([&] { return (gpx ? AbrirGPX(m, proyeccion) : AbrirTXT(m))->mensaje; }),
-              esperado)
-        << bytes.substr(0, 40);
-  }
-  Module1 m;
-  EXPECT_EQ(test::Result([&] { return LeeTextoPegado("1,2\n" + justo, m), ""; }), "too long@2");
+TEST(Escritura, EveryPointByteForByte) {
+  EXPECT_EQ(EscribeListaXY({}) + EscribeTrackMaker({}), kCabecera + kCola);
+  const Track t = test::Puntos("612345,4712345,900 0,0,1 -5,-4712345.5,2 612345.25,0.0001,3");
+  EXPECT_EQ(EscribeListaXY(t), "612345,4712345\r\n0,0\r\n-5,-4712345.5\r\n612345.25,0.0001\r\n");
+  EXPECT_EQ(EscribeTrackMaker(t), kCabecera + "t,utm,30T,612345,4712345\r\nt,utm,30T,0,0\r\n" +
+                                      "t,utm,30T,-5,-4712345.5\r\nt,utm,30T,612345.25,0.0001\r\n" +
+                                      kCola);
 }

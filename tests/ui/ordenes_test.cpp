@@ -70,19 +70,23 @@ class FakePlataforma : public Plataforma {
   bool encendida_[7] = {true, false, false, false, false, true, true};
 };
 
+// The start and the menu commands, by the names of the menu's actions.
 const std::map<std::string, void (Ordenes::*)()> kOrdenes = {
-    {"Form_Load", &Ordenes::Form_Load},           {"Abrir", &Ordenes::Abrir_Click},
-    {"GuardarTM", &Ordenes::GuardarTM_Click},     {"GuardarSitna", &Ordenes::GuardarSitna_Click},
-    {"Analizar", &Ordenes::Analizar_Click},       {"Copiar", &Ordenes::Copiar_Click},
-    {"Copiardesde", &Ordenes::Copiardesde_Click}, {"Salir", &Ordenes::Salir_Click}};
+    {"Inicia", &Ordenes::Inicia},
+    {"Abrir", &Ordenes::Abrir},
+    {"GuardarTM", &Ordenes::GuardarTrackMaker},
+    {"GuardarSitna", &Ordenes::GuardarSitna},
+    {"Analizar", &Ordenes::Analizar},
+    {"Copiar", &Ordenes::Copiar},
+    {"Copiardesde", &Ordenes::PegarDesdePortapapeles},
+    {"Salir", &Ordenes::Salir}};
 
 // A session of the main window's commands over the fake platform, as tests/data/cases/ordenes.txt
 // tells it: each line an action, then the platform calls it makes and what it reports.
 TEST(Ordenes, ASession) {
   test::TempDir dir;
-  Module1 m;
   FakePlataforma p;
-  Ordenes ordenes{m, p};
+  Ordenes ordenes{p};
   const auto carpeta = [&](std::string s) {  // "@" stands for the test's folder
     for (std::size_t i; (i = s.find('@')) != std::string::npos;) s.replace(i, 1, dir.File(""));
     return s;
@@ -96,10 +100,10 @@ TEST(Ordenes, ASession) {
       test::WriteFile(dir.File(arg.substr(arg.find(' ') + 1)),
                       test::ReadFile(test::DataFile(arg.substr(0, arg.find(' ')))));
     } else if (verbo == "estado") {
-      informe =
-          test::Track(m, 2) + " | " + m.ArchivoActual + " | " + p.titulo + " | " + p.Encendidas();
+      informe = test::Track(ordenes.track(), 2) + " | " + ordenes.archivo_actual() + " | " +
+                p.titulo + " | " + p.Encendidas();
     } else if (verbo == "actual") {
-      m.ArchivoActual = arg;
+      ordenes.PonArchivoActual(arg);
     } else if (verbo == "archivo") {
       informe = p.archivos[arg];
     } else if (verbo == "falla") {
@@ -107,7 +111,7 @@ TEST(Ordenes, ASession) {
     } else if (verbo == "Suelta") {
       ordenes.AbreArchivo(arg);
     } else if (verbo == "Utilizar") {
-      informe = ordenes.Utilizar(arg) ? " -> Correcto" : " -> Error";
+      informe = ordenes.UsaTextoPegado(arg) ? " -> Correcto" : " -> Error";
     } else {  // a menu command; its dialog answers the name given, or is cancelled
       if (arg == "cancelar") p.respuestas.push_back({true, "x.txt"});
       if (arg != "cancelar" && accion.size() > verbo.size()) p.respuestas.push_back({false, arg});

@@ -5,7 +5,7 @@
 
 #include <QtWidgets>
 
-#include "clipboard/portapapeles.h"
+#include "formats/lista_xy.h"
 #include "test_util.h"
 #include "ui/plataforma_qt.h"
 #include "ui/ventana_analisis.h"
@@ -76,10 +76,10 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
   EXPECT_EQ(principal.windowTitle().toStdString(),
             "Ruvek v 1.2.0 - " + dir.File("paseo (Sitna).txt"));
   // A pasted track is proposed in the last folder used; a cancelled dialog changes nothing.
-  principal.ordenes().Utilizar("612345,4745678");
+  principal.ordenes().UsaTextoPegado("612345,4745678");
   Responde(principal, "GuardarTM", {"", ""});
   Responde(principal, "Abrir", {"-"});
-  EXPECT_EQ(test::ReadFile(principal.estado().ArchivoActual).size(), 148u);
+  EXPECT_EQ(test::ReadFile(principal.ordenes().archivo_actual()).size(), 148u);
   // A GPX dropped on the window opens as Abrir would open it.
   const std::string gpx = test::DataFile("gpx/pamplona.gpx");
   EXPECT_EQ(Responde(principal, gpx.c_str(), {""}),
@@ -89,8 +89,7 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
 
 TEST(Ventanas, AnalisisShowsItsFiguresAndPasteTakesTheClipboard) {
   Principal principal;
-  test::Llena(principal.estado(), "1,0,100 1,0,200 1,0,100 1,0,400");
-  Analisis analisis(principal.estado(), &principal);
+  Analisis analisis(test::Puntos("1,0,100 1,0,200 1,0,100 1,0,400"), &principal);
   QString textos;
   for (const char* n : {"Label3", "Inicial", "Maxima", "Minima", "Final", "TSubida", "TBajada"})
     textos += analisis.findChild<QLabel*>(n)->text() + "|";
@@ -157,8 +156,7 @@ TEST(Layout, EveryWindowHoldsItsNamedControls) {
   EXPECT_EQ(Layout(principal.centralWidget(), {480, 402}, ""),
             "Image1 Label1 Label10 Label2 Label3 Label4 Label5 Label6 Label7 Label8 Label9");
   EXPECT_EQ(principal.findChild<QLabel*>("Image1")->pixmap().size(), QSize(200, 181));
-  Module1 m;
-  Analisis analisis(m, nullptr);
+  Analisis analisis(Track{}, nullptr);
   EXPECT_EQ(Layout(&analisis, {414, 264}, ""),
             "Command1 Final Inicial Label1 Label2 Label3 Label4 Label5 Label6 Label7 Maxima "
             "Minima TBajada TSubida");

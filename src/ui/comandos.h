@@ -4,6 +4,14 @@
 namespace ruvek {
 
 // The commands of the "Archivo" menu, in menu order.
-enum class Comando { Abrir, GuardarTM, GuardarSitna, Analizar, Copiar, Copiardesde, Salir };
+enum class Comando {
+  Abrir,
+  GuardarTrackMaker,
+  GuardarSitna,
+  Analizar,
+  Copiar,
+  PegarDesdePortapapeles,
+  Salir
+};
 
 }  // namespace ruvek

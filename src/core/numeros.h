@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/valor_fijo.h"
@@ -13,6 +15,13 @@ namespace ruvek {
 // to the nearest whole number, halves away from zero. Later digits and any other text after
 // the "." are never looked at. Raises Conversion for text that is not a number and Overflow
 // for a value out of range.
-ValorFijo DevuelveNumero(std::string_view campo);
+ValorFijo LeeRedondeado(std::string_view campo);
+
+// A number as XML writes one (GPX's latitudes, longitudes and altitudes): XML blanks around, an
+// optional sign, digits with an optional ".", and an optional exponent ("e" or "E", an optional
+// sign, digits). Returns it as plain decimal text, without blanks, "+" or exponent, and with a
+// digit before any "." ("1.5e2" is "150", "-.5" is "-0.5", "-9.0E-4" is "-0.00090"); nothing
+// for any other text (NaN, infinities, hexadecimal, an exponent beyond 400).
+std::optional<std::string> DecimalSinExponente(std::string_view texto);
 
 }  // namespace ruvek

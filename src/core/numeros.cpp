@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/numeros.h"
+
+#include <algorithm>
+
+#include "core/errors.h"
+#include "core/number_scan.h"
+
+namespace ruvek {
+
+// One pass over the field, by the rules of reading a number: the integer text before the first
+// "." (blanks around, an optional sign, digits) must be a number, except that an empty
+// integer text reads as 0; only the first character after the "." is looked at.
+ValorFijo LeeRedondeado(std::string_view campo) {
+  const char* p = campo.data();
+  const char* const end = p + campo.size();
+  detail::WholePart entero;
+  if (p != end && *p == '.') {
+    entero.has_digits = true;  // "." first: the integer text is empty and reads as 0
+  } else {
+    p = detail::SkipBlanks(p, end);
+    entero = detail::ScanWhole(p, end);
+    p = detail::SkipBlanks(p, end);
+  }
+  if (!entero.has_digits || (p != end && *p != '.')) {
+    throw Error(ErrorKind::Conversion, Cita(campo) + " no es un número");
+  }
+  // A first decimal digit of 5 to 9 moves the value one unit away from zero, so "-0.7" rounds
+  // to -1 although its integer part is 0.
+  const bool redondea = p != end && p + 1 != end && p[1] >= '5' && p[1] <= '9';
+  return detail::Compose(entero, redondea ? kScale : 0);
+}
+
+std::optional<std::string> DecimalSinExponente(std::string_view t) {
+  const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
+  while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
+  const auto cifras = [&t] {
+    const std::size_t n = std::min(t.find_first_not_of("0123456789"), t.size());
+    const std::string_view c = t.substr(0, n);
+    t.remove_prefix(n);
+    return c;
+  };
+  const bool negativo = t.starts_with('-');
+  if (negativo || t.starts_with('+')) t.remove_prefix(1);
+  const std::string_view entera = cifras();
+  std::string_view fraccion;
+  if (t.starts_with('.')) {
+    t.remove_prefix(1);
+    fraccion = cifras();
+  }
+  if (entera.empty() && fraccion.empty()) return std::nullopt;
+  long exponente = 0;
+  if (t.starts_with('e') || t.starts_with('E')) {
+    t.remove_prefix(1);
+    const bool menos = t.starts_with('-');
+    if (menos || t.starts_with('+')) t.remove_prefix(1);
+    const std::string_view e = cifras();
+    if (e.empty()) return std::nullopt;
+    for (char c : e) exponente = std::min(exponente * 10 + (c - '0'), 100000L);
+    if (menos) exponente = -exponente;
+  }
+  if (!t.empty() || exponente > 400) return std::nullopt;
+  // The digits with the point moved by the exponent, without leading zeros before it.
+  std::string todas(entera);
+  todas.append(fraccion);
+  const long punto = long(entera.size()) + exponente;  // digits before the point
+  if (punto > long(todas.size())) todas.append(std::size_t(punto) - todas.size(), '0');
+  const std::size_t corte = std::size_t(std::max(punto, 0L));
+  std::string_view antes = std::string_view(todas).substr(0, corte);
+  const std::string_view despues = std::string_view(todas).substr(corte);
+  antes.remove_prefix(std::min(antes.find_first_not_of('0'), antes.size()));
+  std::string r = negativo ? "-" : "";
+  r.append(antes.empty() ? "0" : antes);
+  if (!despues.empty())
+    r.append(".").append(std::size_t(std::max(-punto, 0L)), '0').append(despues);
+  return r;
+}
+
+}  // namespace ruvek

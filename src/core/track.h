@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "core/errors.h"
+#include "core/valor_fijo.h"
+
+namespace ruvek {
+
+// The most points a track holds: every reader refuses a longer one.
+inline constexpr int MaxPuntos = 10000;
+
+// One point of a track: UTM zone 30 metres and, when its track has them, the altitude.
+struct Punto {
+  ValorFijo x, y;
+  ValorFijo altitud;  // 0 in a track without altitudes
+  friend bool operator==(const Punto&, const Punto&) = default;
+};
+
+// A track: its points in order (at most MaxPuntos) and whether they carry their altitudes.
+struct Track {
+  std::vector<Punto> puntos;
+  bool con_altitudes = false;
+  friend bool operator==(const Track&, const Track&) = default;
+};
+
+// A point whose X is less than 1 ends the track for the clipboard and the analysis.
+constexpr bool AcabaElTrack(ValorFijo x) { return x < ValorFijo::FromRaw(kScale); }
+
+// The points that the clipboard and the analysis take: those before the first that ends the track.
+inline std::span<const Punto> PuntosHastaElFinal(const Track& t) {
+  std::size_t n = 0;
+  while (n < t.puntos.size() && !AcabaElTrack(t.puntos[n].x)) ++n;
+  return std::span<const Punto>(t.puntos).first(n);
+}
+
+// Adds a point to a track being read; Error(SubscriptOutOfRange) when it holds MaxPuntos already.
+inline void AnadePunto(Track& t, const Punto& p) {
+  if (t.puntos.size() >= std::size_t(MaxPuntos)) {
+    throw Error(ErrorKind::SubscriptOutOfRange, "el track tiene más de 10000 puntos");
+  }
+  t.puntos.push_back(p);
+}
+
+}  // namespace ruvek

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/track.h"
+
+namespace ruvek {
+
+// The bare X,Y list of the Sitna web map: one "X,Y" line per point, without altitudes. It has two
+// dialects: the file, whose numbers are rounded to whole metres, and the clipboard, whose numbers
+// are exact.
+
+// The file: every line is a point "X,Y" (anything from a second comma on is ignored), each number
+// rounded to a whole one by LeeRedondeado. Error, with its line, at the first line without a
+// comma or with a field that is not a number, or at a point beyond MaxPuntos;
+// Error(PastEndOfFile) for an empty input.
+Track LeeListaXY(std::string_view bytes);
+
+// One "X,Y" line per point, whatever its values, each ending in CR LF; empty without points.
+std::string EscribeListaXY(const Track& track);
+
+// The most characters of clipboard text the Paste window takes: some fifteen times what a track
+// of 10,000 points with fractions needs.
+inline constexpr std::size_t kMaxTextoPegado = std::size_t{4} << 20;
+
+// Pasted text (CR LF, LF or CR between lines): blank lines are skipped and the lines after the
+// last one holding a comma ignored; every other line is a point whose X is the text before its
+// first comma and whose Y the text up to a second comma, both read exactly. Error, with its
+// line, at the first of them without a comma or with a field that is not a number, at a point
+// beyond MaxPuntos, and TooLong at a line longer than kMaxLinea.
+Track LeeListaXYPegada(std::string_view texto);
+
+// The clipboard text: "X,Y" lines of the points before the first that ends the track (see
+// AcabaElTrack), joined by CR LF, with none at the start or the end.
+std::string EscribeListaXYPegada(const Track& track);
+
+}  // namespace ruvek

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/trackmaker.h"
+
+#include "core/lines.h"
+#include "formats/campos.h"
+
+namespace ruvek {
+
+namespace {
+
+constexpr std::string_view kCabecera =
+    "Version , 212\r\n"
+    "\r\n"
+    "European 1950 (GPS) ,64, 6378388, 297,-87,-98,-121\r\n"
+    "USER GRID, 0, 0, 0, 0, 0\r\n"
+    "\r\n";
+constexpr std::string_view kPrefijoPunto = "t,utm,30T,";
+constexpr std::string_view kCola =
+    " \r\n"
+    "n,ACTIVE LOG,65280,1\r\n";
+
+}  // namespace
+
+bool EsTrackMaker(std::string_view bytes) {
+  std::string_view primera;
+  return LineasDeArchivo(bytes).Next(primera) && primera.find("Version") != std::string_view::npos;
+}
+
+Track LeeTrackMaker(std::string_view bytes) {
+  Track track{.puntos = {}, .con_altitudes = true};
+  TextLines lineas = LineasDeArchivo(bytes);
+  std::string_view linea;
+  if (!lineas.Next(linea)) throw Error(ErrorKind::PastEndOfFile, "el archivo está vacío", 1);
+  do {
+    if (linea.empty() || linea.front() != 't') continue;
+    // "t,grid,zone,X,Y,any,any,altitude,": the first three fields are skipped by their commas.
+    const long n = lineas.numero();
+    Error::AtLine(n, [&] { AnadePunto(track, {}); });
+    const Campos campos(linea, n);
+    Punto& p = track.puntos.back();
+    p.x = CampoRedondeado(campos[3], n);
+    p.y = CampoRedondeado(campos[4], n);
+    p.altitud = CampoRedondeado(campos[7], n);
+  } while (lineas.Next(linea));
+  return track;
+}
+
+std::string EscribeTrackMaker(const Track& track) {
+  std::string out;
+  out.reserve(kCabecera.size() + track.puntos.size() * kLineaXYMaxima + kCola.size());
+  out += kCabecera;
+  AnadeLineasXY(out, track, kPrefijoPunto);
+  out += kCola;
+  return out;
+}
+
+}  // namespace ruvek
