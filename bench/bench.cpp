@@ -131,11 +131,11 @@ void BM_FreadGpx(benchmark::State& state) {
 }
 BENCHMARK(BM_FreadGpx);
 
-void BM_TextoGpx(benchmark::State& state) {
+void BM_EscribeGpx(benchmark::State& state) {
   const Track t = LeeArchivo(datos().ruta_trackmaker);
   for (auto _ : state) benchmark::DoNotOptimize(EscribeGpx(t, "paseo", Datos::proyeccion()));
 }
-BENCHMARK(BM_TextoGpx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EscribeGpx)->Unit(benchmark::kMillisecond);
 
 // PROJ's set-up, paid once per process at the first GPX: loading the library and choosing
 // the operations from its database.

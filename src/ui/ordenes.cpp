@@ -146,7 +146,7 @@ void Ordenes::Guarda(const Guardado& g) {
     p_.Mensaje(g.mensaje, "Track guardado");
     if (!g.titulo_antes_del_mensaje) PonTitulo(archivo_actual_);
   } catch (const Error&) {
-    // Silent by design: ArchivoActual keeps the chosen name, the caption the previous one.
+    // Silent by design: the current name is the one chosen, the caption the previous one.
   }
 }
 

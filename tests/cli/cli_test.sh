@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# ruvek-cli ($1) as a process over the sample files ($2): usage errors, standard input and output,
+# ruvek-cli ($1, version $3) as a process over the sample files ($2): usage errors, standard input and output,
 # batch names, failures that touch nothing, the analysis, and its GPX read by GPSBabel.
 set -uo pipefail
-cli="$1" data="$2" work=$(mktemp -d) fallos=0
+cli="$1" data="$2" version="$3" work=$(mktemp -d) fallos=0
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 
@@ -29,7 +29,7 @@ awk 'BEGIN { for (i = 0; i < 10000; i++) printf "%d,%d\r\n", 100000 + i * 97 % 9
 : >vacio.txt
 mkdir carpeta out
 
-caso 0 $'ruvek-cli 1.2.0\n' '' --version
+caso 0 "ruvek-cli $version"$'\n' '' --version
 caso 0 '*Uso: ruvek-cli \[OPCIONES\] \[ORDEN\]*ORDEN --help.*' '' --help
 caso 0 '*--output-dir CARPETA*' '' convert --help
 caso 2 '' "ruvek-cli: falta la orden: convert o analyze$uso"

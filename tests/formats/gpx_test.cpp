@@ -6,6 +6,7 @@
 #include "formats/gpx.h"
 #include "formats/lista_xy.h"
 #include "io/entrada.h"
+#include "ruvek_version.h"
 #include "test_util.h"
 
 using namespace ruvek;
@@ -13,14 +14,15 @@ using namespace ruvek;
 TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTrack) {
   Proyeccion proyeccion;
   EXPECT_EQ(EscribeGpx(test::Puntos("610000,4740000,457"), "a&b<c>\"'\xff", proyeccion),
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<gpx version=\"1.1\" creator=\"Ruvek "
-            "1.2.0\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
-            "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-            "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
-            "http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n  <trk>\r\n    "
-            "<name>a&amp;b&lt;c&gt;&quot;&apos;\xEF\xBF\xBD</name>\r\n    <trkseg>\r\n      "
-            "<trkpt lat=\"42.8027872\" lon=\"-1.6560590\"><ele>457</ele></trkpt>\r\n    "
-            "</trkseg>\r\n  </trk>\r\n</gpx>\r\n");
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<gpx version=\"1.1\" creator=\"Ruvek " +
+                std::string(kVersionTexto) +
+                "\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
+                "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
+                "http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n  <trk>\r\n    "
+                "<name>a&amp;b&lt;c&gt;&quot;&apos;\xEF\xBF\xBD</name>\r\n    <trkseg>\r\n      "
+                "<trkpt lat=\"42.8027872\" lon=\"-1.6560590\"><ele>457</ele></trkpt>\r\n    "
+                "</trkseg>\r\n  </trk>\r\n</gpx>\r\n");
   // What the reader would refuse is not written: outside the area, or an X that ends the track.
   for (const char* puntos : {"500000,9900000,0", "610000,4740000 0,4740000"}) {
     EXPECT_EQ(test::Result([&] { return EscribeGpx(test::Puntos(puntos), "p", proyeccion); }),

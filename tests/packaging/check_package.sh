@@ -6,6 +6,7 @@
 set -euo pipefail
 build="$1"
 app_id="$2"
+version="$3"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -53,6 +54,6 @@ if [ "$status" -ne 124 ]; then
   cat "$work/log"
   exit 1
 fi
-[ "$("$work/root/usr/bin/ruvek-cli" --version)" = "ruvek-cli 1.2.0" ] ||
+[ "$("$work/root/usr/bin/ruvek-cli" --version)" = "ruvek-cli $version" ] ||
   { echo "the packaged ruvek-cli does not run"; exit 1; }
 echo "ok: $(basename "$deb") ($(stat -c %s "$deb") bytes), Depends: $depends"

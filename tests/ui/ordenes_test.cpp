@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 
+#include "ruvek_version.h"
 #include "test_util.h"
 #include "ui/plataforma.h"
 
@@ -87,10 +88,13 @@ TEST(Ordenes, ASession) {
   test::TempDir dir;
   FakePlataforma p;
   Ordenes ordenes{p};
-  const auto carpeta = [&](std::string s) {  // "@" stands for the test's folder
-    for (std::size_t i; (i = s.find('@')) != std::string::npos;) s.replace(i, 1, dir.File(""));
-    return s;
-  };
+  const auto carpeta =
+      [&](std::string s) {  // "@" stands for the test's folder, "{v}" for the version
+        for (std::size_t i; (i = s.find('@')) != std::string::npos;) s.replace(i, 1, dir.File(""));
+        for (std::size_t i; (i = s.find("{v}")) != std::string::npos;)
+          s.replace(i, 3, kVersionTexto);
+        return s;
+      };
   for (const auto& [accion, esperado] : test::Cases("ordenes.txt")) {
     const std::string verbo = accion.substr(0, accion.find(' '));
     std::string arg = carpeta(accion.substr(std::min(accion.size(), verbo.size() + 1)));

@@ -6,6 +6,7 @@
 #include <QtWidgets>
 
 #include "formats/lista_xy.h"
+#include "ruvek_version.h"
 #include "test_util.h"
 #include "ui/plataforma_qt.h"
 #include "ui/ventana_analisis.h"
@@ -13,6 +14,8 @@
 #include "ui/ventana_principal.h"
 
 using namespace ruvek;
+
+const std::string kTitulo = std::string("Ruvek v ") + kVersionTexto;
 
 // Triggers the menu item `orden` (or drops the file `orden`) and answers each modal window it
 // opens, in turn: a file dialog with the name given (as it stands for "", cancelled for "-"), a
@@ -55,11 +58,13 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
   QString menu = principal.windowTitle();
   for (const QAction* a : principal.menuBar()->actions().value(0)->menu()->actions())
     menu += " | " + a->objectName() + ":" + a->text() + ":" + QString::number(a->isEnabled());
-  EXPECT_EQ(menu.toStdString(),
-            "Ruvek v 1.2.0 | Abrir:Abrir:1 | GuardarTM:Guardar para TrackMaker:0 | "
-            "GuardarSitna:Guardar para Sitna:0 | Analizar:Analizar el track:0 | Copiar:Copiar "
-            "el track al portapapeles:0 | Copiardesde:Copiar un track desde el portapapeles:1 | "
-            "Salir:Salir:1");
+  EXPECT_EQ(
+      menu.toStdString(),
+      kTitulo +
+          " | Abrir:Abrir:1 | GuardarTM:Guardar para TrackMaker:0 | "
+          "GuardarSitna:Guardar para Sitna:0 | Analizar:Analizar el track:0 | Copiar:Copiar "
+          "el track al portapapeles:0 | Copiardesde:Copiar un track desde el portapapeles:1 | "
+          "Salir:Salir:1");
   test::TempDir dir;
   test::WriteFile(dir.File("paseo.txt"), test::ReadFile(test::DataFile("trackmaker_crlf.txt")));
   std::string vistos =
@@ -73,8 +78,7 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
             "Aceptar1\n");
   EXPECT_EQ(test::ReadFile(dir.File("paseo (Sitna).txt")),
             "612346,4734567\r\n612350,4734571\r\n612361,4734581\r\n");
-  EXPECT_EQ(principal.windowTitle().toStdString(),
-            "Ruvek v 1.2.0 - " + dir.File("paseo (Sitna).txt"));
+  EXPECT_EQ(principal.windowTitle().toStdString(), kTitulo + " - " + dir.File("paseo (Sitna).txt"));
   // A pasted track is proposed in the last folder used; a cancelled dialog changes nothing.
   principal.ordenes().UsaTextoPegado("612345,4745678");
   Responde(principal, "GuardarTM", {"", ""});
@@ -84,7 +88,7 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
   const std::string gpx = test::DataFile("gpx/pamplona.gpx");
   EXPECT_EQ(Responde(principal, gpx.c_str(), {""}),
             "Track cargado: Este track puede ser analizado Aceptar1\n");
-  EXPECT_EQ(principal.windowTitle().toStdString(), "Ruvek v 1.2.0 - " + gpx);
+  EXPECT_EQ(principal.windowTitle().toStdString(), kTitulo + " - " + gpx);
 }
 
 TEST(Ventanas, AnalisisShowsItsFiguresAndPasteTakesTheClipboard) {
@@ -111,7 +115,7 @@ TEST(Ventanas, AnalisisShowsItsFiguresAndPasteTakesTheClipboard) {
   QGuiApplication::clipboard()->setText("612345,4745678\r\n612350,4745680\r\n");
   EXPECT_EQ(pulsa("Command1"), "100 612345,4745678\n612350,4745680\n");
   EXPECT_EQ(pulsa("Utilizar").substr(0, 3), "110");
-  EXPECT_EQ(principal.windowTitle(), "Ruvek v 1.2.0 - Track Portapapeles");
+  EXPECT_EQ(principal.windowTitle().toStdString(), kTitulo + " - Track Portapapeles");
   paste.findChild<QPlainTextEdit*>("Caja")->setPlainText("X,Y");
   EXPECT_EQ(pulsa("Utilizar"), "111 X,Y") << "Utilizar hides neither label";
   EXPECT_EQ(pulsa("Command1").substr(0, 3), "100");
