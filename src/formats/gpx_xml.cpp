@@ -25,11 +25,13 @@ constexpr std::string_view kEspacioGpx = "http://www.topografix.com/GPX/";
 
 enum class Nodo { Otro, Gpx, Trk, Trkseg, Trkpt, Rte, Rtept, Ele };
 
-// Degrees as a double, or NaN when the text is not a number.
+// Degrees as a double, or NaN when the text is not a number (or is one beyond a double's range,
+// which from_chars does not store).
 double Grados(const char* texto) {
+  const auto d = DecimalSinExponente(texto);
   double g = NAN;
-  if (const auto d = DecimalSinExponente(texto))
-    std::from_chars(d->data(), d->data() + d->size(), g);
+  const char* const fin = d ? d->data() + d->size() : nullptr;
+  if (d && std::from_chars(d->data(), fin, g).ptr != fin) g = NAN;
   return g;
 }
 

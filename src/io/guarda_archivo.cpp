@@ -33,9 +33,9 @@ void GuardaArchivo(const std::string& nombre, std::string_view contenido) {
   fs::path destino = nombre;
   // A link keeps pointing where it pointed, there being a file there yet or not: the file it
   // points to is the one replaced.
-  for (int saltos = 0; saltos < 40 && fs::is_symlink(destino, ec); ++saltos) {
+  for (int saltos = 0; saltos < 40; ++saltos) {
     const fs::path apuntado = fs::read_symlink(destino, ec);
-    if (ec) break;
+    if (ec) break;                               // not a link (any more)
     destino = destino.parent_path() / apuntado;  // an absolute path replaces the folder
   }
   struct stat actual {};

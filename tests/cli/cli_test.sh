@@ -73,6 +73,9 @@ caso 1 '' 'ruvek-cli: polo.txt: el punto 2 (X 500000, Y 9900000) cae fuera de lo
 printf '<gpx><trk><trkseg>\n<trkpt lat="42.88" lon="-8.5"/>\n<trkpt lat="42.88" lon="-9.27"/>\n</trkseg></trk></gpx>\n' >oeste.gpx
 caso 1 '' 'ruvek-cli: oeste.gpx:3: el punto 2 (latitud 42.88, longitud -9.27) cae fuera de lo que cubre el huso 30: *' \
   convert --to sitna oeste.gpx
+sed 's/-9.27/-13/' oeste.gpx >lejos.gpx
+caso 1 '' 'ruvek-cli: lejos.gpx:3: el punto 2 (latitud 42.88, longitud -13) cae fuera de lo que cubre el huso 30: *' \
+  convert --to sitna lejos.gpx
 echo '<gpx xmlns="http://example.com/x"/>' >ajeno.gpx
 caso 1 '' 'ruvek-cli: ajeno.gpx:1: no es un GPX 1.0 ni 1.1: su espacio de nombres es «http://example.com/x»' \
   convert --to sitna ajeno.gpx

@@ -39,6 +39,7 @@ TEST(Utf8Limpio, KeepsEveryCharacterAndMarksWhatIsNotOne) {
   const std::string cuatro = "ñandú ñandú ñandú ñandú ";  // 24 characters, 32 bytes
   EXPECT_EQ(Cita(cuatro + cuatro), "«" + cuatro + "ñandú ñandú ñand...»");
   EXPECT_EQ(Cita("a\tb\n"), "«a?b?»");
+  EXPECT_EQ(Utf8Limpio(std::string_view("a\xE2\x82\xAC", 3), "?"), "a??") << "cut by its end";
 }
 
 TEST(DecimalSinExponente, PlainDecimalsOfEveryXmlNumber) {

@@ -88,6 +88,10 @@ TEST(Escritura, AFailureLeavesTheOldFileAndNoTemporary) {
              true),
       "file error@0");
   EXPECT_EQ(test::ReadFile(protegido), "protegido");
+  // A link that leads to itself: the hops end, and the link is replaced by the file.
+  std::filesystem::create_symlink("bucle.txt", dir.File("bucle.txt"));
+  GuardaArchivo(dir.File("bucle.txt"), "x");
+  EXPECT_EQ(test::ReadFile(dir.File("bucle.txt")), "x");
 }
 
 TEST(Lectura, AFileOthersMayNotReadIsAFileError) {

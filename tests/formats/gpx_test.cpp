@@ -73,6 +73,14 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
       {"<gpx><trk><trkseg><trkpt lat=\"42" + largo + "\" lon=\"-1\"/>", "too long@1"},
       {"<gpx>\n<!-- " + largo + " -->", "too long@2"},
       {notas + "<gpx>" + notas + "<trk><trkseg>" + pt + "</trkseg></trk></gpx>", "n=1"},
+      {"<gpx><trk><trkseg><trkpt lat=\"42.8\" lon=\"-1.65\" x=\"" + std::string(kMaxLinea, 'x') +
+           "\"/></trkseg></trk></gpx>",
+       "n=1"},  // an attribute or a text of the bound is one; a byte more is not
+      {"<gpx><desc>" + std::string(kMaxLinea, 'x') + "</desc><trk><trkseg>" + pt +
+           "</trkseg></trk></gpx>",
+       "n=1"},
+      {"<gpx><desc>" + justo + "</desc>", "too long@1"},
+      {"<gpx><trk><trkseg><trkpt lat=\"42.8\" lon=\"-1.65\" x=\"" + justo + "\"/>", "too long@1"},
       {millon, "subscript out of range@10003"},
       {ruta + "</rte></gpx>", "subscript out of range@0"}};
   for (const auto& [bytes, esperado] : casos) {

@@ -29,3 +29,12 @@ TEST(Proyeccion, AgreesWithCs2csBothWays) {
   double lon = 1e300, lat = 45;
   EXPECT_EQ(proyeccion.AUtm({&lon, 1}, {&lat, 1}), 0u) << "not a place";
 }
+
+TEST(Proyeccion, TheAreaHoldsItsRimAndNothingBeyond) {
+  const double h = kBordeHuso, fuera = 1e-9;
+  for (const auto& [lon, lat] : {std::pair{kLonMin - h, kLatMin - h}, {kLonMax + h, kLatMax + h}}) {
+    EXPECT_TRUE(EnElHuso(lon, lat)) << lon << " " << lat;
+    EXPECT_FALSE(EnElHuso(lon + (lon < 0 ? -fuera : fuera), lat)) << lon;
+    EXPECT_FALSE(EnElHuso(lon, lat + (lat < 1 ? -fuera : fuera))) << lat;
+  }
+}
