@@ -39,6 +39,8 @@ TEST(Utf8Limpio, KeepsEveryCharacterAndMarksWhatIsNotOne) {
   const std::string cuatro = "ñandú ñandú ñandú ñandú ";  // 24 characters, 32 bytes
   EXPECT_EQ(Cita(cuatro + cuatro), "«" + cuatro + "ñandú ñandú ñand...»");
   EXPECT_EQ(Cita("a\tb\n"), "«a?b?»");
+  EXPECT_STREQ(Error(ErrorKind::Conversion, "«x» no es un número", 3).what(),
+               "conversion at line 3: «x» no es un número");
   EXPECT_EQ(Utf8Limpio(std::string_view("a\xE2\x82\xAC", 3), "?"), "a??") << "cut by its end";
 }
 
@@ -46,4 +48,5 @@ TEST(DecimalSinExponente, PlainDecimalsOfEveryXmlNumber) {
   for (const auto& [texto, esperado] : test::Cases("decimal_xml.txt")) {
     EXPECT_EQ(DecimalSinExponente(texto).value_or("-"), esperado) << texto;
   }
+  EXPECT_EQ(DecimalSinExponente("1e400").value_or("-"), "1" + std::string(400, '0'));
 }
