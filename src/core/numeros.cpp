@@ -36,7 +36,8 @@ std::optional<std::string> DecimalSinExponente(std::string_view t) {
   while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
   while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
   const auto cifras = [&t] {
-    const std::size_t n = std::min(t.find_first_not_of("0123456789"), t.size());
+    std::size_t n = 0;
+    while (n < t.size() && t[n] >= '0' && t[n] <= '9') ++n;
     const std::string_view c = t.substr(0, n);
     t.remove_prefix(n);
     return c;
@@ -61,6 +62,12 @@ std::optional<std::string> DecimalSinExponente(std::string_view t) {
     if (menos) exponente = -exponente;
   }
   if (!t.empty() || exponente > 400) return std::nullopt;
+  std::string r = negativo ? "-" : "";
+  if (exponente == 0 && !entera.empty() && (entera.size() == 1 || entera[0] != '0')) {
+    r.append(entera);  // already plain: most numbers of a GPX
+    if (!fraccion.empty()) r.append(".").append(fraccion);
+    return r;
+  }
   // The digits with the point moved by the exponent, without leading zeros before it.
   std::string todas(entera);
   todas.append(fraccion);
@@ -70,7 +77,6 @@ std::optional<std::string> DecimalSinExponente(std::string_view t) {
   std::string_view antes = std::string_view(todas).substr(0, corte);
   const std::string_view despues = std::string_view(todas).substr(corte);
   antes.remove_prefix(std::min(antes.find_first_not_of('0'), antes.size()));
-  std::string r = negativo ? "-" : "";
   r.append(antes.empty() ? "0" : antes);
   if (!despues.empty())
     r.append(".").append(std::size_t(std::max(-punto, 0L)), '0').append(despues);

@@ -17,6 +17,16 @@ std::string TextoGrados(double g) {
   return std::string(texto, std::to_chars(texto, texto + sizeof texto, g).ptr);
 }
 
+// Zone 30's X is 1 or more east of this longitude at every latitude of the area (9,886 m at the
+// equator, more further north), so a point whose X ends a track lies west of it.
+constexpr double kLonXMenorQue1 = -7.4;
+
+// The points whose errors name their line: those outside the area or near its rim, and those
+// whose X may end a track.
+bool PuedeFallar(double lon, double lat) {
+  return !EnElHuso(lon, lat, -2 * kBordeHuso) || lon < kLonXMenorQue1;
+}
+
 // The error for point number `numero`, `p`, outside the area.
 Error Fuera(const PuntoGpx& p, std::size_t numero) {
   return FueraDelHuso(numero, "latitud " + TextoGrados(p.lat) + ", longitud " + TextoGrados(p.lon),
@@ -27,7 +37,7 @@ Error Fuera(const PuntoGpx& p, std::size_t numero) {
 
 Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion) {
   proyeccion.Prepara();  // while the file is parsed
-  const std::vector<PuntoGpx> puntos = LeeXmlGpx(bytes);
+  const std::vector<PuntoGpx> puntos = LeeXmlGpx(bytes, &PuedeFallar);
   std::vector<double> x(puntos.size()), y(puntos.size());
   bool con_altitudes = true;
   // Beyond the rim by less than a millionth of a degree, a point may be one written on it with 7

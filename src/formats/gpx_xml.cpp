@@ -37,7 +37,8 @@ double Grados(const char* texto) {
 
 class LectorGpx {
  public:
-  LectorGpx() : parser_(XML_ParserCreateNS(nullptr, kSeparador)) {
+  explicit LectorGpx(bool (*con_linea)(double, double))
+      : parser_(XML_ParserCreateNS(nullptr, kSeparador)), con_linea_(con_linea) {
     if (parser_ == nullptr) throw Error(ErrorKind::Malformed, "no hay memoria para leer el XML");
     XML_SetUserData(parser_, this);
     XML_SetElementHandler(parser_, &LectorGpx::Abre, &LectorGpx::Cierra);
@@ -74,6 +75,7 @@ class LectorGpx {
   }
 
   XML_Parser parser_;
+  bool (*con_linea_)(double lon, double lat);
   std::vector<Nodo> pila_;           // the open elements
   std::vector<PuntoGpx> trk_, rte_;  // the points of the tracks and of the routes
   bool ruta_desbordada_ = false;
@@ -150,7 +152,7 @@ void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
     return Falla(ErrorKind::SubscriptOutOfRange,
                  "el track tiene más de " + std::to_string(MaxPuntos) + " puntos");
   }
-  PuntoGpx p{NAN, NAN, std::nullopt, Linea()};
+  PuntoGpx p{NAN, NAN, std::nullopt, 0};
   for (const XML_Char** a = atributos; *a != nullptr; a += 2) {
     const std::string_view nombre = a[0];
     double* destino = nombre == "lat" ? &p.lat : nombre == "lon" ? &p.lon : nullptr;
@@ -162,6 +164,7 @@ void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
     return Falla(ErrorKind::InvalidArgument, std::string("al punto le falta la ") +
                                                  (std::isnan(p.lat) ? "latitud" : "longitud"));
   }
+  if (con_linea_(p.lon, p.lat)) p.linea = Linea();
   puntos.push_back(p);
 }
 
@@ -227,6 +230,8 @@ std::vector<PuntoGpx> LectorGpx::Lee(std::string_view bytes) {
 
 }  // namespace
 
-std::vector<PuntoGpx> LeeXmlGpx(std::string_view bytes) { return LectorGpx().Lee(bytes); }
+std::vector<PuntoGpx> LeeXmlGpx(std::string_view bytes, bool (*con_linea)(double, double)) {
+  return LectorGpx(con_linea).Lee(bytes);
+}
 
 }  // namespace ruvek

@@ -13,7 +13,7 @@ namespace ruvek {
 inline constexpr int kMaxAnidado = 64;
 
 // A point as a GPX writes it: WGS 84 degrees, the altitude rounded to whole metres when it has
-// one, and the line of the document where it is.
+// one, and the line of the document where it is, when asked for (0 otherwise).
 struct PuntoGpx {
   double lon, lat;
   std::optional<ValorFijo> ele;
@@ -27,7 +27,8 @@ struct PuntoGpx {
 // no point, more than MaxPuntos (reading stops at the first one beyond), a latitude, longitude or
 // altitude that is not a number, or an attribute, a text or a nesting beyond its bound. Entities
 // declared in the file are expanded within expat's amplification limits; no external entity or
-// DTD is ever loaded.
-std::vector<PuntoGpx> LeeXmlGpx(std::string_view bytes);
+// DTD is ever loaded. `con_linea(lon, lat)` says which points need their line, the points an error
+// may name: finding it costs about as much as parsing the point.
+std::vector<PuntoGpx> LeeXmlGpx(std::string_view bytes, bool (*con_linea)(double lon, double lat));
 
 }  // namespace ruvek
