@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -34,6 +35,12 @@ inline std::span<const Punto> PuntosHastaElFinal(const Track& t) {
   std::size_t n = 0;
   while (n < t.puntos.size() && !AcabaElTrack(t.puntos[n].x)) ++n;
   return std::span<const Punto>(t.puntos).first(n);
+}
+
+// Room for the points of `bytes` of text, a point at most every four bytes: a track that grows by
+// copies costs a fresh allocation, and its page faults, at every doubling.
+inline void ReservaPuntos(Track& t, std::size_t bytes) {
+  t.puntos.reserve(std::min<std::size_t>(MaxPuntos, bytes / 4 + 1));
 }
 
 // Adds a point to a track being read; Error(SubscriptOutOfRange) when it holds MaxPuntos already.

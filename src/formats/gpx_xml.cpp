@@ -199,6 +199,7 @@ void XMLCALL LectorGpx::Cierra(void* yo, const XML_Char*) {
 }
 
 std::vector<PuntoGpx> LectorGpx::Lee(std::string_view bytes) {
+  trk_.reserve(std::min<std::size_t>(MaxPuntos, bytes.size() / 24 + 1));  // <trkpt lat="" lon=""/>
   for (std::size_t leidos = 0; leidos == 0 || leidos < bytes.size();) {
     const std::size_t n = std::min(kTrozo, bytes.size() - leidos);
     const bool fin = leidos + n == bytes.size();

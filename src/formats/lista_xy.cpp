@@ -8,6 +8,7 @@ namespace ruvek {
 
 Track LeeListaXY(std::string_view bytes) {
   Track track;
+  ReservaPuntos(track, bytes.size());
   TextLines lineas = LineasDeArchivo(bytes);
   std::string_view linea;
   if (!lineas.Next(linea)) throw Error(ErrorKind::PastEndOfFile, "el archivo está vacío", 1);
@@ -31,6 +32,7 @@ std::string EscribeListaXY(const Track& track) {
 
 Track LeeListaXYPegada(std::string_view texto) {
   Track track;
+  ReservaPuntos(track, texto.size());
   TextLines lineas(texto);
   for (std::string_view linea; lineas.Next(linea);) {
     const long n = lineas.numero();

@@ -28,6 +28,7 @@ bool EsTrackMaker(std::string_view bytes) {
 
 Track LeeTrackMaker(std::string_view bytes) {
   Track track{.puntos = {}, .con_altitudes = true};
+  ReservaPuntos(track, bytes.size());
   TextLines lineas = LineasDeArchivo(bytes);
   std::string_view linea;
   if (!lineas.Next(linea)) throw Error(ErrorKind::PastEndOfFile, "el archivo está vacío", 1);
