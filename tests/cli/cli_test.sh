@@ -30,7 +30,7 @@ awk 'BEGIN { for (i = 0; i < 10000; i++) printf "%d,%d\r\n", 100000 + i * 97 % 9
 mkdir carpeta out
 
 caso 0 "ruvek-cli $version"$'\n' '' --version
-caso 0 '*Uso: ruvek-cli \[OPCIONES\] \[ORDEN\]*ORDEN --help.*' '' --help
+caso 0 '*Uso: ruvek-cli \[OPCIONES\] \[ORDEN\]*Opciones:*--version*Órdenes:*convert*ORDEN --help.*' '' --help
 caso 0 '*--output-dir CARPETA*' '' convert --help
 caso 2 '' "ruvek-cli: falta la orden: convert o analyze$uso"
 for args in "convert --to xyz tm.txt" "convert tm.txt" \
