@@ -32,11 +32,12 @@ const Disposicion& DisposicionDe(Formato formato) {
 }
 
 Formato FormatoDeTexto(std::string_view bytes) {
-  return EsTrackMaker(bytes) ? Formato::TrackMaker : Formato::ListaXY;
+  return DisposicionDe(Formato::TrackMaker).reconoce(bytes) ? Formato::TrackMaker
+                                                            : Formato::ListaXY;
 }
 
 Formato FormatoDe(std::string_view bytes) {
-  return EsXml(bytes) ? Formato::Gpx : FormatoDeTexto(bytes);
+  return DisposicionDe(Formato::Gpx).reconoce(bytes) ? Formato::Gpx : FormatoDeTexto(bytes);
 }
 
 }  // namespace ruvek
