@@ -18,14 +18,19 @@ awk 'BEGIN { srand(12345); x = 612000; y = 4734000; z = 400
     printf "t,utm,30T,%.1f,%.1f,01/05/2009,%02d:%02d:%02d,%.1f,%d\r\n", x, y, int(i / 3600) % 24, int(i / 60) % 60, i % 60, z, i == 0
   } }' >track.txt
 "$cli" convert --to gpx track.txt -o track.gpx
-ls -l track.txt track.gpx
+"$cli" convert --to sitna track.txt -o ed50.txt
+tr ',' ' ' <ed50.txt | tr -d '\r' >ed50_cs2cs.txt
+ls -l track.txt track.gpx ed50.txt
 
 hyperfine -N --warmup 10 --runs 100 --export-json procesos.json --export-markdown procesos.md \
   "cat track.txt" \
   "$cli convert --to sitna track.txt -o /dev/null" \
   "cat track.gpx" \
   "$cli convert --to sitna track.gpx -o /dev/null" \
-  "gpsbabel -i gpx -f track.gpx -x transform,wpt=trk -o unicsv,grid=utm,datum='European 1950' -F /dev/null"
+  "gpsbabel -i gpx -f track.gpx -x transform,wpt=trk -o unicsv,grid=utm,datum='European 1950' -F /dev/null" \
+  "$cli convert --to sitna --datum etrs89 track.gpx -o /dev/null" \
+  "$cli convert --to sitna --datum etrs89 ed50.txt -o /dev/null" \
+  "cs2cs EPSG:23030 EPSG:25830 ed50_cs2cs.txt"
 cat procesos.md
 python3 -c "import json; [print(\"median\", round(r[\"median\"] * 1000, 1), \"ms:\", r[\"command\"]) for r in json.load(open(\"procesos.json\"))[\"results\"]]"
 for f in track.txt track.gpx; do

@@ -4,6 +4,7 @@ _ruvek_cli() {
   local actual="${COMP_WORDS[COMP_CWORD]}" anterior="${COMP_WORDS[COMP_CWORD - 1]}"
   case "$anterior" in
     --to) mapfile -t COMPREPLY < <(compgen -W "sitna trackmaker gpx" -- "$actual"); return ;;
+    --datum | --input-datum) mapfile -t COMPREPLY < <(compgen -W "ed50 etrs89" -- "$actual"); return ;;
     --output-dir) mapfile -t COMPREPLY < <(compgen -d -- "$actual"); return ;;
     -o | --output) mapfile -t COMPREPLY < <(compgen -f -- "$actual"); return ;;
   esac
@@ -13,7 +14,7 @@ _ruvek_cli() {
   done
   case "$orden:$actual" in
     :*) mapfile -t COMPREPLY < <(compgen -W "convert analyze --help --version" -- "$actual") ;;
-    convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --help" -- "$actual") ;;
+    convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --datum --input-datum --help" -- "$actual") ;;
     analyze:-*) mapfile -t COMPREPLY < <(compgen -W "--json --help" -- "$actual") ;;
     *) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(txt|TXT|gpx|GPX)' -- "$actual"; compgen -d -- "$actual") ;;
   esac

@@ -12,6 +12,7 @@
 
 #include "analysis/analisis.h"
 #include "core/errors.h"
+#include "formats/cambio_datum.h"
 #include "formats/formatos.h"
 #include "io/entrada.h"
 #include "io/guarda_archivo.h"
@@ -34,10 +35,54 @@ void Informa(const std::string& nombre, const Error& e) {
   }
 }
 
+std::string Bytes(const std::string& entrada) {
+  return entrada == "-" ? LeeDescriptor(STDIN_FILENO) : LeeEntrada(entrada);
+}
+
 // The track of `entrada`, read in the layout its content shows.
 Track Carga(const std::string& entrada, Proyeccion& proyeccion) {
-  const std::string bytes = entrada == "-" ? LeeDescriptor(STDIN_FILENO) : LeeEntrada(entrada);
+  const std::string bytes = Bytes(entrada);
   return Lee(FormatoDe(bytes), bytes, proyeccion).track;
+}
+
+// The track of `bytes` for a conversion to `c.formato`, in the datum that layout takes, and the
+// datum it was read in (for a GPX, where it goes).
+Track CargaParaConvertir(const Conversion& c, const std::string& bytes, Proyeccion& proyeccion,
+                         Datum& datum) {
+  const Formato formato = FormatoDe(bytes);
+  const Datum destino = c.formato == Formato::ListaXY ? c.datum : Datum::Ed50;
+  datum = formato == Formato::Gpx       ? destino
+          : formato == Formato::ListaXY ? c.datum_entrada.value_or(Datum::Ed50)
+                                        : Datum::Ed50;
+  Track track = Lee(formato, bytes, proyeccion, datum).track;
+  if (c.formato == Formato::Gpx || datum == destino) return track;
+  const std::size_t malo = CambiaDatum(track, datum, destino, proyeccion);
+  if (malo < track.puntos.size()) {
+    throw Error(ErrorKind::Projection,
+                std::string("PROJ no puede llevar de ") + NombreDatum(datum) + " a " +
+                    NombreDatum(destino) + " el punto " + std::to_string(malo + 1),
+                LineaDelPunto(formato, bytes, malo));
+  }
+  datum = destino;
+  return track;
+}
+
+// With a datum for the X,Y lists read, the first input that is not one, and what it is.
+std::optional<std::string> EntradaSinDatum(const Conversion& c, std::string& estandar) {
+  if (!c.datum_entrada) return std::nullopt;
+  for (const std::string& entrada : c.entradas) {
+    try {
+      const std::string leidos = Bytes(entrada);
+      if (entrada == "-") estandar = leidos;
+      const Formato f = FormatoDe(leidos);
+      if (f == Formato::ListaXY) continue;
+      return (entrada == "-" ? kEntradaEstandar : entrada) +
+             (f == Formato::Gpx ? std::string(" es un GPX (WGS 84)")
+                                : " es texto de TrackMaker (siempre ED50)");
+    } catch (const Error&) {  // said when it is converted
+    }
+  }
+  return std::nullopt;
 }
 
 // The file's name without its folder and its extension, for a GPX track's name.
@@ -78,8 +123,17 @@ void Escribe(const std::string& salida, const std::string& bytes) {
 
 }  // namespace
 
-bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
-  if (c.formato == Formato::Gpx) proyeccion.Prepara();  // while the inputs are read
+int ErrorDeUso(const std::string& que) {
+  std::fprintf(stderr, "ruvek-cli: %s\nPruebe «ruvek-cli --help» para más información.\n",
+               que.c_str());
+  return kUso;
+}
+
+int Convierte(const Conversion& c, Proyeccion& proyeccion) {
+  std::string estandar;  // standard input, when read to tell its layout
+  if (const auto sin_datum = EntradaSinDatum(c, estandar)) {
+    return ErrorDeUso("--input-datum solo vale para listas X,Y, y " + *sin_datum);
+  }
   bool todo = true;
   std::map<std::string, std::string> escritas;  // each output of a batch, and its input
   for (const std::string& entrada : c.entradas) {
@@ -100,11 +154,14 @@ bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
         throw Error(ErrorKind::FileError,
                     "la salida " + salida + " es ya la de " + otra->second + ": no se toca");
       }
-      const Track track = Carga(entrada, proyeccion);
+      Datum datum;
+      const Track track = CargaParaConvertir(
+          c, entrada == "-" && c.datum_entrada ? estandar : Bytes(entrada), proyeccion, datum);
       const std::string nombre_track = NombreDelTrack(salida != "-"    ? salida
                                                       : entrada == "-" ? kSinNombre
                                                                        : entrada);
-      const std::string bytes = DisposicionDe(c.formato).escribe(track, nombre_track, proyeccion);
+      const std::string bytes =
+          DisposicionDe(c.formato).escribe(track, nombre_track, proyeccion, datum);
       try {
         Escribe(salida, bytes);
         if (!c.carpeta.empty()) escritas.emplace(salida, entrada);
@@ -117,7 +174,7 @@ bool Convierte(const Conversion& c, Proyeccion& proyeccion) {
       todo = false;
     }
   }
-  return todo;
+  return todo ? 0 : 1;
 }
 
 bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion) {

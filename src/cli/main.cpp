@@ -14,12 +14,14 @@ namespace {
 
 using ruvek::Formato;
 
-constexpr int kUso = 2;  // the exit status of a usage error
+using ruvek::cli::ErrorDeUso;
 
-int ErrorDeUso(const std::string& que) {
-  std::fprintf(stderr, "ruvek-cli: %s\nPruebe «ruvek-cli --help» para más información.\n",
-               que.c_str());
-  return kUso;
+// A datum by the name the options give it, in either case.
+std::optional<ruvek::Datum> DatumDe(std::string nombre) {
+  for (char& c : nombre) c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+  if (nombre == "ed50") return ruvek::Datum::Ed50;
+  if (nombre == "etrs89") return ruvek::Datum::Etrs89;
+  return std::nullopt;
 }
 
 // CLI11's help in Spanish.
@@ -65,6 +67,16 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
       ->add_option("--output-dir", conversion.carpeta,
                    "Escribe cada conversión en CARPETA, con el nombre de su ENTRADA")
       ->type_name("CARPETA");
+  std::string datum, datum_entrada;
+  convert
+      ->add_option("--datum", datum,
+                   "Datum de la lista X,Y que escribe: ed50 (el de siempre) o etrs89 (el "
+                   "oficial, EPSG:25830)")
+      ->type_name("DATUM");
+  convert
+      ->add_option("--input-datum", datum_entrada,
+                   "Datum de las listas X,Y que lee: ed50 (el de siempre) o etrs89")
+      ->type_name("DATUM");
   convert
       ->add_option("ENTRADA", conversion.entradas,
                    "Archivos de track (\"-\": la entrada "
@@ -129,6 +141,25 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
                           ? "falta --to FORMATO"
                           : "formato desconocido: " + formato + " (sitna, trackmaker o gpx)");
   }
+  const auto desconocido = [](const char* opcion, const std::string& texto) {
+    return ErrorDeUso("datum desconocido para " + std::string(opcion) + ": " + texto +
+                      " (ed50 o etrs89)");
+  };
+  if (convert->count("--datum") > 0) {
+    const auto d = DatumDe(datum);
+    if (!d) return desconocido("--datum", datum);
+    if (conversion.formato != Formato::ListaXY) {
+      return ErrorDeUso(conversion.formato == Formato::TrackMaker
+                            ? "--datum solo vale con --to sitna: el texto de TrackMaker va "
+                              "siempre en ED50 (European 1950)"
+                            : "--datum solo vale con --to sitna: el GPX va siempre en WGS 84");
+    }
+    conversion.datum = *d;
+  }
+  if (convert->count("--input-datum") > 0) {
+    conversion.datum_entrada = DatumDe(datum_entrada);
+    if (!conversion.datum_entrada) return desconocido("--input-datum", datum_entrada);
+  }
   if (conversion.entradas.empty()) return ErrorDeUso("falta la ENTRADA que convertir");
   if (!conversion.salida.empty() && !conversion.carpeta.empty()) {
     return ErrorDeUso("-o y --output-dir no van juntos");
@@ -136,17 +167,15 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
   if (conversion.entradas.size() > 1 && conversion.carpeta.empty()) {
     return ErrorDeUso("con varias entradas hace falta --output-dir");
   }
-  return ruvek::cli::Convierte(conversion, proyeccion) ? 0 : 1;
+  return ruvek::cli::Convierte(conversion, proyeccion);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);  // a file beyond the size limit fails to write, and says so
-  // PROJ may still be loading in the background when nothing is left to do (a GPX refused early):
-  // the program ends without waiting for it, so it is never destroyed.
-  auto* proyeccion = new ruvek::Proyeccion;
-  int estado = Ejecuta(argc, argv, *proyeccion);
+  ruvek::Proyeccion proyeccion;   // PROJ, loaded at the first GPX or change of datum
+  int estado = Ejecuta(argc, argv, proyeccion);
   if (estado == 0 && !ruvek::cli::VaciaSalidaEstandar()) estado = 1;
   std::_Exit(estado);
 }

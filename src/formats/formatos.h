@@ -13,13 +13,17 @@ namespace ruvek {
 enum class Formato { TrackMaker, ListaXY, Gpx };
 
 // What every layout offers: whether some bytes are in it, reading them to a track, writing a
-// track (named `nombre` where the layout names tracks). Readers return a whole track or raise a
-// typed Error with its line; they never change anything else.
+// track (named `nombre` where the layout names tracks). `datum` is that of the track's X,Y: as
+// an X,Y list holds them, or what a GPX is projected to or taken back from; TrackMaker's text
+// is ED50 always. Readers return a whole track or raise a typed Error with its line; they never
+// change anything else.
 struct Disposicion {
   Formato formato;
   bool (*reconoce)(std::string_view bytes);
-  Track (*lee)(std::string_view bytes, Proyeccion& proyeccion);
-  std::string (*escribe)(const Track& track, std::string_view nombre, Proyeccion& proyeccion);
+  Track (*lee)(std::string_view bytes, Proyeccion& proyeccion, Datum datum);
+  std::string (*escribe)(const Track& track, std::string_view nombre, Proyeccion& proyeccion,
+                         Datum datum);
+  bool con_datum;  // whether its X,Y may be in another datum than ED50
 };
 
 const Disposicion& DisposicionDe(Formato formato);
@@ -38,8 +42,9 @@ struct TrackLeido {
   Track track;
 };
 
-inline TrackLeido Lee(Formato formato, std::string_view bytes, Proyeccion& proyeccion) {
-  return {formato, DisposicionDe(formato).lee(bytes, proyeccion)};
+inline TrackLeido Lee(Formato formato, std::string_view bytes, Proyeccion& proyeccion,
+                      Datum datum = Datum::Ed50) {
+  return {formato, DisposicionDe(formato).lee(bytes, proyeccion, datum)};
 }
 
 }  // namespace ruvek

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "formats/cambio_datum.h"
 #include "formats/gpx_xml.h"
 
 namespace ruvek {
@@ -35,8 +36,7 @@ Error Fuera(const PuntoGpx& p, std::size_t numero) {
 
 }  // namespace
 
-Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion) {
-  proyeccion.Prepara();  // while the file is parsed
+Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion, Datum datum) {
   const std::vector<PuntoGpx> puntos = LeeXmlGpx(bytes, &PuedeFallar);
   std::vector<double> x(puntos.size()), y(puntos.size());
   bool con_altitudes = true;
@@ -52,10 +52,11 @@ Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion) {
     y[i] = p.lat;
     con_altitudes = con_altitudes && p.ele.has_value();
   }
-  const std::size_t malo = proyeccion.AUtm(x, y);
+  const std::size_t malo = proyeccion.AUtm(datum, x, y);
   if (malo < puntos.size()) {
     throw Error(ErrorKind::Projection,
-                "PROJ no puede proyectar el punto " + std::to_string(malo + 1));
+                "PROJ no puede proyectar el punto " + std::to_string(malo + 1),
+                LineaDelPunto(Formato::Gpx, bytes, malo));
   }
   // Near the rim, a point is in when its whole metres go back to degrees in, as a writer takes
   // them: so every track read writes back, and every track written reads back.
@@ -64,7 +65,7 @@ Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion) {
     lon.push_back(double(std::llround(x[i])));
     lat.push_back(double(std::llround(y[i])));
   }
-  const std::size_t vueltos = proyeccion.AGeograficas(lon, lat);
+  const std::size_t vueltos = proyeccion.AGeograficas(datum, lon, lat);
   for (std::size_t k = 0; k < lon.size(); ++k) {
     if (k >= vueltos || !EnElHuso(lon[k], lat[k]))
       throw Fuera(puntos[al_borde[k]], al_borde[k] + 1);

@@ -14,7 +14,9 @@ namespace {
 // Degrees with 7 decimals (about a centimetre), in the fixed "." convention.
 void AnadeGrados(std::string& out, double grados) {
   char texto[40];
-  char* fin = std::to_chars(texto, texto + sizeof texto, grados, std::chars_format::fixed, 7).ptr;
+  char* fin =
+      std::to_chars(texto, texto + sizeof texto, grados, std::chars_format::fixed, kDecimalesGrados)
+          .ptr;
   const std::string_view g(texto, std::size_t(fin - texto));
   out += g == "-0.0000000" ? g.substr(1) : g;
 }
@@ -49,7 +51,8 @@ std::string Xml(std::string_view texto) {
 
 }  // namespace
 
-std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& proyeccion) {
+std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& proyeccion,
+                       Datum datum) {
   const std::vector<Punto>& puntos = track.puntos;
   const std::size_t n = puntos.size();
   std::vector<double> lon(n), lat(n);
@@ -57,7 +60,7 @@ std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& 
     lon[i] = double(puntos[i].x.raw()) / kScale;
     lat[i] = double(puntos[i].y.raw()) / kScale;
   }
-  const std::size_t malo = proyeccion.AGeograficas(lon, lat);
+  const std::size_t malo = proyeccion.AGeograficas(datum, lon, lat);
   if (malo < n) {
     throw Error(ErrorKind::Projection,
                 "el punto " + std::to_string(malo + 1) + " no tiene latitud ni longitud en WGS 84");

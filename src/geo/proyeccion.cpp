@@ -2,14 +2,21 @@
 #include "geo/proyeccion.h"
 
 #include <dlfcn.h>
-#include <proj.h>
+#include <unistd.h>
 
+#include <charconv>
 #include <cmath>
+#include <filesystem>
+#include <limits>
 #include <vector>
 
-#include "core/errors.h"
+#include "geo/operaciones.h"
 
 namespace ruvek {
+
+namespace {
+#include "operaciones.inc"
+}  // namespace
 
 Error FueraDelHuso(std::size_t punto, const std::string& donde, long linea) {
   return Error(ErrorKind::OutOfArea,
@@ -21,129 +28,165 @@ Error FueraDelHuso(std::size_t punto, const std::string& donde, long linea) {
 
 namespace {
 
-// PROJ is loaded at the first transformation, not when the program starts: with the forty
-// libraries it brings (SQLite, libtiff, libcurl...) it would make every start of ruvek-cli slower
-// than the whole conversion of a text file.
-void* BibliotecaProj() {
-  void* biblioteca = dlopen(RUVEK_PROJ_SONAME, RTLD_LAZY | RTLD_LOCAL);
+template <typename F>
+void Busca(F& f, void* biblioteca, const char* nombre) {
+  f = reinterpret_cast<F>(dlsym(biblioteca, nombre));
+  if (f == nullptr) throw Error(ErrorKind::Projection, std::string("PROJ no tiene ") + nombre);
+}
+
+// Where Ruvek's grids are: share/ruvek/proj beside the folder of the program, installed or built.
+std::string CarpetaDeRejillas() {
+  std::error_code e;
+  const std::filesystem::path programa = std::filesystem::read_symlink("/proc/self/exe", e);
+  return (programa.parent_path().parent_path() / "share" / "ruvek" / "proj").string();
+}
+
+bool Fallo(PJ_COORD p) { return !std::isfinite(p.xy.x) || !std::isfinite(p.xy.y); }
+
+// Degrees as a GPX reader gets them back from kDecimalesGrados decimals.
+double Escrito(double grados) {
+  char texto[40];
+  char* fin =
+      std::to_chars(texto, texto + sizeof texto, grados, std::chars_format::fixed, kDecimalesGrados)
+          .ptr;
+  std::from_chars(texto, fin, grados);
+  return grados;
+}
+
+}  // namespace
+
+ApiProj::ApiProj() : biblioteca(dlopen(RUVEK_PROJ_SONAME, RTLD_LAZY | RTLD_LOCAL)) {
   if (biblioteca == nullptr) {
     throw Error(ErrorKind::Projection, std::string("no se puede cargar PROJ (") + dlerror() + ")");
   }
-  return biblioteca;
-}
-
-template <typename F>
-F Funcion(void* biblioteca, const char* nombre) {
-  void* f = dlsym(biblioteca, nombre);
-  if (f == nullptr) throw Error(ErrorKind::Projection, std::string("PROJ no tiene ") + nombre);
-  return reinterpret_cast<F>(f);
-}
-
-// The functions of PROJ that Ruvek calls, by the names proj.h gives them.
-struct Api {
-  void* biblioteca = BibliotecaProj();
-#define RUVEK_PROJ(f) decltype(&::f) f = Funcion<decltype(&::f)>(biblioteca, #f)
+#define RUVEK_PROJ(f) Busca(f, biblioteca, #f)
   RUVEK_PROJ(proj_context_create);
   RUVEK_PROJ(proj_context_destroy);
   RUVEK_PROJ(proj_context_set_enable_network);
+  RUVEK_PROJ(proj_context_set_search_paths);
   RUVEK_PROJ(proj_context_errno);
   RUVEK_PROJ(proj_context_errno_string);
-  RUVEK_PROJ(proj_log_level);
-  RUVEK_PROJ(proj_create_crs_to_crs);
-  RUVEK_PROJ(proj_normalize_for_visualization);
+  RUVEK_PROJ(proj_log_func);
+  RUVEK_PROJ(proj_create);
   RUVEK_PROJ(proj_destroy);
-  RUVEK_PROJ(proj_trans_generic);
+  RUVEK_PROJ(proj_trans);
 #undef RUVEK_PROJ
-};
-
-}  // namespace
+}
 
 struct Proyeccion::Proj {
-  Api api;
-  PJ_CONTEXT* contexto = api.proj_context_create();
-  PJ* operacion = nullptr;
+  ApiProj api;
+  // Destroyed after the operations made in it.
+  std::unique_ptr<PJ_CONTEXT, decltype(ApiProj::proj_context_destroy)> contexto{
+      Contexto(api), api.proj_context_destroy};
+  Operaciones wgs84_a_ed50{api, contexto.get(), kWgs84AEd50};
+  Operaciones wgs84_a_etrs89{api, contexto.get(), kWgs84AEtrs89};
+  Operaciones ed50_a_etrs89{api, contexto.get(), kEd50AEtrs89};
+  Operaciones etrs89_a_ed50{api, contexto.get(), kEtrs89AEd50};
 
-  Proj() {
-    if (contexto == nullptr) throw Error(ErrorKind::Projection, "PROJ no se puede iniciar");
-    api.proj_log_level(contexto, PJ_LOG_NONE);
-    api.proj_context_set_enable_network(contexto, 0);
-    PJ* crs_a_crs = api.proj_create_crs_to_crs(contexto, "EPSG:4326", "EPSG:23030", nullptr);
-    // Longitude first and easting first, whatever order the definitions of the systems give.
-    if (crs_a_crs != nullptr) operacion = api.proj_normalize_for_visualization(contexto, crs_a_crs);
-    api.proj_destroy(crs_a_crs);
-    if (operacion == nullptr) {
-      const std::string causa =
-          api.proj_context_errno_string(contexto, api.proj_context_errno(contexto));
-      api.proj_context_destroy(contexto);
-      throw Error(ErrorKind::Projection,
-                  "PROJ no puede pasar de WGS 84 a ED50 / UTM huso 30N (" + causa + ")");
-    }
+  static PJ_CONTEXT* Contexto(const ApiProj& api) {
+    PJ_CONTEXT* c = api.proj_context_create();
+    if (c == nullptr) throw Error(ErrorKind::Projection, "PROJ no se puede iniciar");
+    api.proj_log_func(c, nullptr, [](void*, int, const char*) {});  // PROJ says nothing itself
+    api.proj_context_set_enable_network(c, 0);
+    // Ruvek's grids alone: the operations need no other file, not even PROJ's database, whose
+    // opening alone would cost more than the transformation of a whole track.
+    const std::string carpeta = CarpetaDeRejillas();
+    const char* rutas[] = {carpeta.c_str()};
+    api.proj_context_set_search_paths(c, 1, rutas);
+    return c;
   }
-  ~Proj() {
-    api.proj_destroy(operacion);
-    api.proj_context_destroy(contexto);
-  }
+
+  Operaciones& DesdeWgs84(Datum d) { return d == Datum::Ed50 ? wgs84_a_ed50 : wgs84_a_etrs89; }
 };
-
-namespace {
-// How close to its starting point a point must come back: a centimetre, like the 7 decimals of a
-// written degree, and above the millimetre by which PROJ's ways there and back may differ.
-constexpr double kLlega = 0.01;
-}  // namespace
 
 Proyeccion::Proyeccion() = default;
 Proyeccion::~Proyeccion() = default;
 
-void Proyeccion::Prepara() {
-  if (proj_ == nullptr && !en_camino_.valid()) {
-    en_camino_ = std::async(std::launch::async, [] { return std::make_unique<Proj>(); });
-  }
-}
-
 Proyeccion::Proj& Proyeccion::Lista() {
-  if (proj_ == nullptr) proj_ = en_camino_.valid() ? en_camino_.get() : std::make_unique<Proj>();
+  if (proj_ == nullptr) proj_ = std::make_unique<Proj>();
   return *proj_;
 }
 
-std::size_t Proyeccion::AUtm(std::span<double> lon_x, std::span<double> lat_y) {
-  return Transforma(true, lon_x, lat_y);
-}
+namespace {
 
-std::size_t Proyeccion::AGeograficas(std::span<double> x_lon, std::span<double> y_lat) {
-  const std::vector<double> x(x_lon.begin(), x_lon.end()), y(y_lat.begin(), y_lat.end());
-  const std::size_t n = Transforma(false, x_lon, y_lat);
-  // PROJ picks the operation by where a point lies in the coordinates it starts from, so near the
-  // edge of an operation's area the way back may take another operation than the way there, and
-  // land metres away. The way there is what a reader of the file does: each point goes there
-  // again, and one that does not arrive where it started is moved until it does (Newton's
-  // method, with the way back as the inverse of the derivative).
-  std::vector<double> ida_x(x_lon.begin(), x_lon.begin() + long(n)),
-      ida_y(y_lat.begin(), y_lat.begin() + long(n));
-  Transforma(true, ida_x, ida_y);
-  for (std::size_t i = 0; i < n; ++i) {
-    double fx = ida_x[i], fy = ida_y[i];
-    const double gx = x_lon[i], gy = y_lat[i];  // the way back from the target
-    for (int paso = 0; paso < 4 && std::hypot(fx - x[i], fy - y[i]) > kLlega; ++paso) {
-      Transforma(false, {&fx, 1}, {&fy, 1});  // the way back from where the point went
-      x_lon[i] += gx - fx;
-      y_lat[i] += gy - fy;
-      fx = x_lon[i];
-      fy = y_lat[i];
-      Transforma(true, {&fx, 1}, {&fy, 1});
-    }
-  }
-  return n;
-}
-
-std::size_t Proyeccion::Transforma(bool directa, std::span<double> a, std::span<double> b) {
-  Proj& proj = Lista();
+// The points through `ops` forward; the index of the first that failed, or their number.
+std::size_t Directa(Operaciones& ops, std::span<double> a, std::span<double> b) {
   const std::size_t n = std::min(a.size(), b.size());
-  proj.api.proj_trans_generic(proj.operacion, directa ? PJ_FWD : PJ_INV, a.data(), sizeof(double),
-                              n, b.data(), sizeof(double), n, nullptr, 0, 0, nullptr, 0, 0);
   for (std::size_t i = 0; i < n; ++i) {
-    if (!std::isfinite(a[i]) || !std::isfinite(b[i])) return i;
+    const PJ_COORD r = ops.Directa(PJ_COORD{{a[i], b[i], 0, 0}}).punto;
+    if (Fallo(r)) return i;
+    a[i] = r.xy.x;
+    b[i] = r.xy.y;
   }
   return n;
+}
+
+// The points taken back to degrees (see AGeograficas); the index of the first that could not be,
+// or their number.
+std::size_t Inversa(Operaciones& ops, std::span<double> x_lon, std::span<double> y_lat) {
+  const std::size_t n = std::min(x_lon.size(), y_lat.size());
+  // Where in its square metre a point may be aimed at: its centre first.
+  constexpr double kDentro = 0.4;
+  constexpr double kDianas[][2] = {{0, 0},
+                                   {kDentro, 0},
+                                   {-kDentro, 0},
+                                   {0, kDentro},
+                                   {0, -kDentro},
+                                   {kDentro, kDentro},
+                                   {-kDentro, kDentro},
+                                   {kDentro, -kDentro},
+                                   {-kDentro, -kDentro}};
+  std::size_t previa = 0;  // a track's next point most often takes its previous one's operation
+  for (std::size_t i = 0; i < n; ++i) {
+    // The way back of the operation that the way there takes for where the point lands. Near the
+    // edge of an operation's area, where the operations there differ by metres, no way back may
+    // land in its own area: then a place within the point's square metre is aimed at, and at
+    // last the one that comes back nearest is taken.
+    PJ_COORD elegido{{HUGE_VAL, HUGE_VAL, 0, 0}};
+    double cerca = std::numeric_limits<double>::infinity();
+    for (const auto& diana : kDianas) {
+      const PJ_COORD xy{{x_lon[i] + diana[0], y_lat[i] + diana[1], 0, 0}};
+      for (std::size_t k = 0; k <= ops.size() && cerca > 0; ++k) {
+        const std::size_t j = k == 0 ? previa : k - 1;
+        if (k > 0 && j == previa) continue;
+        PJ_COORD ll = ops.Inversa(j, xy);
+        if (Fallo(ll)) continue;
+        ll.lp = {Escrito(ll.lp.lam), Escrito(ll.lp.phi)};
+        const Operaciones::Resultado ida = ops.Directa(ll);
+        if (Fallo(ida.punto)) continue;
+        const double d = ida.operacion == j
+                             ? 0
+                             : std::hypot(ida.punto.xy.x - x_lon[i], ida.punto.xy.y - y_lat[i]);
+        if (d < cerca) {
+          elegido = ll;
+          cerca = d;
+          previa = j;
+        }
+      }
+      if (cerca == 0) break;
+    }
+    if (Fallo(elegido)) return i;
+    x_lon[i] = elegido.lp.lam;
+    y_lat[i] = elegido.lp.phi;
+  }
+  return n;
+}
+
+}  // namespace
+
+std::size_t Proyeccion::AUtm(Datum datum, std::span<double> lon_x, std::span<double> lat_y) {
+  return Directa(Lista().DesdeWgs84(datum), lon_x, lat_y);
+}
+
+std::size_t Proyeccion::CambiaDatum(Datum de, Datum a, std::span<double> x, std::span<double> y) {
+  if (de == a) return std::min(x.size(), y.size());
+  Proj& p = Lista();
+  return Directa(de == Datum::Ed50 ? p.ed50_a_etrs89 : p.etrs89_a_ed50, x, y);
+}
+
+std::size_t Proyeccion::AGeograficas(Datum datum, std::span<double> x_lon,
+                                     std::span<double> y_lat) {
+  return Inversa(Lista().DesdeWgs84(datum), x_lon, y_lat);
 }
 
 }  // namespace ruvek

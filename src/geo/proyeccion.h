@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <future>
 #include <memory>
 #include <span>
 #include <string>
@@ -26,35 +25,44 @@ inline bool EnElHuso(double lon, double lat, double margen = 0) {
 // The error for point number `punto` (from 1), at `donde`, when it lies outside that area.
 Error FueraDelHuso(std::size_t punto, const std::string& donde, long linea = 0);
 
-// The one place that knows PROJ: WGS 84 longitude and latitude in degrees to and from metres of
-// UTM zone 30 north on the European 1950 datum (EPSG:4326 and EPSG:23030), with the operation
-// PROJ chooses for each point's area (for mainland Spain a Helmert shift of its database, or a
-// grid where one is installed). PROJ's choice of operations costs tens of milliseconds, so it is
-// made at the first transformation, once, and only a GPX read or written pays it.
+// The datums of UTM zone 30 north metres: European 1950 (EPSG:23030), which TrackMaker's text
+// declares, and ETRS89 (EPSG:25830), Spain's official one since 2007.
+enum class Datum { Ed50, Etrs89 };
+
+// Degrees are written with this many decimals (about a centimetre).
+inline constexpr int kDecimalesGrados = 7;
+
+// The one place that knows PROJ: WGS 84 longitude and latitude in degrees to and from UTM zone
+// 30 north metres in either datum, and metres from one datum to the other, with the operation
+// PROJ would choose for each point's area. The national grid of Spain's geographic institute
+// (IGN), installed with Ruvek in share/ruvek/proj, is first on PROJ's search path; PROJ's network
+// is off. The operations were chosen from PROJ's database when Ruvek was built: a transformation
+// costs no search in it. Every function returns the index of the first point it could not
+// transform (HUGE_VAL is never left in a point before it), or the number of points when all went
+// through; Error(Projection) when PROJ cannot be loaded or a grid is missing.
 class Proyeccion {
  public:
   Proyeccion();
-  ~Proyeccion();  // waits for a preparation under way
+  ~Proyeccion();
   Proyeccion(const Proyeccion&) = delete;
   Proyeccion& operator=(const Proyeccion&) = delete;
 
-  // Transforms the points in place: longitude and latitude become easting and northing, or the
-  // other way round. Returns the index of the first point PROJ could not transform, or the
-  // number of points when all went through. Raises Error(Projection) when PROJ cannot be set up.
-  std::size_t AUtm(std::span<double> lon_x, std::span<double> lat_y);
-  std::size_t AGeograficas(std::span<double> x_lon, std::span<double> y_lat);
+  // Longitude and latitude become easting and northing in `datum`.
+  std::size_t AUtm(Datum datum, std::span<double> lon_x, std::span<double> lat_y);
 
-  // Starts loading PROJ and choosing its operations in the background, unless done or under way,
-  // so that they are ready sooner: a GPX reader calls it before reading the file.
-  void Prepara();
+  // Easting and northing in `datum` become longitude and latitude which, written with
+  // kDecimalesGrados decimals and read by AUtm, come back to the same point: each is taken back
+  // by the operation that AUtm takes for where it lands.
+  std::size_t AGeograficas(Datum datum, std::span<double> x_lon, std::span<double> y_lat);
+
+  // Easting and northing in `de` become those of the same places in `a`.
+  std::size_t CambiaDatum(Datum de, Datum a, std::span<double> x, std::span<double> y);
 
  private:
   struct Proj;
-  Proj& Lista();  // waits for the preparation, or makes it
-  std::size_t Transforma(bool directa, std::span<double> a, std::span<double> b);
+  Proj& Lista();  // PROJ, loaded at the first call
 
   std::unique_ptr<Proj> proj_;
-  std::future<std::unique_ptr<Proj>> en_camino_;
 };
 
 }  // namespace ruvek

@@ -95,7 +95,6 @@ void Ordenes::Abre() {
   } else if (extension == ".GPX") {
     // A GPX is read whole before the track changes; a failure leaves it as it was and says why.
     try {
-      proyeccion_.Prepara();  // while the file is read
       leido = Lee(Formato::Gpx, LeeEntrada(archivo_actual_), proyeccion_);
     } catch (const Error& e) {
       p_.Advertencia(TextoDelFallo(e), "Track no cargado");

@@ -45,7 +45,7 @@ caso 2 '' "ruvek-cli: argumento de más: -$uso" analyze tm.txt -
 caso 2 '' "ruvek-cli: la opción --to va una sola vez$uso" convert --to sitna --to gpx tm.txt
 
 # Standard input and output; nothing on standard output when an input fails.
-xy=$'610125,4741064\r\n610135,4741070\r\n610143,4741081\r\n610151,4741092\r\n'
+xy=$'610125,4741064\r\n610134,4741070\r\n610142,4741081\r\n610150,4741093\r\n'
 caso 0 "$xy" '' convert --to sitna p.gpx
 caso 0 "$xy" '' convert --to sitna p.gpx -o -
 entrada=p.gpx caso 0 "$xy" '' convert --to sitna -
@@ -114,6 +114,44 @@ for enlace in enlace.txt colgante.txt; do
   "$cli" convert --to sitna p.gpx -o $enlace && [ -L $enlace ] && cmp -s $enlace <(printf %s "$xy") ||
     { echo "FALLO: writing through the link $enlace"; fallos=$((fallos + 1)); }
 done
+
+# Datums: ETRS89 beside ED50 through IGN's grid, as cs2cs puts the same points with the grid
+# (EPSG:4326 or EPSG:23030 to EPSG:25830); there and back, the same list.
+etrs=$'610018,4740855\r\n610028,4740861\r\n610036,4740872\r\n610044,4740883\r\n'
+caso 0 "$etrs" '' convert --to sitna --datum etrs89 p.gpx
+printf %s "$xy" >ed50.txt
+caso 0 $'610018,4740855\r\n610027,4740861\r\n610035,4740872\r\n610043,4740884\r\n' '' \
+  convert --to sitna --datum ETRS89 ed50.txt
+"$cli" convert --to sitna --datum etrs89 ed50.txt -o etrs.txt
+lista=$(cat etrs.txt; echo x) lista=${lista%x}
+caso 0 "$xy" '' convert --to sitna --input-datum etrs89 etrs.txt
+caso 0 "$xy" '' convert --to sitna --input-datum etrs89 --datum ed50 etrs.txt
+caso 0 "$lista" '' convert --to sitna --input-datum etrs89 --datum etrs89 etrs.txt
+"$cli" convert --to gpx --input-datum etrs89 etrs.txt -o e.gpx
+caso 0 "$lista" '' convert --to sitna --datum etrs89 e.gpx
+caso 0 $'612239,4734358\r\n612243,4734362\r\n612254,4734372\r\n' '' convert --to sitna --datum etrs89 tm.txt
+PROJ_DATA="$work/carpeta" PROJ_NETWORK=ON HOME="$work/carpeta" caso 0 "$etrs" '' \
+  convert --to sitna --datum etrs89 p.gpx
+for args in "--to sitna --datum wgs84" "--to sitna --input-datum ED-50" "--to trackmaker --datum etrs89" \
+            "--to gpx --datum ed50" "--to sitna --input-datum etrs89" "--to sitna --datum"; do
+  caso 2 '' "ruvek-cli: *$uso" convert $args tm.txt -o nuevo.txt
+done
+[ ! -e nuevo.txt ] || { echo "FALLO: a usage error wrote nuevo.txt"; fallos=$((fallos + 1)); }
+caso 2 '' "ruvek-cli: datum desconocido para --datum: wgs84 (ed50 o etrs89)$uso" \
+  convert --to sitna --datum wgs84 ed50.txt
+caso 2 '' "ruvek-cli: --datum solo vale con --to sitna: el texto de TrackMaker va siempre en ED50 (European 1950)$uso" \
+  convert --to trackmaker --datum etrs89 ed50.txt
+caso 2 '' "ruvek-cli: --input-datum solo vale para listas X,Y, y p.gpx es un GPX (WGS 84)$uso" \
+  convert --to gpx --input-datum etrs89 --output-dir nuevo ed50.txt p.gpx
+[ ! -e nuevo ] || { echo "FALLO: a usage error wrote into nuevo/"; fallos=$((fallos + 1)); }
+printf '610000,4740000\r\n99999999999,4740000\r\n' >lejano.txt
+caso 1 '' 'ruvek-cli: lejano.txt:2: PROJ no puede llevar de ED50 a ETRS89 el punto 2' \
+  convert --to sitna --datum etrs89 lejano.txt
+# Without its grid beside it, the program says so rather than use another transformation.
+mkdir -p solo/bin && cp "$cli" solo/bin/
+cli=solo/bin/ruvek-cli caso 1 '' \
+  'ruvek-cli: p.gpx: no se encuentra la rejilla del IGN (es_ign_SPED2ETV2.tif) que Ruvek instala en *' \
+  convert --to sitna p.gpx
 
 # The analysis the window shows; a track without altitudes is refused in the window's words.
 caso 0 $'Inicial\t457 m\nMáxima\t460 m\nMínima\t-4 m\nFinal\t-4 m\nTotal Subida\t3 m\nTotal Bajada\t464 m\n' '' \

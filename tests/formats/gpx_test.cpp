@@ -21,7 +21,7 @@ TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTrack) {
                 "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
                 "http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n  <trk>\r\n    "
                 "<name>a&amp;b&lt;c&gt;&quot;&apos;\xEF\xBF\xBD</name>\r\n    <trkseg>\r\n      "
-                "<trkpt lat=\"42.8027872\" lon=\"-1.6560590\"><ele>457</ele></trkpt>\r\n    "
+                "<trkpt lat=\"42.8027852\" lon=\"-1.6560520\"><ele>457</ele></trkpt>\r\n    "
                 "</trkseg>\r\n  </trk>\r\n</gpx>\r\n");
   // What the reader would refuse is not written: outside the area, or an X that ends the track.
   for (const char* puntos : {"500000,9900000,0", "610000,4740000 0,4740000"}) {

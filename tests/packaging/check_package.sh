@@ -21,7 +21,8 @@ for f in ./usr/bin/ruvek \
          "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
          ./usr/share/doc/ruvek/copyright ./usr/share/doc/ruvek/changelog.gz \
          ./usr/bin/ruvek-cli ./usr/share/man/man1/ruvek.1.gz ./usr/share/man/man1/ruvek-cli.1.gz \
-         ./usr/share/bash-completion/completions/ruvek-cli; do
+         ./usr/share/bash-completion/completions/ruvek-cli \
+         ./usr/share/ruvek/proj/es_ign_SPED2ETV2.tif ./usr/share/ruvek/proj/LICENSE.txt; do
   grep -qF " $f" <<<"$contents" || { echo "missing from the package: $f"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -29,8 +30,9 @@ for d in libqt6widgets6 libproj libexpat1; do
   grep -q "$d" <<<"$depends" || { echo "Depends lacks $d: $depends"; exit 1; }
 done
 
-dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/ruvek/copyright |
-  grep -qx 'License: GPL-3.0-or-later' || { echo "the copyright file names no licence"; exit 1; }
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/ruvek/copyright)
+grep -qx 'License: GPL-3.0-or-later' <<<"$copyright" || { echo "the copyright file names no licence"; exit 1; }
+grep -qx 'License: CC-BY-4.0' <<<"$copyright" || { echo "the copyright file does not credit IGN"; exit 1; }
 # A local package is unsigned and has no source package; lintian's errors are what counts.
 errors=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep '^E:' || true)
 [ -z "$errors" ] || { echo "lintian: $errors"; exit 1; }
@@ -56,4 +58,8 @@ if [ "$status" -ne 124 ]; then
 fi
 [ "$("$work/root/usr/bin/ruvek-cli" --version)" = "ruvek-cli $version" ] ||
   { echo "the packaged ruvek-cli does not run"; exit 1; }
+# The installed program finds the grid it ships (Pamplona, as cs2cs puts it with the grid).
+echo '<gpx><trk><trkseg><trkpt lat="42.8123456" lon="-1.6543210"/></trkseg></trk></gpx>' >"$work/p.gpx"
+[ "$("$work/root/usr/bin/ruvek-cli" convert --to sitna "$work/p.gpx" | tr -d '\r')" = 610125,4741064 ] ||
+  { echo "the packaged ruvek-cli does not find its grid"; exit 1; }
 echo "ok: $(basename "$deb") ($(stat -c %s "$deb") bytes), Depends: $depends"

@@ -28,9 +28,11 @@ for b in "$@"; do
   command -v cmake ninja dpkg-buildflags
   tests=$(ctest --test-dir "$b" -N -V 2>/dev/null | sed -n 's/.*Test command: \([^ ]*\).*/\1/p')
   echo "$tests"
-  # The commands in the test scripts: every word that names a program on the PATH.
+  # The commands in the test scripts: every word that names a program on the PATH (a word within
+  # a path, after or before a "/", names a folder or a file instead).
   for script in $(grep -E '\.sh$' <<<"$tests" || true); do
-    for word in $(sed 's/#.*//' "$script" | grep -oE '[a-z][a-z0-9+.-]+' | sort -u); do
+    for word in $(sed 's/#.*//; s|[A-Za-z0-9_.+-]*/[A-Za-z0-9_./+-]*||g' "$script" |
+                  grep -oE '[a-z][a-z0-9+.-]+' | sort -u); do
       path=$(command -v "$word" 2>/dev/null || true)
       [[ $path == /* ]] && echo "$path"
     done
