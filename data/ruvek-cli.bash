@@ -7,15 +7,17 @@ _ruvek_cli() {
     --datum | --input-datum) mapfile -t COMPREPLY < <(compgen -W "ed50 etrs89" -- "$actual"); return ;;
     --output-dir) mapfile -t COMPREPLY < <(compgen -d -- "$actual"); return ;;
     -o | --output) mapfile -t COMPREPLY < <(compgen -f -- "$actual"); return ;;
+    --width | --height) return ;;
   esac
   local orden="" palabra
   for palabra in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
-    [[ "$palabra" == convert || "$palabra" == analyze ]] && orden="$palabra"
+    [[ "$palabra" == convert || "$palabra" == analyze || "$palabra" == profile ]] && orden="$palabra"
   done
   case "$orden:$actual" in
-    :*) mapfile -t COMPREPLY < <(compgen -W "convert analyze --help --version" -- "$actual") ;;
+    :*) mapfile -t COMPREPLY < <(compgen -W "convert analyze profile --help --version" -- "$actual") ;;
     convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --datum --input-datum --help" -- "$actual") ;;
     analyze:-*) mapfile -t COMPREPLY < <(compgen -W "--json --help" -- "$actual") ;;
+    profile:-*) mapfile -t COMPREPLY < <(compgen -W "-o --output --width --height --help" -- "$actual") ;;
     *) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(txt|TXT|gpx|GPX)' -- "$actual"; compgen -d -- "$actual") ;;
   esac
 }

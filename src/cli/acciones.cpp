@@ -7,15 +7,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
 #include <map>
 
-#include "analysis/analisis.h"
+#include "cli/flujos.h"
 #include "core/errors.h"
 #include "formats/cambio_datum.h"
 #include "formats/formatos.h"
-#include "io/entrada.h"
-#include "io/guarda_archivo.h"
 
 namespace ruvek::cli {
 
@@ -23,27 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kEntradaEstandar = "entrada estándar";
-const char* const kSalidaEstandar = "salida estándar";
 const char* const kSinNombre = "sin nombre.txt";  // the name standard input goes by
-
-void Informa(const std::string& nombre, const Error& e) {
-  if (e.line() > 0) {
-    std::fprintf(stderr, "ruvek-cli: %s:%ld: %s\n", nombre.c_str(), e.line(), e.detail().c_str());
-  } else {
-    std::fprintf(stderr, "ruvek-cli: %s: %s\n", nombre.c_str(), e.detail().c_str());
-  }
-}
-
-std::string Bytes(const std::string& entrada) {
-  return entrada == "-" ? LeeDescriptor(STDIN_FILENO) : LeeEntrada(entrada);
-}
-
-// The track of `entrada`, read in the layout its content shows.
-Track Carga(const std::string& entrada, Proyeccion& proyeccion) {
-  const std::string bytes = Bytes(entrada);
-  return Lee(FormatoDe(bytes), bytes, proyeccion).track;
-}
 
 // The track of `bytes` for a conversion to `c.formato`, in the datum that layout takes, and the
 // datum it was read in (for a GPX, where it goes).
@@ -107,27 +84,7 @@ bool MismoArchivo(const std::string& a, const std::string& b) {
          sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-// Writes a file atomically; standard output, a device (/dev/null) or a named pipe as a stream.
-void Escribe(const std::string& salida, const std::string& bytes) {
-  struct stat estado {};
-  const bool flujo = salida == "-" || (stat(salida.c_str(), &estado) == 0 &&
-                                       (S_ISCHR(estado.st_mode) || S_ISFIFO(estado.st_mode)));
-  if (!flujo) return GuardaArchivo(salida, bytes);
-  std::FILE* f = salida == "-" ? stdout : std::fopen(salida.c_str(), "wb");
-  const bool bien = f != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
-                    std::fflush(f) == 0;
-  const int err = errno;
-  if (f != nullptr && f != stdout) std::fclose(f);
-  if (!bien) throw Error(ErrorKind::FileError, "no se puede escribir: " + TextoErrno(err));
-}
-
 }  // namespace
-
-int ErrorDeUso(const std::string& que) {
-  std::fprintf(stderr, "ruvek-cli: %s\nPruebe «ruvek-cli --help» para más información.\n",
-               que.c_str());
-  return kUso;
-}
 
 int Convierte(const Conversion& c, Proyeccion& proyeccion) {
   std::string estandar;  // standard input, when read to tell its layout
@@ -175,54 +132,6 @@ int Convierte(const Conversion& c, Proyeccion& proyeccion) {
     }
   }
   return todo ? 0 : 1;
-}
-
-bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion) {
-  const std::string nombre = entrada == "-" ? kEntradaEstandar : entrada;
-  try {
-    const Track track = Carga(entrada, proyeccion);
-    if (!track.con_altitudes) {
-      throw Error(ErrorKind::InvalidArgument, "Este track no puede analizarse");
-    }
-    const ResultadoAnalisis r = ruvek::Analiza(track);
-    if (!r.inicial) {  // the window shows blanks; a script is told
-      throw Error(ErrorKind::InvalidArgument,
-                  track.puntos.empty()
-                      ? "el track no tiene ningún punto que analizar"
-                      : "el track no tiene ningún punto que analizar: el primero tiene una X "
-                        "menor que 1, que acaba el track");
-    }
-    const EtiquetasAnalisis e = EtiquetasDe(r);
-    std::string texto;
-    if (json) {
-      const auto cifra = [](std::optional<ValorFijo> v) { return v ? v->Text() : "null"; };
-      texto = "{\"inicial\": " + cifra(r.inicial) + ", \"maxima\": " + cifra(r.maxima) +
-              ", \"minima\": " + cifra(r.minima) + ", \"final\": " + cifra(r.final_) +
-              ", \"total_subida\": " + FixedText(r.total_subida) +
-              ", \"total_bajada\": " + FixedText(r.total_bajada) + "}\n";
-    } else {
-      texto = "Inicial\t" + e.Inicial + "\nMáxima\t" + e.Maxima + "\nMínima\t" + e.Minima +
-              "\nFinal\t" + e.Final + "\nTotal Subida\t" + e.TSubida + "\nTotal Bajada\t" +
-              e.TBajada + "\n";
-    }
-    try {
-      Escribe("-", texto);
-    } catch (const Error& e) {
-      Informa(kSalidaEstandar, e);
-      return false;
-    }
-  } catch (const Error& e) {
-    Informa(nombre, e);
-    return false;
-  }
-  return true;
-}
-
-bool VaciaSalidaEstandar() {
-  if (std::cout.flush() && std::fflush(stdout) == 0) return true;
-  Informa(kSalidaEstandar,
-          Error(ErrorKind::FileError, "no se puede escribir: " + TextoErrno(errno)));
-  return false;
 }
 
 }  // namespace ruvek::cli

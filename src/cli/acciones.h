@@ -34,6 +34,7 @@ int ErrorDeUso(const std::string& que);
 // read or written, or a datum changed.
 int Convierte(const Conversion& c, Proyeccion& proyeccion);
 bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion);
+bool Perfil(const std::string& entrada, const std::string& salida, int ancho, int alto);
 
 // Writes out what is left of standard output (the help, the version); a failure is reported like
 // any other output's, and returned.

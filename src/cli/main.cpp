@@ -2,11 +2,13 @@
 // ruvek-cli: converts and analyses tracks from a terminal or a script, with the same reading,
 // writing and analysis as the windows.
 #include <CLI/CLI.hpp>
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 
+#include "analysis/perfil.h"
 #include "cli/acciones.h"
 #include "ruvek_version.h"
 
@@ -91,7 +93,22 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
   analyze->add_flag("--json", json, "Las escribe como un objeto JSON, en metros");
   analyze->add_option("ENTRADA", entrada, "Archivo de track (\"-\": la entrada estándar)")
       ->type_name("");
-  for (CLI::App* orden : {convert, analyze}) orden->get_help_ptr()->group("Opciones");
+  std::string salida_perfil, entrada_perfil, ancho, alto;
+  CLI::App* profile = app.add_subcommand(
+      "profile", "Dibuja el perfil de altitudes de ENTRADA: una imagen SVG, con su longitud");
+  profile->group("Órdenes");
+  profile
+      ->add_option("-o,--output", salida_perfil,
+                   "Escribe en SALIDA (\"-\" o sin decir: la salida estándar)")
+      ->type_name("SALIDA");
+  profile->add_option("--width", ancho, "Ancho en píxeles, de 240 a 8000 (800 si no se dice)")
+      ->type_name("ANCHO");
+  profile->add_option("--height", alto, "Alto en píxeles, de 140 a 8000 (300 si no se dice)")
+      ->type_name("ALTO");
+  profile->add_option("ENTRADA", entrada_perfil, "Archivo de track (\"-\": la entrada estándar)")
+      ->type_name("");
+  const std::initializer_list<CLI::App*> ordenes{convert, analyze, profile};
+  for (CLI::App* orden : ordenes) orden->get_help_ptr()->group("Opciones");
 
   try {
     app.parse(argc, argv);
@@ -103,7 +120,7 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
     std::map<std::string, int> vistas;
     for (int i = 1; i < argc; ++i) {
       const std::string a = argv[i];
-      for (const CLI::App* orden : {convert, analyze}) {
+      for (const CLI::App* orden : ordenes) {
         for (const CLI::Option* o : orden->get_options()) {
           if (o->get_expected_min() == 0 || !a.starts_with('-') || !o->check_name(a)) continue;
           if (i + 1 == argc) return ErrorDeUso("a la opción " + a + " le falta su valor");
@@ -116,7 +133,7 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
     return ErrorDeUso("no se entiende la orden");
   }
 
-  for (const CLI::App* orden : {&app, convert, analyze}) {
+  for (const CLI::App* orden : {&app, convert, analyze, profile}) {
     const std::vector<std::string> sobra = orden->remaining();
     if (sobra.empty()) continue;
     const bool opcion = sobra[0].size() > 1 && sobra[0][0] == '-';
@@ -129,7 +146,23 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
     if (entrada.empty()) return ErrorDeUso("falta la ENTRADA que analizar");
     return ruvek::cli::Analiza(entrada, json, proyeccion) ? 0 : 1;
   }
-  if (!convert->parsed()) return ErrorDeUso("falta la orden: convert o analyze");
+  if (profile->parsed()) {
+    if (entrada_perfil.empty()) return ErrorDeUso("falta la ENTRADA del perfil");
+    int lados[] = {ruvek::kAnchoPerfil, ruvek::kAltoPerfil};
+    for (auto [opcion, texto, minimo, lado] :
+         {std::tuple{"--width", &ancho, ruvek::kAnchoMinimo, &lados[0]},
+          {"--height", &alto, ruvek::kAltoMinimo, &lados[1]}}) {
+      if (profile->count(opcion) == 0) continue;
+      const auto [fin, ec] = std::from_chars(texto->data(), texto->data() + texto->size(), *lado);
+      if (ec != std::errc() || fin != texto->data() + texto->size() || *lado < minimo ||
+          *lado > ruvek::kLadoMaximo) {
+        return ErrorDeUso(std::string(opcion) + " va de " + std::to_string(minimo) + " a " +
+                          std::to_string(ruvek::kLadoMaximo) + " píxeles: " + *texto);
+      }
+    }
+    return ruvek::cli::Perfil(entrada_perfil, salida_perfil, lados[0], lados[1]) ? 0 : 1;
+  }
+  if (!convert->parsed()) return ErrorDeUso("falta la orden: convert, analyze o profile");
   if (formato == "sitna") {
     conversion.formato = Formato::ListaXY;
   } else if (formato == "trackmaker") {

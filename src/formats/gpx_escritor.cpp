@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "core/texto_xml.h"
 #include "ruvek_version.h"
 
 namespace ruvek {
@@ -19,34 +20,6 @@ void AnadeGrados(std::string& out, double grados) {
           .ptr;
   const std::string_view g(texto, std::size_t(fin - texto));
   out += g == "-0.0000000" ? g.substr(1) : g;
-}
-
-// Text for XML: the five special characters as entities, and what XML cannot hold (broken
-// UTF-8, control characters) as U+FFFD.
-std::string Xml(std::string_view texto) {
-  std::string out;
-  for (char c : Utf8Limpio(texto, "\xEF\xBF\xBD")) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&apos;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
 }
 
 }  // namespace
@@ -79,7 +52,7 @@ std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& 
       "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
       "http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n"
       "  <trk>\r\n    <name>" +
-      Xml(nombre) + "</name>\r\n    <trkseg>\r\n";
+      TextoXml(nombre) + "</name>\r\n    <trkseg>\r\n";
   out.reserve(out.size() + n * 80 + 40);
   for (std::size_t i = 0; i < n; ++i) {
     out += "      <trkpt lat=\"";

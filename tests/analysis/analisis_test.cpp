@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/analisis.h"
+#include "analysis/longitud.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include "test_util.h"
 
@@ -21,4 +24,20 @@ TEST(Analisis, SixFiguresUntilTheFirstXBelowOne) {
   std::string serrucho;  // a whole track
   for (int i = 0; i < MaxPuntos; ++i) serrucho += i % 2 ? "1,0,10 " : "1,0,0 ";
   EXPECT_EQ(Analiza(serrucho), "50000 m|49990 m|10 m|0 m|0 m|10 m");
+}
+
+// Lengths against PROJ's geodesics of the same points (see the table): within 0.1 %.
+TEST(Distancias, AlongTheEllipsoidWithinATenthOfAPerCent) {
+  for (const auto& [tramo, esperado] : test::Cases("longitud.txt")) {
+    long x0, dx, y0, dy, n;
+    std::istringstream(tramo) >> x0 >> dx >> y0 >> dy >> n;
+    std::vector<Punto> puntos;
+    for (long i = 0; i < n; ++i) {
+      puntos.push_back({ValorFijo::Whole(x0 + i * dx), ValorFijo::Whole(y0 + i * dy), {}});
+    }
+    const std::vector<double> d = Distancias(puntos);
+    ASSERT_EQ(d.size(), std::size_t(n));
+    EXPECT_EQ(d[0], 0);
+    EXPECT_NEAR(d.back(), std::stod(esperado), std::stod(esperado) * 1e-3) << tramo;
+  }
 }

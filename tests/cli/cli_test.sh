@@ -32,7 +32,7 @@ mkdir carpeta out
 caso 0 "ruvek-cli $version"$'\n' '' --version
 caso 0 '*Uso: ruvek-cli \[OPCIONES\] \[ORDEN\]*Opciones:*--version*Órdenes:*convert*ORDEN --help.*' '' --help
 caso 0 '*--output-dir CARPETA*' '' convert --help
-caso 2 '' "ruvek-cli: falta la orden: convert o analyze$uso"
+caso 2 '' "ruvek-cli: falta la orden: convert, analyze o profile$uso"
 for args in "convert --to xyz tm.txt" "convert tm.txt" \
             "convert --to sitna" "convert --to sitna tm.txt xy.txt" "convert --to sitna --bogus tm.txt" \
             "convert --to gpx -o a --output-dir out tm.txt" "analyze"; do
@@ -147,6 +147,9 @@ caso 2 '' "ruvek-cli: --input-datum solo vale para listas X,Y, y p.gpx es un GPX
 printf '610000,4740000\r\n99999999999,4740000\r\n' >lejano.txt
 caso 1 '' 'ruvek-cli: lejano.txt:2: PROJ no puede llevar de ED50 a ETRS89 el punto 2' \
   convert --to sitna --datum etrs89 lejano.txt
+sed 's/612350.2/99999999999/' tm.txt >lejano_tm.txt
+caso 1 '' 'ruvek-cli: lejano_tm.txt:9: PROJ no puede llevar de ED50 a ETRS89 el punto 2' \
+  convert --to sitna --datum etrs89 lejano_tm.txt
 # Without its grid beside it, the program says so rather than use another transformation.
 mkdir -p solo/bin && cp "$cli" solo/bin/
 cli=solo/bin/ruvek-cli caso 1 '' \
@@ -156,7 +159,7 @@ cli=solo/bin/ruvek-cli caso 1 '' \
 # The analysis the window shows; a track without altitudes is refused in the window's words.
 caso 0 $'Inicial\t457 m\nMáxima\t460 m\nMínima\t-4 m\nFinal\t-4 m\nTotal Subida\t3 m\nTotal Bajada\t464 m\n' '' \
   analyze tm.txt
-caso 0 $'{"inicial": 457, "maxima": 460, "minima": -4, "final": -4, "total_subida": 3, "total_bajada": 464}\n' \
+caso 0 $'{"inicial": 457, "maxima": 460, "minima": -4, "final": -4, "total_subida": 3, "total_bajada": 464, "distancia": 21}\n' \
   '' analyze --json tm.txt
 caso 1 '' 'ruvek-cli: xy.txt: Este track no puede analizarse' analyze xy.txt
 # Nothing to analyse: the window shows blanks, a script is told.
@@ -169,6 +172,19 @@ caso 1 '' 'ruvek-cli: x_cero.txt: el track no tiene ningún punto que analizar: 
 "$cli" convert --to gpx grande.txt -o grande.gpx &&
   gpsbabel -i gpx -f grande.gpx -o gpx -F babel.gpx &&
   "$cli" convert --to sitna babel.gpx -o babel.txt || fallos=$((fallos + 1))
+# The profile: an SVG picture to standard output or a file; never for a track without altitudes.
+caso 0 $'<?xml version="1.0" encoding="UTF-8"?>\n<svg *<polyline *</svg>\n' '' profile tm.txt
+caso 0 '<?xml*' '' profile -o - --width 240 --height 140 p.gpx
+caso 0 '' '' profile --width 1200 --height 400 -o perfil.svg tm.txt
+grep -q 'width="1200" height="400"' perfil.svg || { echo "FALLO: perfil.svg"; fallos=$((fallos + 1)); }
+caso 1 '' 'ruvek-cli: xy.txt: Este track no puede analizarse' profile xy.txt -o perfil.svg
+caso 1 '' 'ruvek-cli: vacio.txt:1: el archivo está vacío' profile vacio.txt
+caso 1 '' 'ruvek-cli: carpeta: no se puede escribir: es una carpeta' profile tm.txt -o carpeta
+caso 2 '' "ruvek-cli: --width va de 240 a 8000 píxeles: 100$uso" profile --width 100 tm.txt
+caso 2 '' "ruvek-cli: --height va de 140 a 8000 píxeles: 3e2$uso" profile --height 3e2 tm.txt
+caso 2 '' "ruvek-cli: falta la ENTRADA del perfil$uso" profile --width 400
+grep -q 'width="1200"' perfil.svg || { echo "FALLO: a failed profile touched perfil.svg"; fallos=$((fallos + 1)); }
+
 puntos() { grep -o 'lat="[^"]*" lon="[^"]*"' "$1" | tr -d 'latlon="' ; }
 paste -d' ' <(puntos grande.gpx) <(puntos babel.gpx) | awk '
   { if (NF != 4 || ($1 - $3) ^ 2 > 1e-14 || ($2 - $4) ^ 2 > 1e-14) malos++ }

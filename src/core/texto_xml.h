@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/errors.h"
+
+namespace ruvek {
+
+// Text for XML: the five special characters as entities, and what XML cannot hold (broken
+// UTF-8, control characters) as U+FFFD.
+inline std::string TextoXml(std::string_view texto) {
+  std::string out;
+  for (char c : Utf8Limpio(texto, "\xEF\xBF\xBD")) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace ruvek

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis/perfil.h"
+
+#include <expat.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "test_util.h"
+
+using namespace ruvek;
+
+namespace {
+
+// What a reader of the picture sees, from the SVG parsed as XML: the tick labels of each axis,
+// the vertices of the one polyline, the marks with their altitudes, and the title lines.
+struct Lectura {
+  std::string abscisas, ordenadas, marcas, textos;
+  int polilineas = 0, vertices = 0, circulos = 0;
+  bool bien_formado = false;
+  std::string* actual = nullptr;
+};
+
+Lectura Lee(const std::string& svg) {
+  Lectura l;
+  XML_Parser p = XML_ParserCreate(nullptr);
+  XML_SetUserData(p, &l);
+  XML_SetElementHandler(
+      p,
+      [](void* yo, const char* nombre, const char** a) {
+        auto& l = *static_cast<Lectura*>(yo);
+        l.actual = nullptr;
+        if (std::strcmp(nombre, "circle") == 0) ++l.circulos;
+        if (std::strcmp(nombre, "polyline") == 0) {
+          ++l.polilineas;
+          for (; *a != nullptr; a += 2) {
+            if (std::strcmp(a[0], "points") != 0) continue;
+            for (const char* c = a[1]; *c != '\0'; ++c) l.vertices += *c == ',';
+          }
+        }
+        if (std::strcmp(nombre, "text") != 0) return;
+        l.actual = &l.textos;  // the title lines: no anchor, their own colour
+        for (; *a != nullptr; a += 2) {
+          const std::string_view clave = a[0], valor = a[1];
+          if (clave == "text-anchor") l.actual = valor == "end" ? &l.ordenadas : &l.abscisas;
+          if (clave == "fill" && valor != "#333333") l.actual = &l.marcas;
+        }
+        if (!l.actual->empty()) *l.actual += "|";
+      },
+      [](void* yo, const char*) { static_cast<Lectura*>(yo)->actual = nullptr; });
+  XML_SetCharacterDataHandler(p, [](void* yo, const char* s, int n) {
+    auto& l = *static_cast<Lectura*>(yo);
+    if (l.actual != nullptr) l.actual->append(s, std::size_t(n));
+  });
+  l.bien_formado = XML_Parse(p, svg.data(), int(svg.size()), 1) == XML_STATUS_OK;
+  XML_ParserFree(p);
+  return l;
+}
+
+std::string Describe(const Track& t, int ancho = kAnchoPerfil, int alto = kAltoPerfil) {
+  const Lectura l = Lee(PerfilSvg(t, "paseo <1>.gpx", ancho, alto));
+  std::string d = l.bien_formado ? "x=" : "roto x=";
+  d.append(l.abscisas).append(" y=").append(l.ordenadas).append(" v=");
+  d.append(std::to_string(l.vertices)).append(" marcas=").append(l.marcas).append(" ");
+  return d.append(l.textos);
+}
+
+}  // namespace
+
+// Known tracks drawn as they should be (see the table): XML, ticks, vertices, marks and lines.
+TEST(Perfil, TicksMarksAndTheLine) {
+  for (const auto& [puntos, esperado] : test::Cases("perfil.txt")) {
+    EXPECT_EQ(Describe(test::Puntos(puntos)), esperado) << puntos;
+  }
+}
+
+// 10,000 points: the same bytes every time, one vertex or a few per column of pixels, and well
+// within 200 KB.
+TEST(Perfil, AWholeTrackIsSmallAndTheSameEveryTime) {
+  Track t{.puntos = {}, .con_altitudes = true};
+  for (int i = 0; i < MaxPuntos; ++i) {
+    t.puntos.push_back({ValorFijo::Whole(600000 + i * 7), ValorFijo::Whole(4700000 + i * 3),
+                        ValorFijo::Whole(500 + (i % 40) * (i % 7) + i / 20)});
+  }
+  const std::string svg = PerfilSvg(t, "largo");
+  EXPECT_EQ(svg, PerfilSvg(t, "largo"));
+  EXPECT_LT(svg.size(), 200'000u);
+  const Lectura l = Lee(svg);
+  EXPECT_TRUE(l.bien_formado);
+  EXPECT_EQ(l.polilineas, 1);
+  EXPECT_EQ(l.circulos, 2);
+  EXPECT_GT(l.vertices, kAnchoPerfil - 100);
+  EXPECT_LE(l.vertices, 4 * kAnchoPerfil);
+  const auto [bajo, alto] = std::minmax_element(
+      t.puntos.begin(), t.puntos.end(), [](auto& a, auto& b) { return a.altitud < b.altitud; });
+  EXPECT_EQ(l.marcas, alto->altitud.Text() + " m|" + bajo->altitud.Text() + " m");
+}
+
+TEST(Perfil, NoAltitudesNoPicture) {
+  for (const Track& t : {test::Puntos("600000,4700000", false), test::Puntos(""),
+                         test::Puntos("0,4700000,5 600000,4700000,6")}) {
+    EXPECT_EQ(test::Result([&] { return PerfilSvg(t, "x"); }), "invalid argument@0");
+  }
+  EXPECT_EQ(Kilometros(12345), "12,3");
+  EXPECT_EQ(Kilometros(49), "0,0");
+  EXPECT_EQ(Kilometros(1000050), "1000,1");
+}
