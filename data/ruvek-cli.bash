@@ -15,9 +15,9 @@ _ruvek_cli() {
   done
   case "$orden:$actual" in
     :*) mapfile -t COMPREPLY < <(compgen -W "convert analyze profile --help --version" -- "$actual") ;;
-    convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --datum --input-datum --help" -- "$actual") ;;
-    analyze:-*) mapfile -t COMPREPLY < <(compgen -W "--json --help" -- "$actual") ;;
-    profile:-*) mapfile -t COMPREPLY < <(compgen -W "-o --output --width --height --help" -- "$actual") ;;
+    convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --datum --input-datum --simplify --help" -- "$actual") ;;
+    analyze:-*) mapfile -t COMPREPLY < <(compgen -W "--json --simplify --help" -- "$actual") ;;
+    profile:-*) mapfile -t COMPREPLY < <(compgen -W "-o --output --width --height --simplify --help" -- "$actual") ;;
     *) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(txt|TXT|gpx|GPX)' -- "$actual"; compgen -d -- "$actual") ;;
   esac
 }

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "cli/flujos.h"
+#include "cli/tamano.h"
 #include "core/errors.h"
 #include "formats/cambio_datum.h"
 #include "formats/formatos.h"
@@ -24,14 +25,15 @@ const char* const kSinNombre = "sin nombre.txt";  // the name standard input goe
 
 // The track of `bytes` for a conversion to `c.formato`, in the datum that layout takes, and the
 // datum it was read in (for a GPX, where it goes).
-Track CargaParaConvertir(const Conversion& c, const std::string& bytes, Proyeccion& proyeccion,
-                         Datum& datum) {
+Track CargaParaConvertir(const Conversion& c, const std::string& nombre, const std::string& bytes,
+                         Proyeccion& proyeccion, Datum& datum) {
   const Formato formato = FormatoDe(bytes);
   const Datum destino = c.formato == Formato::ListaXY ? c.datum : Datum::Ed50;
   datum = formato == Formato::Gpx       ? destino
           : formato == Formato::ListaXY ? c.datum_entrada.value_or(Datum::Ed50)
                                         : Datum::Ed50;
   Track track = Lee(formato, bytes, proyeccion, datum).track;
+  AjustaTamano(track, c.simplifica, nombre);
   if (c.formato == Formato::Gpx || datum == destino) return track;
   const std::size_t malo = CambiaDatum(track, datum, destino, proyeccion);
   if (malo < track.puntos.size()) {
@@ -113,7 +115,8 @@ int Convierte(const Conversion& c, Proyeccion& proyeccion) {
       }
       Datum datum;
       const Track track = CargaParaConvertir(
-          c, entrada == "-" && c.datum_entrada ? estandar : Bytes(entrada), proyeccion, datum);
+          c, nombre, entrada == "-" && c.datum_entrada ? estandar : Bytes(entrada), proyeccion,
+          datum);
       const std::string nombre_track = NombreDelTrack(salida != "-"    ? salida
                                                       : entrada == "-" ? kSinNombre
                                                                        : entrada);

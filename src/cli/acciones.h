@@ -14,8 +14,9 @@ namespace ruvek::cli {
 // to `salida` ("-" for standard output) or, with `carpeta`, to names made from the inputs'.
 struct Conversion {
   Formato formato = Formato::ListaXY;
-  Datum datum = Datum::Ed50;           // of the X,Y list written
-  std::optional<Datum> datum_entrada;  // of the X,Y lists read, when given (else ED50)
+  Datum datum = Datum::Ed50;              // of the X,Y list written
+  std::optional<Datum> datum_entrada;     // of the X,Y lists read, when given (else ED50)
+  std::optional<std::size_t> simplifica;  // --simplify: the most points of each track
   std::vector<std::string> entradas;
   std::string salida;   // empty: standard output
   std::string carpeta;  // when not empty, the folder of every output
@@ -33,8 +34,10 @@ int ErrorDeUso(const std::string& que);
 // and a datum was given for them, before anything is written). PROJ is loaded only when a GPX is
 // read or written, or a datum changed.
 int Convierte(const Conversion& c, Proyeccion& proyeccion);
-bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion);
-bool Perfil(const std::string& entrada, const std::string& salida, int ancho, int alto);
+bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion,
+             std::optional<std::size_t> simplifica);
+bool Perfil(const std::string& entrada, const std::string& salida, int ancho, int alto,
+            std::optional<std::size_t> simplifica);
 
 // Writes out what is left of standard output (the help, the version); a failure is reported like
 // any other output's, and returned.

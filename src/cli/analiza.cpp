@@ -11,10 +11,11 @@
 
 namespace ruvek::cli {
 
-bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion) {
+bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion,
+             std::optional<std::size_t> simplifica) {
   const std::string nombre = entrada == "-" ? kEntradaEstandar : entrada;
   try {
-    const Track track = Carga(entrada, proyeccion);
+    const Track track = Carga(entrada, proyeccion, simplifica);
     if (!track.con_altitudes) {
       throw Error(ErrorKind::InvalidArgument, "Este track no puede analizarse");
     }
@@ -53,13 +54,14 @@ bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion) {
   return true;
 }
 
-bool Perfil(const std::string& entrada, const std::string& salida, int ancho, int alto) {
+bool Perfil(const std::string& entrada, const std::string& salida, int ancho, int alto,
+            std::optional<std::size_t> simplifica) {
   const std::string nombre = entrada == "-" ? kEntradaEstandar : entrada;
   Proyeccion proyeccion;  // a GPX's own
   std::string svg;
   try {
-    svg = PerfilSvg(Carga(entrada, proyeccion), std::filesystem::path(nombre).filename().string(),
-                    ancho, alto);
+    svg = PerfilSvg(Carga(entrada, proyeccion, simplifica),
+                    std::filesystem::path(nombre).filename().string(), ancho, alto);
   } catch (const Error& e) {
     Informa(nombre, e);
     return false;

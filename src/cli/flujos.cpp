@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "cli/acciones.h"
+#include "cli/tamano.h"
 #include "io/entrada.h"
 #include "io/guarda_archivo.h"
 
@@ -26,9 +27,12 @@ std::string Bytes(const std::string& entrada) {
   return entrada == "-" ? LeeDescriptor(STDIN_FILENO) : LeeEntrada(entrada);
 }
 
-Track Carga(const std::string& entrada, Proyeccion& proyeccion) {
+Track Carga(const std::string& entrada, Proyeccion& proyeccion,
+            std::optional<std::size_t> simplifica) {
   const std::string bytes = Bytes(entrada);
-  return Lee(FormatoDe(bytes), bytes, proyeccion).track;
+  Track track = Lee(FormatoDe(bytes), bytes, proyeccion).track;
+  AjustaTamano(track, simplifica, entrada == "-" ? kEntradaEstandar : entrada);
+  return track;
 }
 
 void Escribe(const std::string& salida, const std::string& bytes) {

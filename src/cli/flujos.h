@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "core/errors.h"
@@ -18,8 +20,10 @@ void Informa(const std::string& nombre, const Error& e);
 // The bytes of an input, "-" for standard input.
 std::string Bytes(const std::string& entrada);
 
-// The track of `entrada`, read in the layout its content shows.
-Track Carga(const std::string& entrada, Proyeccion& proyeccion);
+// The track of `entrada`, read in the layout its content shows, simplified to `simplifica`
+// points when given (see AjustaTamano).
+Track Carga(const std::string& entrada, Proyeccion& proyeccion,
+            std::optional<std::size_t> simplifica);
 
 // Writes a file atomically; standard output ("-"), a device (/dev/null) or a named pipe as a
 // stream. Error(FileError) when it cannot.

@@ -10,6 +10,7 @@
 
 #include "analysis/perfil.h"
 #include "cli/acciones.h"
+#include "cli/tamano.h"
 #include "ruvek_version.h"
 
 namespace {
@@ -40,7 +41,10 @@ void Traduce(CLI::App& app) {
   f->column_width(26);
 }
 
-int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
+int Ejecuta(std::vector<char*> argumentos, ruvek::Proyeccion& proyeccion) {
+  const ruvek::cli::Simplificar simplificar = ruvek::cli::SacaSimplificar(argumentos);
+  const int argc = int(argumentos.size());
+  char** argv = argumentos.data();
   const std::string version = std::string("ruvek-cli ") + ruvek::kVersionTexto;
   CLI::App app(
       "Convierte y analiza tracks GPS: listas X,Y del Sitna, texto de TrackMaker (UTM "
@@ -108,7 +112,12 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
   profile->add_option("ENTRADA", entrada_perfil, "Archivo de track (\"-\": la entrada estándar)")
       ->type_name("");
   const std::initializer_list<CLI::App*> ordenes{convert, analyze, profile};
-  for (CLI::App* orden : ordenes) orden->get_help_ptr()->group("Opciones");
+  for (CLI::App* orden : ordenes) {
+    // Shown in the help only: taken out of the arguments before they are parsed.
+    orden->add_flag("--simplify")
+        ->description("Simplifica un track de más de 10000 puntos a 10000; --simplify=N, a N");
+    orden->get_help_ptr()->group("Opciones");
+  }
 
   try {
     app.parse(argc, argv);
@@ -142,9 +151,11 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
                                        : "argumento de más: ") +
                       sobra[0]);
   }
+  if (!simplificar.error.empty()) return ErrorDeUso(simplificar.error);
+  conversion.simplifica = simplificar.puntos;
   if (analyze->parsed()) {
     if (entrada.empty()) return ErrorDeUso("falta la ENTRADA que analizar");
-    return ruvek::cli::Analiza(entrada, json, proyeccion) ? 0 : 1;
+    return ruvek::cli::Analiza(entrada, json, proyeccion, simplificar.puntos) ? 0 : 1;
   }
   if (profile->parsed()) {
     if (entrada_perfil.empty()) return ErrorDeUso("falta la ENTRADA del perfil");
@@ -160,7 +171,9 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
                           std::to_string(ruvek::kLadoMaximo) + " píxeles: " + *texto);
       }
     }
-    return ruvek::cli::Perfil(entrada_perfil, salida_perfil, lados[0], lados[1]) ? 0 : 1;
+    return ruvek::cli::Perfil(entrada_perfil, salida_perfil, lados[0], lados[1], simplificar.puntos)
+               ? 0
+               : 1;
   }
   if (!convert->parsed()) return ErrorDeUso("falta la orden: convert, analyze o profile");
   if (formato == "sitna") {
@@ -208,7 +221,7 @@ int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
 int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);  // a file beyond the size limit fails to write, and says so
   ruvek::Proyeccion proyeccion;   // PROJ, loaded at the first GPX or change of datum
-  int estado = Ejecuta(argc, argv, proyeccion);
+  int estado = Ejecuta(std::vector<char*>(argv, argv + argc), proyeccion);
   if (estado == 0 && !ruvek::cli::VaciaSalidaEstandar()) estado = 1;
   std::_Exit(estado);
 }

@@ -10,8 +10,12 @@
 
 namespace ruvek {
 
-// The most points a track holds: every reader refuses a longer one.
+// The most points a track holds: the text readers and the clipboard refuse a longer one.
 inline constexpr int MaxPuntos = 10000;
+
+// The most points a GPX is read with, more than a day at a point a second; one of more than
+// MaxPuntos is simplified to fit (see Simplifica) before it is used.
+inline constexpr int MaxPuntosGpx = 100000;
 
 // One point of a track: UTM zone 30 metres and, when its track has them, the altitude.
 struct Punto {
@@ -20,7 +24,8 @@ struct Punto {
   friend bool operator==(const Punto&, const Punto&) = default;
 };
 
-// A track: its points in order (at most MaxPuntos) and whether they carry their altitudes.
+// A track: its points in order (at most MaxPuntos, or MaxPuntosGpx as read from a GPX) and
+// whether they carry their altitudes.
 struct Track {
   std::vector<Punto> puntos;
   bool con_altitudes = false;

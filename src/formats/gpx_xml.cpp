@@ -144,13 +144,13 @@ void XMLCALL LectorGpx::Abre(void* yo, const XML_Char* nombre, const XML_Char** 
 
 void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
   std::vector<PuntoGpx>& puntos = nodo == Nodo::Trkpt ? trk_ : rte_;
-  if (puntos.size() == std::size_t(MaxPuntos)) {
+  if (puntos.size() == std::size_t(MaxPuntosGpx)) {
     if (nodo == Nodo::Rtept) {  // a track later in the file still counts
       ruta_desbordada_ = true;
       return;
     }
     return Falla(ErrorKind::SubscriptOutOfRange,
-                 "el track tiene más de " + std::to_string(MaxPuntos) + " puntos");
+                 "el track tiene más de " + std::to_string(MaxPuntosGpx) + " puntos");
   }
   PuntoGpx p{NAN, NAN, std::nullopt, 0};
   for (const XML_Char** a = atributos; *a != nullptr; a += 2) {
@@ -199,7 +199,8 @@ void XMLCALL LectorGpx::Cierra(void* yo, const XML_Char*) {
 }
 
 std::vector<PuntoGpx> LectorGpx::Lee(std::string_view bytes) {
-  trk_.reserve(std::min<std::size_t>(MaxPuntos, bytes.size() / 24 + 1));  // <trkpt lat="" lon=""/>
+  trk_.reserve(
+      std::min<std::size_t>(MaxPuntosGpx, bytes.size() / 24 + 1));  // <trkpt lat="" lon=""/>
   for (std::size_t leidos = 0; leidos == 0 || leidos < bytes.size();) {
     const std::size_t n = std::min(kTrozo, bytes.size() - leidos);
     const bool fin = leidos + n == bytes.size();
@@ -220,7 +221,7 @@ std::vector<PuntoGpx> LectorGpx::Lee(std::string_view bytes) {
   }
   if (trk_.empty() && ruta_desbordada_) {
     throw Error(ErrorKind::SubscriptOutOfRange,
-                "la ruta tiene más de " + std::to_string(MaxPuntos) + " puntos");
+                "la ruta tiene más de " + std::to_string(MaxPuntosGpx) + " puntos");
   }
   std::vector<PuntoGpx>& tomados = trk_.empty() ? rte_ : trk_;
   if (tomados.empty()) {

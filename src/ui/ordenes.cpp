@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/nombres.h"
+#include "core/simplifica.h"
 #include "formats/formatos.h"
 #include "formats/lista_xy.h"
 #include "formats/trackmaker.h"
@@ -103,6 +104,8 @@ void Ordenes::Abre() {
   // ".GTM" and every other ending leave everything as it was but the name.
   if (!leido) return;
   track_ = std::move(leido->track);
+  // A GPX longer than the table is simplified to fit it, and the message says by how much.
+  const Simplificacion simplificada = Simplifica(track_, MaxPuntos);
   const bool analizable = track_.con_altitudes;
   switch (leido->formato) {
     case Formato::TrackMaker:
@@ -122,8 +125,12 @@ void Ordenes::Abre() {
       break;
   }
   PonTitulo(archivo_actual_);
-  p_.Mensaje(analizable ? "Este track puede ser analizado" : "Este track no puede analizarse",
-             "Track cargado");
+  std::string mensaje =
+      analizable ? "Este track puede ser analizado" : "Este track no puede analizarse";
+  if (simplificada.despues != simplificada.antes) {
+    mensaje.append("\n").append(FraseDeSimplificacion(simplificada));
+  }
+  p_.Mensaje(mensaje, "Track cargado");
 }
 
 struct Ordenes::Guardado {

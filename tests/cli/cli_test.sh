@@ -185,6 +185,28 @@ caso 2 '' "ruvek-cli: --height va de 140 a 8000 píxeles: 3e2$uso" profile --hei
 caso 2 '' "ruvek-cli: falta la ENTRADA del perfil$uso" profile --width 400
 grep -q 'width="1200"' perfil.svg || { echo "FALLO: a failed profile touched perfil.svg"; fallos=$((fallos + 1)); }
 
+# A GPX of 11,804 points (a day's ride) is refused with a hint, or simplified with --simplify,
+# whose value comes only after "=".
+awk 'BEGIN { print "<gpx><trk><trkseg>"; for (i = 0; i < 11804; i++)
+  printf "<trkpt lat=\"%.7f\" lon=\"%.7f\"><ele>%d</ele></trkpt>\n", 42.8 + i * 2e-5, -1.65 + i * 1e-5 + (i * 7919 % 13) * 3e-6, 450 + i * 7919 % 37
+  print "</trkseg></trk></gpx>" }' >largo.gpx
+caso 1 '' 'ruvek-cli: largo.gpx: el track tiene 11804 puntos, más de los 10000 que caben: --simplify lo reduce a 10000' \
+  convert --to sitna largo.gpx
+caso 0 '*' 'ruvek-cli: largo.gpx: Se ha simplificado de 11804 a * puntos; ningún punto quitado se aparta más de *,* m del track.' \
+  convert --to sitna --simplify largo.gpx -o simple.txt
+[ "$(wc -l <simple.txt)" -le 10000 ] && [ "$(wc -l <simple.txt)" -gt 9900 ] ||
+  { echo "FALLO: --simplify kept $(wc -l <simple.txt) points"; fallos=$((fallos + 1)); }
+caso 0 '*' 'ruvek-cli: largo.gpx: Se ha simplificado de 11804 a 500 puntos; *' convert --to gpx --simplify=500 largo.gpx -o simple.gpx
+[ "$(grep -c '<trkpt' simple.gpx)" = 500 ] || { echo "FALLO: --simplify=500"; fallos=$((fallos + 1)); }
+caso 0 '*Total Subida*' 'ruvek-cli: largo.gpx: Se ha simplificado de 11804 a *' analyze largo.gpx --simplify
+caso 0 '<?xml*' 'ruvek-cli: largo.gpx: Se ha simplificado de 11804 a 2000 puntos; *' profile --simplify=2000 largo.gpx
+caso 0 "$xy" '' convert --to sitna --simplify p.gpx
+for valor in 1 0 -3 abc 10001 ''; do
+  caso 2 '' "ruvek-cli: --simplify=N pide un número de puntos de 2 a 10000: $valor$uso" \
+    convert --to sitna --simplify=$valor largo.gpx -o nada.txt
+done
+[ ! -e nada.txt ] || { echo "FALLO: a usage error wrote nada.txt"; fallos=$((fallos + 1)); }
+
 puntos() { grep -o 'lat="[^"]*" lon="[^"]*"' "$1" | tr -d 'latlon="' ; }
 paste -d' ' <(puntos grande.gpx) <(puntos babel.gpx) | awk '
   { if (NF != 4 || ($1 - $3) ^ 2 > 1e-14 || ($2 - $4) ^ 2 > 1e-14) malos++ }

@@ -58,7 +58,7 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
   std::string millon = "<gpx>\n<trk><trkseg>\n";
   for (int i = 0; i < 1000000; ++i) millon += pt;  // 31 MB
   std::string ruta = "<gpx><rte>";
-  for (int i = 0; i <= MaxPuntos; ++i) ruta += "<rtept lat=\"42.8\" lon=\"-1.65\"/>";
+  for (int i = 0; i <= MaxPuntosGpx; ++i) ruta += "<rtept lat=\"42.8\" lon=\"-1.65\"/>";
   std::string notas;  // many small comments: no one of them too long
   for (int i = 0; i < 10000; ++i) notas += "<!-- nota --><?pi?>";
   std::string ancho = "Version\n";
@@ -81,7 +81,7 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
        "n=1"},
       {"<gpx><desc>" + justo + "</desc>", "too long@1"},
       {"<gpx><trk><trkseg><trkpt lat=\"42.8\" lon=\"-1.65\" x=\"" + justo + "\"/>", "too long@1"},
-      {millon, "subscript out of range@10003"},
+      {millon, "subscript out of range@100003"},
       {ruta + "</rte></gpx>", "subscript out of range@0"}};
   for (const auto& [bytes, esperado] : casos) {
     const std::string path = dir.File("grande");

@@ -125,3 +125,31 @@ TEST(Ordenes, ASession) {
     EXPECT_EQ(p.Llamadas() + informe, carpeta(esperado)) << accion;
   }
 }
+
+// A GPX longer than the table (the sizes of two real tracks) is simplified to fit it and loaded,
+// and the message says by how much; one of 10,000 points is loaded as it is, without it.
+TEST(Ordenes, ALongGpxIsSimplifiedToFitTheTable) {
+  test::TempDir dir;
+  FakePlataforma p;
+  Ordenes ordenes{p};
+  for (const int n : {11804, 11948, 10000}) {
+    std::string gpx = "<gpx><trk><trkseg>\n";
+    for (int i = 0; i < n; ++i) {  // a walk north-east with a wave of altitude
+      gpx += "<trkpt lat=\"" + std::to_string(42.8 + i * 2e-5) + "\" lon=\"" +
+             std::to_string(-1.65 + i * 1e-5 + (i * 7919 % 13) * 3e-6) + "\"><ele>" +
+             std::to_string(450 + i * 7919 % 37) + "</ele></trkpt>\n";
+    }
+    test::WriteFile(dir.File("largo.gpx"), gpx + "</trkseg></trk></gpx>\n");
+    ordenes.AbreArchivo(dir.File("largo.gpx"));
+    const std::string llamadas = p.Llamadas();
+    const std::size_t quedan = ordenes.track().puntos.size();
+    EXPECT_LE(quedan, 10000u) << n;  // fewer when the rest lie on the track
+    EXPECT_GT(quedan, 9900u) << n;
+    const std::string frase = "\nSe ha simplificado de " + std::to_string(n) + " a " +
+                              std::to_string(quedan) + " puntos; ningún punto quitado se aparta";
+    EXPECT_EQ(llamadas.find(frase) != std::string::npos, n > 10000) << llamadas;
+    EXPECT_NE(llamadas.find("Mensaje Track cargado: Este track puede ser analizado"),
+              std::string::npos)
+        << llamadas;
+  }
+}

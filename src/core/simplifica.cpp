@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/simplifica.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <queue>
+#include <vector>
+
+namespace ruvek {
+
+namespace {
+
+struct P3 {
+  double x, y, z;
+};
+
+// The square of the distance from `p` to the segment from `a` to `b`.
+double Distancia2(const P3& p, const P3& a, const P3& b) {
+  const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
+  const double vx = p.x - a.x, vy = p.y - a.y, vz = p.z - a.z;
+  const double largo2 = ux * ux + uy * uy + uz * uz;
+  const double t = largo2 > 0 ? std::clamp((ux * vx + uy * vy + uz * vz) / largo2, 0.0, 1.0) : 0;
+  const double dx = vx - t * ux, dy = vy - t * uy, dz = vz - t * uz;
+  return dx * dx + dy * dy + dz * dz;
+}
+
+// A step of the kept track, from point `desde` to `hasta`, and the point between them farthest
+// from it.
+struct Tramo {
+  std::size_t desde, hasta, lejano;
+  double distancia;
+  // The farthest first; of two as far, the earlier, so that the result never depends on chance.
+  bool operator<(const Tramo& o) const {
+    return distancia != o.distancia ? distancia < o.distancia : desde > o.desde;
+  }
+};
+
+Tramo Mide(const std::vector<P3>& p, std::size_t desde, std::size_t hasta) {
+  std::size_t lejano = desde;
+  double mayor = 0;
+  for (std::size_t i = desde + 1; i < hasta; ++i) {
+    const double d = Distancia2(p[i], p[desde], p[hasta]);
+    if (d > mayor) mayor = d, lejano = i;
+  }
+  return {desde, hasta, lejano, std::sqrt(mayor)};
+}
+
+double Metros(ValorFijo v) { return double(v.raw()) / kScale; }
+
+// Closer to the kept track than half the precision of a coordinate, a point lies on it: the rest
+// is the rounding of the arithmetic.
+constexpr double kEnElTrack = 0.5 / kScale;
+
+}  // namespace
+
+Simplificacion Simplifica(Track& track, std::size_t maximo) {
+  const std::size_t n = track.puntos.size();
+  maximo = std::max<std::size_t>(maximo, 2);
+  if (n <= maximo) return {n, n, 0};
+  std::vector<P3> p(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const Punto& q = track.puntos[i];
+    p[i] = {Metros(q.x), Metros(q.y), track.con_altitudes ? Metros(q.altitud) : 0};
+  }
+  std::vector<bool> guardado(n, false);
+  guardado[0] = guardado[n - 1] = true;
+  std::priority_queue<Tramo> tramos;
+  tramos.push(Mide(p, 0, n - 1));
+  for (std::size_t guardados = 2; guardados < maximo && tramos.top().distancia > kEnElTrack;
+       ++guardados) {
+    const Tramo t = tramos.top();
+    tramos.pop();
+    guardado[t.lejano] = true;
+    tramos.push(Mide(p, t.desde, t.lejano));
+    tramos.push(Mide(p, t.lejano, t.hasta));
+  }
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (guardado[i]) track.puntos[k++] = track.puntos[i];
+  }
+  track.puntos.resize(k);
+  const double resto = tramos.top().distancia;
+  return {n, k, resto > kEnElTrack ? resto : 0};
+}
+
+std::string FraseDeSimplificacion(const Simplificacion& s) {
+  char d[32];
+  // Rounded up: the sentence says no point lies farther.
+  char* fin = std::to_chars(d, d + sizeof d, std::ceil(std::max(0.0, s.distancia * 10 - 1e-9)) / 10,
+                            std::chars_format::fixed, 1)
+                  .ptr;
+  std::string metros(d, fin);
+  std::replace(metros.begin(), metros.end(), '.', ',');
+  return "Se ha simplificado de " + std::to_string(s.antes) + " a " + std::to_string(s.despues) +
+         " puntos; ningún punto quitado se aparta más de " + metros + " m del track.";
+}
+
+}  // namespace ruvek

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/simplifica.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "test_util.h"
+
+using namespace ruvek;
+
+namespace {
+
+double M(ValorFijo v) { return double(v.raw()) / kScale; }
+
+// The distance from point `p` to the segment from `a` to `b`, in X, Y and altitude.
+double Distancia(const Punto& p, const Punto& a, const Punto& b) {
+  const double u[] = {M(b.x) - M(a.x), M(b.y) - M(a.y), M(b.altitud) - M(a.altitud)};
+  const double v[] = {M(p.x) - M(a.x), M(p.y) - M(a.y), M(p.altitud) - M(a.altitud)};
+  const double uu = u[0] * u[0] + u[1] * u[1] + u[2] * u[2];
+  const double t = uu == 0 ? 0 : std::clamp((u[0] * v[0] + u[1] * v[1] + u[2] * v[2]) / uu, 0., 1.);
+  return std::hypot(v[0] - t * u[0], v[1] - t * u[1], v[2] - t * u[2]);
+}
+
+// Simplifies `t` to `maximo` and checks what it must hold: the first and last points kept, the
+// kept points in their order, at most `maximo` of them, and every removed point within the
+// reported distance of the kept step that spans it.
+Simplificacion Comprueba(Track t, std::size_t maximo) {
+  const Track original = t;
+  const Simplificacion s = Simplifica(t, maximo);
+  EXPECT_EQ(s.antes, original.puntos.size());
+  EXPECT_EQ(s.despues, t.puntos.size());
+  EXPECT_LE(t.puntos.size(), maximo);
+  EXPECT_EQ(t.puntos.front(), original.puntos.front());
+  EXPECT_EQ(t.puntos.back(), original.puntos.back());
+  std::size_t k = 0;  // the kept step that spans original point i: from t[k] to t[k + 1]
+  for (std::size_t i = 0; i < original.puntos.size(); ++i) {
+    if (k < t.puntos.size() && original.puntos[i] == t.puntos[k]) {
+      ++k;
+      continue;
+    }
+    EXPECT_GE(k, 1u);
+    EXPECT_LT(k, t.puntos.size()) << "kept points out of order";
+    if (k == 0 || k >= t.puntos.size()) break;
+    EXPECT_LE(Distancia(original.puntos[i], t.puntos[k - 1], t.puntos[k]), s.distancia + 1e-9) << i;
+  }
+  EXPECT_EQ(k, t.puntos.size());
+  return s;
+}
+
+Track Recorrido(int n, double (*altitud)(int)) {
+  Track t{.puntos = {}, .con_altitudes = true};
+  for (int i = 0; i < n; ++i) {
+    const double x = 600000 + i * 3.1 + 40 * std::sin(i / 50.0), y = 4700000 + i * 2.3;
+    t.puntos.push_back({ValorFijo::FromRaw(std::llround(x * kScale)),
+                        ValorFijo::FromRaw(std::llround(y * kScale)),
+                        ValorFijo::Whole(std::llround(altitud(i)))});
+  }
+  return t;
+}
+
+}  // namespace
+
+TEST(Simplifica, EveryRemovedPointWithinTheReportedDistance) {
+  for (const int n : {11804, 11948, 30000}) {
+    const Simplificacion s =
+        Comprueba(Recorrido(n, [](int i) { return 500 + 300 * std::sin(i / 900.0); }), 10000);
+    EXPECT_EQ(s.despues, 10000u);
+    EXPECT_GT(s.distancia, 0);
+    EXPECT_LT(s.distancia, 1);
+  }
+  Comprueba(Recorrido(5000, [](int i) { return double(i % 13); }), 50);
+  EXPECT_EQ(FraseDeSimplificacion({11804, 10000, 0.71}),
+            "Se ha simplificado de 11804 a 10000 puntos; ningún punto quitado se aparta más de "
+            "0,8 m del track.");
+}
+
+TEST(Simplifica, StraightLinesCollapseAndShortTracksStay) {
+  Track recta = test::Puntos("0,0,0 10,10,10 20,20,20 30,30,30 35,35,35 40,40,40");
+  EXPECT_EQ(Comprueba(recta, 3).despues, 2u);
+  Track corto = test::Puntos("1,1,1 5,9,2 9,1,3");
+  const Track antes = corto;
+  const Simplificacion s = Simplifica(corto, 3);
+  EXPECT_EQ(corto, antes);
+  EXPECT_EQ(s.antes, s.despues);
+}
+
+// A spike of altitude over a flat, straight track is the one point kept beside the ends; without
+// altitudes the same track collapses to its ends.
+TEST(Simplifica, AltitudeSpikesSurvive) {
+  Track t = Recorrido(20000, [](int i) { return i == 12345 ? 900.0 : 400.0; });
+  for (Punto& p : t.puntos) p.x = p.y;  // straight
+  Track sin = t;
+  sin.con_altitudes = false;
+  Simplifica(t, 3);
+  ASSERT_EQ(t.puntos.size(), 3u);
+  EXPECT_EQ(t.puntos[1].altitud, ValorFijo::Whole(900));
+  EXPECT_EQ(Simplifica(sin, 3).despues, 2u);
+}
