@@ -35,11 +35,12 @@ inline constexpr int kDecimalesGrados = 7;
 // The one place that knows PROJ: WGS 84 longitude and latitude in degrees to and from UTM zone
 // 30 north metres in either datum, and metres from one datum to the other, with the operation
 // PROJ would choose for each point's area. The national grid of Spain's geographic institute
-// (IGN), installed with Ruvek in share/ruvek/proj, is first on PROJ's search path; PROJ's network
-// is off. The operations were chosen from PROJ's database when Ruvek was built: a transformation
-// costs no search in it. Every function returns the index of the first point it could not
-// transform (HUGE_VAL is never left in a point before it), or the number of points when all went
-// through; Error(Projection) when PROJ cannot be loaded or a grid is missing.
+// (IGN), installed with Ruvek in share/ruvek/proj, is PROJ's whole search path, so no other grid
+// on the machine changes a result; PROJ's network is off. The operations were chosen from PROJ's
+// database when Ruvek was built: a transformation opens no database. Every function returns the
+// index of the first point it could not transform (HUGE_VAL is never left in a point before it), or
+// the number of points when all went through; Error(Projection) when PROJ cannot be loaded or a
+// grid is missing.
 class Proyeccion {
  public:
   Proyeccion();
