@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The GPX reader over arbitrary bytes: it ends with a track or a typed error, and a track it reads
-// writes back to GPX and reads again to the same track.
+// writes back to GPX and reads again to the same track; simplified, it keeps its ends.
+#include "core/simplifica.h"
 #include "formats/gpx.h"
 #include "fuzz_common.h"
 
@@ -14,5 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto otra = fuzz::Lee(lee, EscribeGpx(*t, "fuzz", proyeccion));
   fuzz::Exige(otra.has_value(), "a written GPX does not read");
   fuzz::Exige(*otra == *t, "the written GPX reads to another track");
+  Track corto = *t;
+  const Simplificacion s = Simplifica(corto, 3);
+  fuzz::Exige(corto.puntos.size() == s.despues && s.despues <= 3 &&
+                  corto.puntos.front() == t->puntos.front() &&
+                  corto.puntos.back() == t->puntos.back() && s.distancia >= 0,
+              "the simplified track lost its ends or kept too many points");
   return 0;
 }
