@@ -5,14 +5,19 @@
 
 namespace ruvek {
 
+// PROJ's library, loaded by its SONAME, and a function of it by its name; Error(Projection) when
+// either is missing.
+void* CargaProj();
+void* FuncionProj(void* biblioteca, const char* nombre);
+
 // The functions of PROJ that Ruvek calls, by the names proj.h gives them. PROJ is loaded when
 // the first transformation is asked for, not when the program starts: with the forty libraries
 // it brings (SQLite, libtiff, libcurl...) it would make every start of ruvek-cli slower than the
-// whole conversion of a text file. Raises Error(Projection) when it cannot be loaded.
+// whole conversion of a text file.
 struct ApiProj {
-  ApiProj();
-  void* biblioteca;
-#define RUVEK_PROJ(f) decltype(&::f) f
+  void* biblioteca = CargaProj();
+#define RUVEK_PROJ(f) \
+  decltype(&::f) f = reinterpret_cast<decltype(&::f)>(FuncionProj(biblioteca, #f))
   RUVEK_PROJ(proj_context_create);
   RUVEK_PROJ(proj_context_destroy);
   RUVEK_PROJ(proj_context_set_enable_network);

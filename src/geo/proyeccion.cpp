@@ -28,12 +28,6 @@ Error FueraDelHuso(std::size_t punto, const std::string& donde, long linea) {
 
 namespace {
 
-template <typename F>
-void Busca(F& f, void* biblioteca, const char* nombre) {
-  f = reinterpret_cast<F>(dlsym(biblioteca, nombre));
-  if (f == nullptr) throw Error(ErrorKind::Projection, std::string("PROJ no tiene ") + nombre);
-}
-
 // Where Ruvek's grids are: share/ruvek/proj beside the folder of the program, installed or built.
 std::string CarpetaDeRejillas() {
   std::error_code e;
@@ -55,22 +49,18 @@ double Escrito(double grados) {
 
 }  // namespace
 
-ApiProj::ApiProj() : biblioteca(dlopen(RUVEK_PROJ_SONAME, RTLD_LAZY | RTLD_LOCAL)) {
+void* CargaProj() {
+  void* biblioteca = dlopen(RUVEK_PROJ_SONAME, RTLD_LAZY | RTLD_LOCAL);
   if (biblioteca == nullptr) {
     throw Error(ErrorKind::Projection, std::string("no se puede cargar PROJ (") + dlerror() + ")");
   }
-#define RUVEK_PROJ(f) Busca(f, biblioteca, #f)
-  RUVEK_PROJ(proj_context_create);
-  RUVEK_PROJ(proj_context_destroy);
-  RUVEK_PROJ(proj_context_set_enable_network);
-  RUVEK_PROJ(proj_context_set_search_paths);
-  RUVEK_PROJ(proj_context_errno);
-  RUVEK_PROJ(proj_context_errno_string);
-  RUVEK_PROJ(proj_log_func);
-  RUVEK_PROJ(proj_create);
-  RUVEK_PROJ(proj_destroy);
-  RUVEK_PROJ(proj_trans);
-#undef RUVEK_PROJ
+  return biblioteca;
+}
+
+void* FuncionProj(void* biblioteca, const char* nombre) {
+  void* f = dlsym(biblioteca, nombre);
+  if (f == nullptr) throw Error(ErrorKind::Projection, std::string("PROJ no tiene ") + nombre);
+  return f;
 }
 
 struct Proyeccion::Proj {
