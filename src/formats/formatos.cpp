@@ -18,12 +18,11 @@ bool EsXml(std::string_view bytes) {
 const Disposicion kDisposiciones[] = {
     {Formato::TrackMaker, &EsTrackMaker,
      [](std::string_view bytes, Proyeccion&, Datum) { return LeeTrackMaker(bytes); },
-     [](const Track& t, std::string_view, Proyeccion&, Datum) { return EscribeTrackMaker(t); },
-     false},
+     [](const Track& t, std::string_view, Proyeccion&, Datum) { return EscribeTrackMaker(t); }},
     {Formato::ListaXY, [](std::string_view bytes) { return !EsXml(bytes) && !EsTrackMaker(bytes); },
      [](std::string_view bytes, Proyeccion&, Datum) { return LeeListaXY(bytes); },
-     [](const Track& t, std::string_view, Proyeccion&, Datum) { return EscribeListaXY(t); }, true},
-    {Formato::Gpx, &EsXml, &LeeGpx, &EscribeGpx, false},
+     [](const Track& t, std::string_view, Proyeccion&, Datum) { return EscribeListaXY(t); }},
+    {Formato::Gpx, &EsXml, &LeeGpx, &EscribeGpx},
 };
 
 }  // namespace

@@ -23,7 +23,6 @@ struct Disposicion {
   Track (*lee)(std::string_view bytes, Proyeccion& proyeccion, Datum datum);
   std::string (*escribe)(const Track& track, std::string_view nombre, Proyeccion& proyeccion,
                          Datum datum);
-  bool con_datum;  // whether its X,Y may be in another datum than ED50
 };
 
 const Disposicion& DisposicionDe(Formato formato);
