@@ -33,16 +33,17 @@ Track CargaParaConvertir(const Conversion& c, const std::string& nombre, const s
           : formato == Formato::ListaXY ? c.datum_entrada.value_or(Datum::Ed50)
                                         : Datum::Ed50;
   Track track = Lee(formato, bytes, proyeccion, datum).track;
-  AjustaTamano(track, c.simplifica, nombre);
-  if (c.formato == Formato::Gpx || datum == destino) return track;
-  const std::size_t malo = CambiaDatum(track, datum, destino, proyeccion);
-  if (malo < track.puntos.size()) {
-    throw Error(ErrorKind::Projection,
-                std::string("PROJ no puede llevar de ") + NombreDatum(datum) + " a " +
-                    NombreDatum(destino) + " el punto " + std::to_string(malo + 1),
-                LineaDelPunto(formato, bytes, malo));
+  if (c.formato != Formato::Gpx && datum != destino) {  // before a simplification: lines named
+    const std::size_t malo = CambiaDatum(track, datum, destino, proyeccion);
+    if (malo < track.puntos.size()) {
+      throw Error(ErrorKind::Projection,
+                  std::string("PROJ no puede llevar de ") + NombreDatum(datum) + " a " +
+                      NombreDatum(destino) + " el punto " + std::to_string(malo + 1),
+                  LineaDelPunto(formato, bytes, malo));
+    }
+    datum = destino;
   }
-  datum = destino;
+  AjustaTamano(track, c.simplifica, nombre);
   return track;
 }
 

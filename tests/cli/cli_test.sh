@@ -144,9 +144,9 @@ caso 2 '' "ruvek-cli: --datum solo vale con --to sitna: el texto de TrackMaker v
 caso 2 '' "ruvek-cli: --input-datum solo vale para listas X,Y, y p.gpx es un GPX (WGS 84)$uso" \
   convert --to gpx --input-datum etrs89 --output-dir nuevo ed50.txt p.gpx
 [ ! -e nuevo ] || { echo "FALLO: a usage error wrote into nuevo/"; fallos=$((fallos + 1)); }
-printf '610000,4740000\r\n99999999999,4740000\r\n' >lejano.txt
+printf '610000,4740000\r\n99999999999,4740000\r\n610000,4740009\r\n' >lejano.txt
 caso 1 '' 'ruvek-cli: lejano.txt:2: PROJ no puede llevar de ED50 a ETRS89 el punto 2' \
-  convert --to sitna --datum etrs89 lejano.txt
+  convert --to sitna --datum etrs89 --simplify=2 lejano.txt
 sed 's/612350.2/99999999999/' tm.txt >lejano_tm.txt
 caso 1 '' 'ruvek-cli: lejano_tm.txt:9: PROJ no puede llevar de ED50 a ETRS89 el punto 2' \
   convert --to sitna --datum etrs89 lejano_tm.txt
