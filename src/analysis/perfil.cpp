@@ -96,13 +96,13 @@ std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, in
   const ResultadoAnalisis r = Analiza(track);
   const double x0 = kIzquierda, x1 = ancho - kDerecha, y0 = kArriba, y1 = alto - kAbajo;
   const Escala ex(0, d.back() / 1000, std::max(2, int((x1 - x0) / 70)), false);
-  const Escala ey(r.minima->raw() / double(kScale), r.maxima->raw() / double(kScale),
-                  std::max(3, int((y1 - y0) / 32)), true);
+  const Escala ey(r.minima->ToDouble(), r.maxima->ToDouble(), std::max(3, int((y1 - y0) / 32)),
+                  true);
   const auto px = [&](double metros) {
     return x0 + (metros / 1000 - ex.desde) / (ex.hasta - ex.desde) * (x1 - x0);
   };
   const auto py = [&](ValorFijo a) {
-    return y1 - (a.raw() / double(kScale) - ey.desde) / (ey.hasta - ey.desde) * (y1 - y0);
+    return y1 - (a.ToDouble() - ey.desde) / (ey.hasta - ey.desde) * (y1 - y0);
   };
 
   std::string out =

@@ -46,8 +46,6 @@ Tramo Mide(const std::vector<P3>& p, std::size_t desde, std::size_t hasta) {
   return {desde, hasta, lejano, std::sqrt(mayor)};
 }
 
-double Metros(ValorFijo v) { return double(v.raw()) / kScale; }
-
 // Closer to the kept track than half the precision of a coordinate, a point lies on it: the rest
 // is the rounding of the arithmetic.
 constexpr double kEnElTrack = 0.5 / kScale;
@@ -61,7 +59,7 @@ Simplificacion Simplifica(Track& track, std::size_t maximo) {
   std::vector<P3> p(n);
   for (std::size_t i = 0; i < n; ++i) {
     const Punto& q = track.puntos[i];
-    p[i] = {Metros(q.x), Metros(q.y), track.con_altitudes ? Metros(q.altitud) : 0};
+    p[i] = {q.x.ToDouble(), q.y.ToDouble(), track.con_altitudes ? q.altitud.ToDouble() : 0};
   }
   std::vector<bool> guardado(n, false);
   guardado[0] = guardado[n - 1] = true;

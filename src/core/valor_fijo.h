@@ -36,6 +36,8 @@ class ValorFijo {
   static ValorFijo Parse(std::string_view text);
 
   constexpr std::int64_t raw() const { return raw_; }
+  // The value as a double, for geometry (metres): exact to well below its precision.
+  constexpr double ToDouble() const { return double(raw_) / kScale; }
 
   // The text form: see AppendFixedText.
   std::string Text() const;

@@ -16,8 +16,8 @@ std::size_t CambiaDatum(Track& track, Datum de, Datum a, Proyeccion& proyeccion)
   if (de == a) return n;
   std::vector<double> x(n), y(n);
   for (std::size_t i = 0; i < n; ++i) {
-    x[i] = double(track.puntos[i].x.raw()) / kScale;
-    y[i] = double(track.puntos[i].y.raw()) / kScale;
+    x[i] = track.puntos[i].x.ToDouble();
+    y[i] = track.puntos[i].y.ToDouble();
   }
   const std::size_t bien = proyeccion.CambiaDatum(de, a, x, y);
   if (bien < n) return bien;

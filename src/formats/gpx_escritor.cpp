@@ -30,8 +30,8 @@ std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& 
   const std::size_t n = puntos.size();
   std::vector<double> lon(n), lat(n);
   for (std::size_t i = 0; i < n; ++i) {
-    lon[i] = double(puntos[i].x.raw()) / kScale;
-    lat[i] = double(puntos[i].y.raw()) / kScale;
+    lon[i] = puntos[i].x.ToDouble();
+    lat[i] = puntos[i].y.ToDouble();
   }
   const std::size_t malo = proyeccion.AGeograficas(datum, lon, lat);
   if (malo < n) {
