@@ -37,7 +37,7 @@ int Convierte(const Conversion& c, Proyeccion& proyeccion);
 bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion,
              std::optional<std::size_t> simplifica);
 bool Perfil(const std::string& entrada, const std::string& salida, int ancho, int alto,
-            std::optional<std::size_t> simplifica);
+            Proyeccion& proyeccion, std::optional<std::size_t> simplifica);
 
 // Writes out what is left of standard output (the help, the version); a failure is reported like
 // any other output's, and returned.

@@ -55,9 +55,8 @@ bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion,
 }
 
 bool Perfil(const std::string& entrada, const std::string& salida, int ancho, int alto,
-            std::optional<std::size_t> simplifica) {
+            Proyeccion& proyeccion, std::optional<std::size_t> simplifica) {
   const std::string nombre = entrada == "-" ? kEntradaEstandar : entrada;
-  Proyeccion proyeccion;  // a GPX's own
   std::string svg;
   try {
     svg = PerfilSvg(Carga(entrada, proyeccion, simplifica),

@@ -171,7 +171,8 @@ int Ejecuta(std::vector<char*> argumentos, ruvek::Proyeccion& proyeccion) {
                           std::to_string(ruvek::kLadoMaximo) + " píxeles: " + *texto);
       }
     }
-    return ruvek::cli::Perfil(entrada_perfil, salida_perfil, lados[0], lados[1], simplificar.puntos)
+    return ruvek::cli::Perfil(entrada_perfil, salida_perfil, lados[0], lados[1], proyeccion,
+                              simplificar.puntos)
                ? 0
                : 1;
   }
