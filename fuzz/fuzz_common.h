@@ -27,6 +27,9 @@ std::optional<Track> Lee(Lector&& lee, std::string_view bytes) {
     Track t = lee(bytes);
     Exige(t.puntos.size() <= std::size_t(MaxPuntos), "a track beyond the capacity");
     return t;
+  } catch (const LecturaIncompleta& e) {  // what it kept is a track of the table too
+    Exige(e.leido.puntos.size() <= std::size_t(MaxPuntos), "a partial track beyond the capacity");
+    return std::nullopt;
   } catch (const Error&) {
     return std::nullopt;
   }

@@ -93,11 +93,17 @@ inline ruvek::Track Puntos(const std::string& puntos, bool con_altitudes = true)
   return t;
 }
 
-// What `f` returns, or "kind@line" of the Error it raises.
+// What `f` returns, or "kind@line" of the Error it raises, and what a reader had read before it.
 template <typename F>
 std::string Result(F&& f) {
   try {
     return f();
+  } catch (const LecturaIncompleta& e) {
+    return std::string(ErrorKindName(e.kind()))
+        .append("@")
+        .append(std::to_string(e.line()))
+        .append(" ")
+        .append(Track(e.leido));
   } catch (const Error& e) {
     return std::string(ErrorKindName(e.kind())).append("@").append(std::to_string(e.line()));
   }

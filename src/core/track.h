@@ -56,4 +56,25 @@ inline void AnadePunto(Track& t, const Punto& p) {
   t.puntos.push_back(p);
 }
 
+// The error of a text reader that stopped part-way, with what it had read: the points before the
+// failure and, counted among them, the failing point with the fields read before the failing one
+// (the others 0). A caller that takes only whole tracks catches it as any Error; the windows keep
+// those points, as a load that stops has always left them.
+class LecturaIncompleta : public Error {
+ public:
+  LecturaIncompleta(const Error& e, Track leido) : Error(e), leido(std::move(leido)) {}
+  Track leido;
+};
+
+// Runs `lee`, which fills `track` point by point, and raises any Error it meets as a
+// LecturaIncompleta with the points filled so far.
+template <typename F>
+void LeeHastaUnError(Track& track, F&& lee) {
+  try {
+    lee();
+  } catch (const Error& e) {
+    throw LecturaIncompleta(e, std::move(track));
+  }
+}
+
 }  // namespace ruvek

@@ -12,14 +12,16 @@ Track LeeListaXY(std::string_view bytes) {
   TextLines lineas = LineasDeArchivo(bytes);
   std::string_view linea;
   if (!lineas.Next(linea)) throw Error(ErrorKind::PastEndOfFile, "el archivo está vacío", 1);
-  do {
-    const long n = lineas.numero();
-    Error::AtLine(n, [&] { AnadePunto(track, {}); });
-    const Campos campos(linea, n);
-    Punto& p = track.puntos.back();
-    p.x = CampoRedondeado(campos[0], n);
-    p.y = CampoRedondeado(campos.SegundoOResto(), n);
-  } while (lineas.Next(linea));
+  LeeHastaUnError(track, [&] {
+    do {
+      const long n = lineas.numero();
+      Error::AtLine(n, [&] { AnadePunto(track, {}); });
+      const Campos campos(linea, n);
+      Punto& p = track.puntos.back();
+      p.x = CampoRedondeado(campos[0], n);
+      p.y = CampoRedondeado(campos.SegundoOResto(), n);
+    } while (lineas.Next(linea));
+  });
   return track;
 }
 
@@ -34,22 +36,26 @@ Track LeeListaXYPegada(std::string_view texto) {
   Track track;
   ReservaPuntos(track, texto.size());
   TextLines lineas(texto);
-  for (std::string_view linea; lineas.Next(linea);) {
-    const long n = lineas.numero();
-    if (AllBlank(linea)) continue;
-    const std::size_t coma = linea.find(',');
-    // Lines after the last one that holds a comma are not points.
-    const auto resto = std::size_t(linea.data() + linea.size() - texto.data());
-    if (coma == std::string_view::npos && texto.find(',', resto) == std::string_view::npos) break;
-    Error::AtLine(n, [&] { AnadePunto(track, {}); });
-    if (coma == std::string_view::npos) {
-      throw Error(ErrorKind::InvalidArgument, "la línea no tiene coma", n);
+  LeeHastaUnError(track, [&] {
+    for (std::string_view linea; lineas.Next(linea);) {
+      const long n = lineas.numero();
+      if (AllBlank(linea)) continue;
+      const std::size_t coma = linea.find(',');
+      // Lines after the last one that holds a comma are not points.
+      const auto resto = std::size_t(linea.data() + linea.size() - texto.data());
+      if (coma == std::string_view::npos && texto.find(',', resto) == std::string_view::npos) {
+        break;
+      }
+      Error::AtLine(n, [&] { AnadePunto(track, {}); });
+      if (coma == std::string_view::npos) {
+        throw Error(ErrorKind::InvalidArgument, "la línea no tiene coma", n);
+      }
+      const std::string_view y = linea.substr(coma + 1);
+      Punto& p = track.puntos.back();
+      p.x = Error::AtLine(n, [&] { return ValorFijo::Parse(linea.substr(0, coma)); });
+      p.y = Error::AtLine(n, [&] { return ValorFijo::Parse(y.substr(0, y.find(','))); });
     }
-    const std::string_view y = linea.substr(coma + 1);
-    Punto& p = track.puntos.back();
-    p.x = Error::AtLine(n, [&] { return ValorFijo::Parse(linea.substr(0, coma)); });
-    p.y = Error::AtLine(n, [&] { return ValorFijo::Parse(y.substr(0, y.find(','))); });
-  }
+  });
   return track;
 }
 

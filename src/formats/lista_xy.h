@@ -13,8 +13,8 @@ namespace ruvek {
 // are exact.
 
 // The file: every line is a point "X,Y" (anything from a second comma on is ignored), each number
-// rounded to a whole one by LeeRedondeado. Error, with its line, at the first line without a
-// comma or with a field that is not a number, or at a point beyond MaxPuntos;
+// rounded to a whole one by LeeRedondeado. LecturaIncompleta, with its line, at the first line
+// without a comma or with a field that is not a number, or at a point beyond MaxPuntos;
 // Error(PastEndOfFile) for an empty input.
 Track LeeListaXY(std::string_view bytes);
 
@@ -27,9 +27,9 @@ inline constexpr std::size_t kMaxTextoPegado = std::size_t{4} << 20;
 
 // Pasted text (CR LF, LF or CR between lines): blank lines are skipped and the lines after the
 // last one holding a comma ignored; every other line is a point whose X is the text before its
-// first comma and whose Y the text up to a second comma, both read exactly. Error, with its
-// line, at the first of them without a comma or with a field that is not a number, at a point
-// beyond MaxPuntos, and TooLong at a line longer than kMaxLinea.
+// first comma and whose Y the text up to a second comma, both read exactly. LecturaIncompleta,
+// with its line, at the first of them without a comma or with a field that is not a number, at a
+// point beyond MaxPuntos, and at a line longer than kMaxLinea (TooLong).
 Track LeeListaXYPegada(std::string_view texto);
 
 // The clipboard text: "X,Y" lines of the points before the first that ends the track (see

@@ -32,17 +32,19 @@ Track LeeTrackMaker(std::string_view bytes) {
   TextLines lineas = LineasDeArchivo(bytes);
   std::string_view linea;
   if (!lineas.Next(linea)) throw Error(ErrorKind::PastEndOfFile, "el archivo está vacío", 1);
-  do {
-    if (linea.empty() || linea.front() != 't') continue;
-    // "t,grid,zone,X,Y,any,any,altitude,": the first three fields are skipped by their commas.
-    const long n = lineas.numero();
-    Error::AtLine(n, [&] { AnadePunto(track, {}); });
-    const Campos campos(linea, n);
-    Punto& p = track.puntos.back();
-    p.x = CampoRedondeado(campos[3], n);
-    p.y = CampoRedondeado(campos[4], n);
-    p.altitud = CampoRedondeado(campos[7], n);
-  } while (lineas.Next(linea));
+  LeeHastaUnError(track, [&] {
+    do {
+      if (linea.empty() || linea.front() != 't') continue;
+      // "t,grid,zone,X,Y,any,any,altitude,": the first three fields are skipped by their commas.
+      const long n = lineas.numero();
+      Error::AtLine(n, [&] { AnadePunto(track, {}); });
+      const Campos campos(linea, n);
+      Punto& p = track.puntos.back();
+      p.x = CampoRedondeado(campos[3], n);
+      p.y = CampoRedondeado(campos[4], n);
+      p.altitud = CampoRedondeado(campos[7], n);
+    } while (lineas.Next(linea));
+  });
   return track;
 }
 

@@ -15,8 +15,9 @@ namespace ruvek {
 bool EsTrackMaker(std::string_view bytes);
 
 // The points of the lines that start with "t", with their altitudes, each number rounded to a
-// whole one by LeeRedondeado. Error, with its line, at the first field that is missing or not a
-// number, or at a point beyond MaxPuntos; Error(PastEndOfFile) for an empty input.
+// whole one by LeeRedondeado. LecturaIncompleta, with its line, at the first field that is
+// missing or not a number, or at a point beyond MaxPuntos; Error(PastEndOfFile) for an empty
+// input.
 Track LeeTrackMaker(std::string_view bytes);
 
 // The fixed five-line header, one "t,utm,30T,X,Y" line per point, a single-space line and

@@ -83,6 +83,11 @@ void Ordenes::Abre() {
       Mayusculas(nombre.substr(inicio == std::string_view::npos ? 0 : inicio));
   std::optional<TrackLeido> leido;
   if (extension == ".TXT") {
+    // The track is cleared before the file is read, and what the reading stored before a failure
+    // stays stored: the points before it and the fields of the failing one read before its
+    // failing field. A file that cannot be read or is empty leaves the count of points as it was,
+    // over a cleared track. Failures are silent.
+    const std::size_t puntos_antes = track_.puntos.size();
     track_ = {};
     p_.Habilita(Comando::Analizar, false);
     p_.Habilita(Comando::GuardarSitna, false);
@@ -90,8 +95,12 @@ void Ordenes::Abre() {
     try {
       const std::string bytes = LeeEntrada(archivo_actual_);
       leido = Lee(FormatoDeTexto(bytes), bytes, proyeccion_);
+    } catch (LecturaIncompleta& e) {
+      track_ = std::move(e.leido);
+      return;
     } catch (const Error&) {
-      return;  // silent by design: the track stays cleared
+      track_.puntos.assign(puntos_antes, Punto{});
+      return;
     }
   } else if (extension == ".GPX") {
     // A GPX is read whole before the track changes; a failure leaves it as it was and says why.
@@ -192,7 +201,8 @@ bool Ordenes::UsaTextoPegado(std::string_view texto) {
   track_ = {};
   try {
     track_ = LeeListaXYPegada(texto);
-  } catch (const Error&) {
+  } catch (LecturaIncompleta& e) {
+    track_ = std::move(e.leido);  // the records before the failing one, and that one's X
     return false;
   }
   return !track_.puntos.empty();

@@ -17,7 +17,8 @@ namespace ruvek {
 // without a display.
 //
 // The commands on text files end silently on any failure: no message, and everything done before
-// the failure stays done. A track is only ever replaced by a whole one.
+// the failure stays done, the points a load or a paste stored before it included. A GPX replaces
+// the track only when read whole.
 class Ordenes {
  public:
   explicit Ordenes(Plataforma& plataforma) : p_(plataforma) {}

@@ -65,9 +65,9 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
   while (ancho.size() <= kMaxEntrada) ancho += std::string(1000, 'x') + "\n";
   const std::pair<std::string, std::string> casos[] = {
       {largo, "too long@1"},
-      {"1,2\r\n3,4\r\n" + largo, "too long@3"},
-      {"1,2\n" + justo + "\n", "too long@2"},
-      {"1,2\n" + justo, "too long@2"},
+      {"1,2\r\n3,4\r\n" + largo, "too long@3 n=2 1,2,0 3,4,0"},
+      {"1,2\n" + justo + "\n", "too long@2 n=1 1,2,0"},
+      {"1,2\n" + justo, "too long@2 n=1 1,2,0"},
       {ancho, "too long@0"},
       {"<gpx><trk><trkseg><trkpt lat=\"42\" lon=\"-1\"><ele>" + largo, "too long@1"},
       {"<gpx><trk><trkseg><trkpt lat=\"42" + largo + "\" lon=\"-1\"/>", "too long@1"},
@@ -94,5 +94,5 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
         << bytes.substr(0, 40);
   }
   EXPECT_EQ(test::Result([&] { return test::Track(LeeListaXYPegada("1,2\n" + justo)); }),
-            "too long@2");
+            "too long@2 n=1 1,2,0");
 }

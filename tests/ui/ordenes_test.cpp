@@ -152,3 +152,84 @@ TEST(Ordenes, ALongGpxIsSimplifiedToFitTheTable) {
         << llamadas;
   }
 }
+
+// What the commands after a failed load or paste see: the points stored before the failure, the
+// failing point's fields read before its failing one, and for a file that cannot be read or is
+// empty the count of points from before, over a cleared track. Each row starts a new session.
+TEST(Ordenes, AFailedLoadOrPasteKeepsWhatItStored) {
+  std::string diez_mil_uno = "Version , 212\r\n", pegado_largo;
+  for (int i = 0; i <= MaxPuntos; ++i) {
+    diez_mil_uno += "t,utm,30T," + std::to_string(600000 + i) + ",4700000,d,h,7,\r\n";
+    pegado_largo += std::to_string(600000 + i) + ",4700000\r\n";
+  }
+  const std::string cinco =
+      "612345,4712345\r\n612346,4712346\r\n612347,4712347\r\n612348,4712348\r\n";
+  const std::string cabecera =
+      "Version , 212\r\n\r\nEuropean 1950 (GPS) ,64, 6378388, 297,-87,-98,"
+      "-121\r\nUSER GRID, 0, 0, 0, 0, 0\r\n\r\n";
+  const std::string puntos_tm =
+      "t,utm,30T,612345,4712345\r\nt,utm,30T,612346,4712346\r\n"
+      "t,utm,30T,612347,4712347\r\nt,utm,30T,612348,4712348\r\n";
+  struct Caso {
+    std::string antes;  // a file loaded first, or nothing
+    std::string que;    // "abre" a file of these bytes ("-" for none), or "pega" this text
+    std::string bytes;
+    const char* despues;  // the command run next
+    std::string estado, salida;
+  };
+  const std::string tres = test::ReadFile(test::DataFile("trackmaker_crlf.txt"));
+  const Caso casos[] = {
+      {"", "abre", diez_mil_uno, "Copiar", "n=10000 600000,4700000,7 609999,4700000,7 | ",
+       "10000 lines 600000,4700000 ... 609999,4700000"},
+      {"", "abre", test::ReadFile(test::DataFile("sitna_blank_line.txt")), "Copiar",
+       "n=4 612346,4734567,0 0,0,0 | ", "612346,4734567\r\n612350,4734570\r\n612355,4734568"},
+      {"", "abre", test::ReadFile(test::DataFile("trackmaker_no_comma_after_altitude.txt")),
+       "Copiar", "n=1 612346,4734567,0 612346,4734567,0 | ", "612346,4734567"},
+      {"", "abre", "Version , 212\r\nt,utm,30T,612345,4734567\r\n", "Copiar",
+       "n=1 612345,0,0 612345,0,0 | ", "612345,0"},
+      {"", "pega", cinco + "612349,abc\r\n612350,4712350", "GuardarTM",
+       "n=5 612345,4712345,0 612349,0,0 | GuardarTM ",
+       cabecera + puntos_tm + "t,utm,30T,612349,0\r\n \r\nn,ACTIVE LOG,65280,1\r\n"},
+      {"", "pega", cinco + "abc,4712349\r\n", "GuardarTM",
+       "n=5 612345,4712345,0 0,0,0 | GuardarTM ",
+       cabecera + puntos_tm + "t,utm,30T,0,0\r\n \r\nn,ACTIVE LOG,65280,1\r\n"},
+      {"", "pega", pegado_largo, "Copiar", "n=10000 600000,4700000,0 609999,4700000,0 | GuardarTM ",
+       "10000 lines 600000,4700000 ... 609999,4700000"},
+      {tres, "abre", "612345,4734567\r\n612350,4734570\r\nX,Y\r\n", "Copiar",
+       "n=3 612345,4734567,0 0,0,0 | Copiar ", "612345,4734567\r\n612350,4734570"},
+      {tres, "abre", "612345,4734567\r\n612350,4734570\r\nX,Y\r\n", "GuardarSitna",
+       "n=3 612345,4734567,0 0,0,0 | Copiar ", "612345,4734567\r\n612350,4734570\r\n0,0\r\n"},
+      {tres, "abre", "-", "Copiar", "n=3 0,0,0 0,0,0 | Copiar ", ""},
+      {tres, "abre", "", "GuardarSitna", "n=3 0,0,0 0,0,0 | Copiar ", "0,0\r\n0,0\r\n0,0\r\n"},
+  };
+  const auto resumen = [](const std::string& texto) {  // a long output by its ends
+    const auto n = std::count(texto.begin(), texto.end(), '\n') + 1;
+    if (n < 100) return texto;
+    return std::to_string(n) + " lines " + texto.substr(0, texto.find('\r')) + " ... " +
+           texto.substr(texto.rfind('\n') + 1);
+  };
+  test::TempDir dir;
+  for (const Caso& c : casos) {
+    FakePlataforma p;
+    Ordenes ordenes{p};
+    if (!c.antes.empty()) test::WriteFile(dir.File("antes.txt"), c.antes);
+    if (!c.antes.empty()) ordenes.AbreArchivo(dir.File("antes.txt"));
+    std::filesystem::remove(dir.File("caso.txt"));
+    if (c.bytes != "-") test::WriteFile(dir.File("caso.txt"), c.bytes);
+    if (c.que == "abre") ordenes.AbreArchivo(dir.File("caso.txt"));
+    if (c.que == "pega") ordenes.UsaTextoPegado(c.bytes);
+    const std::vector<Punto>& puntos = ordenes.track().puntos;  // n, the first and the last
+    EXPECT_EQ(test::Track(ordenes.track(), 1) + " " +
+                  test::Track(Track{{puntos.end() - 1, puntos.end()}}).substr(4) + " | " +
+                  p.Encendidas(),
+              c.estado)
+        << c.bytes;
+    p.respuestas.push_back({false, "salida.txt"});
+    (ordenes.*kOrdenes.at(c.despues))();
+    const std::string llamadas = p.Llamadas();
+    const std::string salida = c.despues == std::string("Copiar")
+                                   ? llamadas.substr(llamadas.rfind("Portapapeles ") + 13)
+                                   : p.archivos["salida.txt"];
+    EXPECT_EQ(resumen(salida.substr(0, salida.find("; Mensaje"))), c.salida) << c.bytes;
+  }
+}
