@@ -38,7 +38,7 @@ struct Datos {
       return static_cast<int>((semilla >> 16) % static_cast<unsigned>(n));
     };
     double x = 612000.0, y = 4734000.0, z = 400.0;
-    for (int i = 0; i < MaxPuntos; ++i) {
+    for (int i = 0; i < kMaximoDePuntos; ++i) {
       x += (azar(200) - 80) / 10.0;
       y += (azar(200) - 90) / 10.0;
       z += (azar(100) - 45) / 10.0;
@@ -92,7 +92,7 @@ Track LeeArchivo(const std::string& ruta) {
 void Carga(benchmark::State& state, const std::string& ruta, const std::string& texto) {
   std::size_t puntos = 0;
   for (auto _ : state) puntos = LeeArchivo(ruta).puntos.size();
-  if (puntos != MaxPuntos) state.SkipWithError("the track did not load whole");
+  if (puntos != kMaximoDePuntos) state.SkipWithError("the track did not load whole");
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * texto.size()));
 }
 
@@ -153,8 +153,8 @@ void BM_CambiaDatum(benchmark::State& state) {
   const Track t = LeeArchivo(datos().ruta_trackmaker);
   std::vector<double> x0, y0;
   for (const Punto& p : t.puntos) {
-    x0.push_back(double(p.x.raw()) / kScale);
-    y0.push_back(double(p.y.raw()) / kScale);
+    x0.push_back(double(p.x.diezmilesimas()) / kDiezmilesimasPorUnidad);
+    y0.push_back(double(p.y.diezmilesimas()) / kDiezmilesimasPorUnidad);
   }
   for (auto _ : state) {
     std::vector<double> x = x0, y = y0;
@@ -185,14 +185,14 @@ BENCHMARK(BM_EscribeListaXYPegada);
 void BM_LeeListaXYPegada(benchmark::State& state) {
   std::size_t puntos = 0;
   for (auto _ : state) puntos = LeeListaXYPegada(datos().pegado).puntos.size();
-  if (puntos != MaxPuntos) state.SkipWithError("the text did not parse whole");
+  if (puntos != kMaximoDePuntos) state.SkipWithError("the text did not parse whole");
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * datos().pegado.size()));
 }
 BENCHMARK(BM_LeeListaXYPegada);
 
 void BM_Analiza(benchmark::State& state) {
   const Track t = LeeArchivo(datos().ruta_trackmaker);
-  for (auto _ : state) benchmark::DoNotOptimize(Analiza(t));
+  for (auto _ : state) benchmark::DoNotOptimize(AnalizaAltitudes(t));
 }
 BENCHMARK(BM_Analiza);
 

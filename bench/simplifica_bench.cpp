@@ -21,8 +21,8 @@ Track Paseo(int n) {
     x += 1.4 * std::cos(rumbo);
     y += 1.4 * std::sin(rumbo);
     z += 0.3 * paso(azar) + 0.05 * std::sin(i / 3000.0);
-    t.puntos.push_back({ValorFijo::Whole(std::llround(x)), ValorFijo::Whole(std::llround(y)),
-                        ValorFijo::Whole(std::llround(z))});
+    t.puntos.push_back({ValorFijo::Entero(std::llround(x)), ValorFijo::Entero(std::llround(y)),
+                        ValorFijo::Entero(std::llround(z))});
   }
   return t;
 }
@@ -34,7 +34,7 @@ void BM_Simplifica(benchmark::State& state) {
     state.PauseTiming();
     Track t = original;
     state.ResumeTiming();
-    s = Simplifica(t, MaxPuntos);
+    s = Simplifica(t, kMaximoDePuntos);
     benchmark::DoNotOptimize(t.puntos.data());
   }
   state.counters["quedan"] = double(s.despues);

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/errors.h"
+#include "core/errores.h"
 #include "core/track.h"
 
 namespace ruvek::fuzz {
@@ -25,10 +25,11 @@ template <typename Lector>
 std::optional<Track> Lee(Lector&& lee, std::string_view bytes) {
   try {
     Track t = lee(bytes);
-    Exige(t.puntos.size() <= std::size_t(MaxPuntos), "a track beyond the capacity");
+    Exige(t.puntos.size() <= std::size_t(kMaximoDePuntos), "a track beyond the capacity");
     return t;
   } catch (const LecturaIncompleta& e) {  // what it kept is a track of the table too
-    Exige(e.leido.puntos.size() <= std::size_t(MaxPuntos), "a partial track beyond the capacity");
+    Exige(e.leido.puntos.size() <= std::size_t(kMaximoDePuntos),
+          "a partial track beyond the capacity");
     return std::nullopt;
   } catch (const Error&) {
     return std::nullopt;

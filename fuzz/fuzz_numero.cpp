@@ -2,7 +2,7 @@
 // Reading a ValorFijo from text, LeeRedondeado and DecimalSinExponente over arbitrary text.
 #include <string_view>
 
-#include "core/errors.h"
+#include "core/errores.h"
 #include "core/numeros.h"
 #include "fuzz_common.h"
 
@@ -13,20 +13,20 @@ namespace {
 template <typename F>
 std::string Lee(F&& f) {
   try {
-    return f().Text();
+    return f().Texto();
   } catch (const Error& e) {
-    fuzz::Exige(e.kind() == ErrorKind::Conversion || e.kind() == ErrorKind::Overflow,
+    fuzz::Exige(e.tipo() == TipoDeError::Conversion || e.tipo() == TipoDeError::FueraDeRango,
                 "a reading raised an unexpected kind of error");
-    return std::string("!") + ErrorKindName(e.kind());
+    return std::string("!") + NombreDelTipo(e.tipo());
   }
 }
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view texto(reinterpret_cast<const char*>(data), size);
-  const std::string leido = Lee([&] { return ValorFijo::Parse(texto); });
+  const std::string leido = Lee([&] { return ValorFijo::DeTexto(texto); });
   const std::string redondeado = Lee([&] { return LeeRedondeado(texto); });
-  fuzz::Exige(leido[0] == '!' || Lee([&] { return ValorFijo::Parse(leido); }) == leido,
+  fuzz::Exige(leido[0] == '!' || Lee([&] { return ValorFijo::DeTexto(leido); }) == leido,
               "the text form does not read back");
   fuzz::Exige(redondeado.find('.') == std::string::npos, "LeeRedondeado gave a fraction");
   fuzz::Exige(texto.find('.') != std::string_view::npos || leido == redondeado,

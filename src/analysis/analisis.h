@@ -8,26 +8,32 @@
 
 namespace ruvek {
 
+// What the windows say of a track that can be analysed, and of one that cannot (a track without
+// altitudes: an X,Y list, a GPX with a point without them); ruvek-cli refuses the second.
+inline constexpr const char* kPuedeAnalizarse = "Este track puede ser analizado";
+inline constexpr const char* kNoPuedeAnalizarse = "Este track no puede analizarse";
+
 // The altitude profile of a track, over the points before the first that ends it (see
 // AcabaElTrack). The totals are exact sums of the rises and the falls between consecutive points;
 // the other four figures hold no value when there is no such point.
 struct ResultadoAnalisis {
-  WideFixed total_subida = 0;
-  WideFixed total_bajada = 0;
+  FijoAncho total_subida = 0;
+  FijoAncho total_bajada = 0;
   std::optional<ValorFijo> maxima;
   std::optional<ValorFijo> minima;
   std::optional<ValorFijo> inicial;
   std::optional<ValorFijo> final_;
 };
 
-ResultadoAnalisis Analiza(const Track& track);
+ResultadoAnalisis AnalizaAltitudes(const Track& track);
 
-// The texts of the six value labels: the text form and " m" (just " m" for no value).
-struct EtiquetasAnalisis {
-  std::string TSubida, TBajada, Maxima, Minima, Inicial, Final;
+// A figure as the windows and ruvek-cli show it: its text form and " m" (just " m" for none).
+std::string EnMetros(std::optional<FijoAncho> valor);
+
+// The six figures of an analysis in metres, as the window's labels show them.
+struct TextosDelAnalisis {
+  std::string total_subida, total_bajada, maxima, minima, inicial, final_;
 };
-
-// The label texts of an analysis.
-EtiquetasAnalisis EtiquetasDe(const ResultadoAnalisis& r);
+TextosDelAnalisis TextosDe(const ResultadoAnalisis& r);
 
 }  // namespace ruvek

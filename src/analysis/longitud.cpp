@@ -28,9 +28,9 @@ double Escala(double este, double norte) {
 std::vector<double> Distancias(std::span<const Punto> puntos) {
   std::vector<double> d(puntos.size(), 0.0);
   if (puntos.empty()) return d;
-  double x0 = puntos[0].x.ToDouble(), y0 = puntos[0].y.ToDouble(), k0 = 1 / Escala(x0, y0);
+  double x0 = puntos[0].x.EnDouble(), y0 = puntos[0].y.EnDouble(), k0 = 1 / Escala(x0, y0);
   for (std::size_t i = 1; i < puntos.size(); ++i) {
-    const double x1 = puntos[i].x.ToDouble(), y1 = puntos[i].y.ToDouble(), k1 = 1 / Escala(x1, y1);
+    const double x1 = puntos[i].x.EnDouble(), y1 = puntos[i].y.EnDouble(), k1 = 1 / Escala(x1, y1);
     // Simpson's rule over the step: the ends and the middle.
     const double inversa = (k0 + 4 / Escala((x0 + x1) / 2, (y0 + y1) / 2) + k1) / 6;
     d[i] = d[i - 1] + std::hypot(x1 - x0, y1 - y0) * inversa;

@@ -16,20 +16,10 @@ namespace {
 // The space around the plot: the title and summary above, the ticks' labels left and below.
 constexpr double kIzquierda = 64, kDerecha = 24, kArriba = 58, kAbajo = 46;
 
-// A number with at most `decimales` decimals, "." as separator, no trailing zeros.
-void Anade(std::string& out, double v, int decimales = 1) {
-  char texto[40];
-  char* fin =
-      std::to_chars(texto, texto + sizeof texto, v, std::chars_format::fixed, decimales).ptr;
-  std::string_view n(texto, std::size_t(fin - texto));
-  if (n.find('.') != n.npos) n = n.substr(0, n.find_last_not_of('0') + 1);
-  if (n.ends_with('.')) n.remove_suffix(1);
-  out += n == "-0" ? "0" : n;
-}
-
+// A number with at most `decimales` decimals.
 std::string Numero(double v, int decimales) {
   std::string s;
-  Anade(s, v, decimales);
+  AnadeDecimalesCortos(s, v, decimales);
   return s;
 }
 
@@ -59,13 +49,7 @@ struct Escala {
 };
 
 // A tick's label: decimals as the step needs, a comma for the separator.
-std::string Rotulo(double v, int decimales) {
-  std::string s = Numero(v, decimales);
-  std::replace(s.begin(), s.end(), '.', ',');
-  return s;
-}
-
-std::string Metros(ValorFijo v) { return v.Text() + " m"; }
+std::string Rotulo(double v, int decimales) { return ConComa(Numero(v, decimales)); }
 
 // A line of text at the top, from the plot's left edge, at `tamano` pixels or smaller so that
 // it fits the picture's width (a character of a sans-serif font is some 0.6 of its size wide).
@@ -81,28 +65,25 @@ std::string Linea(std::string_view texto, int y, double tamano, int ancho, const
 }  // namespace
 
 std::string Kilometros(double metros) {
-  std::string s = Numero(std::round(metros / 100) / 10, 1);
-  if (s.find('.') == std::string::npos) s += ".0";
-  std::replace(s.begin(), s.end(), '.', ',');
-  return s;
+  return ConComa(Decimales(std::round(metros / 100) / 10, 1));
 }
 
 std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, int alto) {
   const std::span<const Punto> puntos = PuntosHastaElFinal(track);
   if (!track.con_altitudes || puntos.empty()) {
-    throw Error(ErrorKind::InvalidArgument, "Este track no puede analizarse");
+    throw Error(TipoDeError::FaltaUnCampo, kNoPuedeAnalizarse);
   }
   const std::vector<double> d = Distancias(puntos);
-  const ResultadoAnalisis r = Analiza(track);
+  const ResultadoAnalisis r = AnalizaAltitudes(track);
   const double x0 = kIzquierda, x1 = ancho - kDerecha, y0 = kArriba, y1 = alto - kAbajo;
   const Escala ex(0, d.back() / 1000, std::max(2, int((x1 - x0) / 70)), false);
-  const Escala ey(r.minima->ToDouble(), r.maxima->ToDouble(), std::max(3, int((y1 - y0) / 32)),
+  const Escala ey(r.minima->EnDouble(), r.maxima->EnDouble(), std::max(3, int((y1 - y0) / 32)),
                   true);
   const auto px = [&](double metros) {
     return x0 + (metros / 1000 - ex.desde) / (ex.hasta - ex.desde) * (x1 - x0);
   };
   const auto py = [&](ValorFijo a) {
-    return y1 - (a.ToDouble() - ey.desde) / (ey.hasta - ey.desde) * (y1 - y0);
+    return y1 - (a.EnDouble() - ey.desde) / (ey.hasta - ey.desde) * (y1 - y0);
   };
 
   std::string out =
@@ -112,9 +93,9 @@ std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, in
       std::to_string(ancho) + " " + std::to_string(alto) +
       "\" font-family=\"sans-serif\" font-size=\"11\">\n"
       "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
-  const EtiquetasAnalisis e = EtiquetasDe(r);
-  const std::string resumen =
-      Kilometros(d.back()) + " km · subida total " + e.TSubida + " · bajada total " + e.TBajada;
+  const std::string resumen = Kilometros(d.back()) + " km · subida total " +
+                              EnMetros(r.total_subida) + " · bajada total " +
+                              EnMetros(r.total_bajada);
   out += Linea(titulo, 20, 15, ancho, " font-weight=\"bold\"");
   out += Linea(resumen, 40, 12, ancho, " fill=\"#333333\"");
 
@@ -163,9 +144,9 @@ std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, in
   std::string vertices;
   for (const auto& [x, y] : linea) {
     if (!vertices.empty()) vertices += ' ';
-    Anade(vertices, x);
+    AnadeDecimalesCortos(vertices, x, 1);
     vertices += ',';
-    Anade(vertices, y);
+    AnadeDecimalesCortos(vertices, y, 1);
   }
   out += "<polygon fill=\"#d6e6f5\" points=\"" + Numero(linea.front().first, 1) + "," +
          Numero(y1, 1) + " " + vertices + " " + Numero(linea.back().first, 1) + "," +
@@ -196,7 +177,7 @@ std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, in
     out += std::string("<circle cx=\"") + Numero(x, 1) + "\" cy=\"" + Numero(y, 1) +
            "\" r=\"3.5\" fill=\"" + color + "\"/><text x=\"" + Numero(x, 1) + "\" y=\"" +
            Numero(AlturaDelRotulo(maximo, y), 1) + "\" text-anchor=\"" + ancla + "\" fill=\"" +
-           color + "\">" + Metros(a) + "</text>\n";
+           color + "\">" + EnMetros(a.diezmilesimas()) + "</text>\n";
   }
   return out + "</svg>\n";
 }

@@ -19,7 +19,7 @@ inline constexpr int kAnchoMinimo = 240, kAltoMinimo = 140, kLadoMaximo = 8000;
 // highest and lowest points marked; a title (`titulo`) and a line with the length and the
 // analysis's ascent and descent. Points closer than a pixel are merged in the line, keeping the
 // lowest and highest of each column. The same bytes for the same input, always.
-// Error(InvalidArgument) for a track without altitudes or without such points.
+// Error(FaltaUnCampo) for a track without altitudes or without such points.
 std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho = kAnchoPerfil,
                       int alto = kAltoPerfil);
 

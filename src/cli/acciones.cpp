@@ -11,7 +11,7 @@
 
 #include "cli/flujos.h"
 #include "cli/tamano.h"
-#include "core/errors.h"
+#include "core/errores.h"
 #include "formats/cambio_datum.h"
 #include "formats/formatos.h"
 
@@ -36,7 +36,7 @@ Track CargaParaConvertir(const Conversion& c, const std::string& nombre, const s
   if (c.formato != Formato::Gpx && datum != destino) {  // before a simplification: lines named
     const std::size_t malo = CambiaDatum(track, datum, destino, proyeccion);
     if (malo < track.puntos.size()) {
-      throw Error(ErrorKind::Projection,
+      throw Error(TipoDeError::Transformacion,
                   std::string("PROJ no puede llevar de ") + NombreDatum(datum) + " a " +
                       NombreDatum(destino) + " el punto " + std::to_string(malo + 1),
                   LineaDelPunto(formato, bytes, malo));
@@ -106,12 +106,12 @@ int Convierte(const Conversion& c, Proyeccion& proyeccion) {
     }
     try {
       if (MismoArchivo(entrada, salida)) {
-        throw Error(ErrorKind::FileError,
+        throw Error(TipoDeError::Archivo,
                     "la salida " + salida + " es el mismo archivo que la entrada: no se toca");
       }
       if (const auto otra = escritas.find(salida);
           otra != escritas.end() && otra->second != entrada) {
-        throw Error(ErrorKind::FileError,
+        throw Error(TipoDeError::Archivo,
                     "la salida " + salida + " es ya la de " + otra->second + ": no se toca");
       }
       Datum datum;

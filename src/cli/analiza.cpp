@@ -17,29 +17,29 @@ bool Analiza(const std::string& entrada, bool json, Proyeccion& proyeccion,
   try {
     const Track track = Carga(entrada, proyeccion, simplifica);
     if (!track.con_altitudes) {
-      throw Error(ErrorKind::InvalidArgument, "Este track no puede analizarse");
+      throw Error(TipoDeError::FaltaUnCampo, kNoPuedeAnalizarse);
     }
-    const ResultadoAnalisis r = ruvek::Analiza(track);
+    const ResultadoAnalisis r = AnalizaAltitudes(track);
     if (!r.inicial) {  // the window shows blanks; a script is told
-      throw Error(ErrorKind::InvalidArgument,
+      throw Error(TipoDeError::FaltaUnCampo,
                   track.puntos.empty()
                       ? "el track no tiene ningún punto que analizar"
                       : "el track no tiene ningún punto que analizar: el primero tiene una X "
                         "menor que 1, que acaba el track");
     }
-    const EtiquetasAnalisis e = EtiquetasDe(r);
+    const TextosDelAnalisis e = TextosDe(r);
     std::string texto;
     if (json) {
-      const auto cifra = [](std::optional<ValorFijo> v) { return v ? v->Text() : "null"; };
+      const auto cifra = [](std::optional<ValorFijo> v) { return v ? v->Texto() : "null"; };
       texto = "{\"inicial\": " + cifra(r.inicial) + ", \"maxima\": " + cifra(r.maxima) +
               ", \"minima\": " + cifra(r.minima) + ", \"final\": " + cifra(r.final_) +
-              ", \"total_subida\": " + FixedText(r.total_subida) +
-              ", \"total_bajada\": " + FixedText(r.total_bajada) + ", \"distancia\": " +
+              ", \"total_subida\": " + TextoFijo(r.total_subida) +
+              ", \"total_bajada\": " + TextoFijo(r.total_bajada) + ", \"distancia\": " +
               std::to_string(std::llround(Distancias(PuntosHastaElFinal(track)).back())) + "}\n";
     } else {
-      texto = "Inicial\t" + e.Inicial + "\nMáxima\t" + e.Maxima + "\nMínima\t" + e.Minima +
-              "\nFinal\t" + e.Final + "\nTotal Subida\t" + e.TSubida + "\nTotal Bajada\t" +
-              e.TBajada + "\n";
+      texto = "Inicial\t" + e.inicial + "\nMáxima\t" + e.maxima + "\nMínima\t" + e.minima +
+              "\nFinal\t" + e.final_ + "\nTotal Subida\t" + e.total_subida + "\nTotal Bajada\t" +
+              e.total_bajada + "\n";
     }
     try {
       Escribe("-", texto);

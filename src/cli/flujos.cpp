@@ -16,10 +16,10 @@
 namespace ruvek::cli {
 
 void Informa(const std::string& nombre, const Error& e) {
-  if (e.line() > 0) {
-    std::fprintf(stderr, "ruvek-cli: %s:%ld: %s\n", nombre.c_str(), e.line(), e.detail().c_str());
+  if (e.linea() > 0) {
+    std::fprintf(stderr, "ruvek-cli: %s:%ld: %s\n", nombre.c_str(), e.linea(), e.detalle().c_str());
   } else {
-    std::fprintf(stderr, "ruvek-cli: %s: %s\n", nombre.c_str(), e.detail().c_str());
+    std::fprintf(stderr, "ruvek-cli: %s: %s\n", nombre.c_str(), e.detalle().c_str());
   }
 }
 
@@ -45,7 +45,7 @@ void Escribe(const std::string& salida, const std::string& bytes) {
                     std::fflush(f) == 0;
   const int err = errno;
   if (f != nullptr && f != stdout) std::fclose(f);
-  if (!bien) throw Error(ErrorKind::FileError, "no se puede escribir: " + TextoErrno(err));
+  if (!bien) throw Error(TipoDeError::Archivo, "no se puede escribir: " + TextoErrno(err));
 }
 
 int ErrorDeUso(const std::string& que) {
@@ -57,7 +57,7 @@ int ErrorDeUso(const std::string& que) {
 bool VaciaSalidaEstandar() {
   if (std::cout.flush() && std::fflush(stdout) == 0) return true;
   Informa(kSalidaEstandar,
-          Error(ErrorKind::FileError, "no se puede escribir: " + TextoErrno(errno)));
+          Error(TipoDeError::Archivo, "no se puede escribir: " + TextoErrno(errno)));
   return false;
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/errors.h"
+#include "core/errores.h"
 #include "formats/formatos.h"
 
 namespace ruvek::cli {
@@ -26,7 +26,7 @@ Track Carga(const std::string& entrada, Proyeccion& proyeccion,
             std::optional<std::size_t> simplifica);
 
 // Writes a file atomically; standard output ("-"), a device (/dev/null) or a named pipe as a
-// stream. Error(FileError) when it cannot.
+// stream. Error(Archivo) when it cannot.
 void Escribe(const std::string& salida, const std::string& bytes);
 
 }  // namespace ruvek::cli

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/errors.h"
+#include "core/errores.h"
 #include "core/simplifica.h"
 
 namespace ruvek::cli {
@@ -16,7 +16,7 @@ Simplificar SacaSimplificar(std::vector<char*>& argumentos) {
     constexpr std::string_view kOpcion = "--simplify";
     const std::string_view palabra = a;
     if (palabra == kOpcion) {
-      s.puntos = MaxPuntos;
+      s.puntos = kMaximoDePuntos;
       return true;
     }
     if (!palabra.starts_with(kOpcion) || palabra[kOpcion.size()] != '=') return false;
@@ -24,9 +24,9 @@ Simplificar SacaSimplificar(std::vector<char*>& argumentos) {
     std::size_t n = 0;
     const auto [fin, ec] = std::from_chars(valor.data(), valor.data() + valor.size(), n);
     if (ec != std::errc() || fin != valor.data() + valor.size() || n < 2 ||
-        n > std::size_t(MaxPuntos)) {
-      s.error = "--simplify=N pide un número de puntos de 2 a " + std::to_string(MaxPuntos) + ": " +
-                std::string(valor);
+        n > std::size_t(kMaximoDePuntos)) {
+      s.error = "--simplify=N pide un número de puntos de 2 a " + std::to_string(kMaximoDePuntos) +
+                ": " + std::string(valor);
     }
     s.puntos = n;
     return true;
@@ -41,11 +41,11 @@ void AjustaTamano(Track& track, std::optional<std::size_t> maximo, const std::st
       std::fprintf(stderr, "ruvek-cli: %s: %s\n", nombre.c_str(), FraseDeSimplificacion(s).c_str());
     }
   }
-  if (track.puntos.size() > std::size_t(MaxPuntos)) {
-    throw Error(ErrorKind::SubscriptOutOfRange,
+  if (track.puntos.size() > std::size_t(kMaximoDePuntos)) {
+    throw Error(TipoDeError::DemasiadosPuntos,
                 "el track tiene " + std::to_string(track.puntos.size()) + " puntos, más de los " +
-                    std::to_string(MaxPuntos) + " que caben: --simplify lo reduce a " +
-                    std::to_string(MaxPuntos));
+                    std::to_string(kMaximoDePuntos) + " que caben: --simplify lo reduce a " +
+                    std::to_string(kMaximoDePuntos));
   }
 }
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "core/errors.h"
-#include "core/number_scan.h"
+#include "core/cifras.h"
+#include "core/errores.h"
 
 namespace ruvek {
 
@@ -14,21 +14,21 @@ namespace ruvek {
 ValorFijo LeeRedondeado(std::string_view campo) {
   const char* p = campo.data();
   const char* const end = p + campo.size();
-  detail::WholePart entero;
+  cifras::ParteEntera entero;
   if (p != end && *p == '.') {
-    entero.has_digits = true;  // "." first: the integer text is empty and reads as 0
+    entero.con_cifras = true;  // "." first: the integer text is empty and reads as 0
   } else {
-    p = detail::SkipBlanks(p, end);
-    entero = detail::ScanWhole(p, end);
-    p = detail::SkipBlanks(p, end);
+    p = cifras::SaltaBlancos(p, end);
+    entero = cifras::LeeParteEntera(p, end);
+    p = cifras::SaltaBlancos(p, end);
   }
-  if (!entero.has_digits || (p != end && *p != '.')) {
-    throw Error(ErrorKind::Conversion, Cita(campo) + " no es un número");
+  if (!entero.con_cifras || (p != end && *p != '.')) {
+    throw Error(TipoDeError::Conversion, Cita(campo) + " no es un número");
   }
   // A first decimal digit of 5 to 9 moves the value one unit away from zero, so "-0.7" rounds
   // to -1 although its integer part is 0.
   const bool redondea = p != end && p + 1 != end && p[1] >= '5' && p[1] <= '9';
-  return detail::Compose(entero, redondea ? kScale : 0);
+  return cifras::Compone(entero, redondea ? kDiezmilesimasPorUnidad : 0);
 }
 
 std::optional<std::string> DecimalSinExponente(std::string_view t) {

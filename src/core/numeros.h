@@ -13,7 +13,7 @@ namespace ruvek {
 // first "."; the text before it is read as a number ("0" when empty) and a first decimal digit
 // of 5 to 9 moves the result one unit away from zero, so positive and negative fields round
 // to the nearest whole number, halves away from zero. Later digits and any other text after
-// the "." are never looked at. Raises Conversion for text that is not a number and Overflow
+// the "." are never looked at. Raises Conversion for text that is not a number and FueraDeRango
 // for a value out of range.
 ValorFijo LeeRedondeado(std::string_view campo);
 

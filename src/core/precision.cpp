@@ -1,65 +1,102 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/precision.h"
 
+#include <algorithm>
+#include <charconv>
+
 namespace ruvek {
 
 namespace {
 
-using UWide = unsigned __int128;
+using SinSignoAncho = unsigned __int128;
 
 // The text form of a magnitude of ten-thousandths, with the sign already decided. Every
 // ValorFijo fits in 64 bits, so only the wide sums of the analysis take the slow path.
 template <typename U>
-void AppendMagnitude(std::string& out, bool negative, U magnitude) {
-  U whole = magnitude / static_cast<U>(kScale);
-  auto fraction = static_cast<std::uint32_t>(magnitude % static_cast<U>(kScale));
+void AnadeMagnitud(std::string& out, bool negativo, U magnitud) {
+  U entera = magnitud / static_cast<U>(kDiezmilesimasPorUnidad);
+  auto fraccion = static_cast<std::uint32_t>(magnitud % static_cast<U>(kDiezmilesimasPorUnidad));
 
-  char buf[48];
-  char* end = buf + sizeof buf;
-  char* p = end;
-  if (fraction != 0) {
-    int digits = kFractionDigits;
-    while (fraction % 10 == 0) {
-      fraction /= 10;
-      --digits;
+  char texto[48];
+  char* const fin = texto + sizeof texto;
+  char* p = fin;
+  if (fraccion != 0) {
+    int cifras = kDecimales;
+    while (fraccion % 10 == 0) {
+      fraccion /= 10;
+      --cifras;
     }
-    for (; digits > 0; --digits) {
-      *--p = static_cast<char>('0' + fraction % 10);
-      fraction /= 10;
+    for (; cifras > 0; --cifras) {
+      *--p = static_cast<char>('0' + fraccion % 10);
+      fraccion /= 10;
     }
-    *--p = kDecimalSeparator;
+    *--p = kSeparadorDecimal;
   }
   do {
-    *--p = static_cast<char>('0' + static_cast<int>(whole % 10));
-    whole /= 10;
-  } while (whole != 0);
-  if (negative) *--p = '-';
-  out.append(p, static_cast<std::size_t>(end - p));
+    *--p = static_cast<char>('0' + static_cast<int>(entera % 10));
+    entera /= 10;
+  } while (entera != 0);
+  if (negativo) *--p = '-';
+  out.append(p, static_cast<std::size_t>(fin - p));
+}
+
+// `v` with `decimales` fixed decimals, "." as separator and no sign on a zero.
+std::string_view Fijo(char (&texto)[48], double v, int decimales) {
+  const char* fin =
+      std::to_chars(texto, texto + sizeof texto, v, std::chars_format::fixed, decimales).ptr;
+  std::string_view n(texto, std::size_t(fin - texto));
+  if (n.starts_with('-') && n.find_first_not_of("-0.") == std::string_view::npos)
+    n.remove_prefix(1);
+  return n;
 }
 
 }  // namespace
 
-void AppendFixedText(std::string& out, std::int64_t raw) {
-  const bool negative = raw < 0;
-  const std::uint64_t magnitude = negative ? std::uint64_t(0) - static_cast<std::uint64_t>(raw)
-                                           : static_cast<std::uint64_t>(raw);
-  AppendMagnitude(out, negative, magnitude);
+void AnadeTextoFijo(std::string& out, std::int64_t diezmilesimas) {
+  const bool negativo = diezmilesimas < 0;
+  const auto bits = static_cast<std::uint64_t>(diezmilesimas);
+  AnadeMagnitud(out, negativo, negativo ? std::uint64_t(0) - bits : bits);
 }
 
-void AppendFixedText(std::string& out, WideFixed raw) {
-  const bool negative = raw < 0;
-  const UWide magnitude = negative ? UWide(0) - static_cast<UWide>(raw) : static_cast<UWide>(raw);
-  if (magnitude <= UINT64_MAX) {
-    AppendMagnitude(out, negative, static_cast<std::uint64_t>(magnitude));
+void AnadeTextoFijo(std::string& out, FijoAncho diezmilesimas) {
+  const bool negativo = diezmilesimas < 0;
+  const auto bits = static_cast<SinSignoAncho>(diezmilesimas);
+  const SinSignoAncho magnitud = negativo ? SinSignoAncho(0) - bits : bits;
+  if (magnitud <= UINT64_MAX) {
+    AnadeMagnitud(out, negativo, static_cast<std::uint64_t>(magnitud));
   } else {
-    AppendMagnitude(out, negative, magnitude);
+    AnadeMagnitud(out, negativo, magnitud);
   }
 }
 
-std::string FixedText(WideFixed raw) {
-  std::string text;
-  AppendFixedText(text, raw);
-  return text;
+std::string TextoFijo(FijoAncho diezmilesimas) {
+  std::string texto;
+  AnadeTextoFijo(texto, diezmilesimas);
+  return texto;
+}
+
+void AnadeDecimales(std::string& out, double v, int decimales) {
+  char texto[48];
+  out += Fijo(texto, v, decimales);
+}
+
+std::string Decimales(double v, int decimales) {
+  std::string texto;
+  AnadeDecimales(texto, v, decimales);
+  return texto;
+}
+
+void AnadeDecimalesCortos(std::string& out, double v, int decimales) {
+  char texto[48];
+  std::string_view n = Fijo(texto, v, decimales);
+  if (n.find(kSeparadorDecimal) != n.npos) n = n.substr(0, n.find_last_not_of('0') + 1);
+  if (n.ends_with(kSeparadorDecimal)) n.remove_suffix(1);
+  out += n;
+}
+
+std::string ConComa(std::string numero) {
+  std::replace(numero.begin(), numero.end(), kSeparadorDecimal, ',');
+  return numero;
 }
 
 }  // namespace ruvek

@@ -48,7 +48,7 @@ Tramo Mide(const std::vector<P3>& p, std::size_t desde, std::size_t hasta) {
 
 // Closer to the kept track than half the precision of a coordinate, a point lies on it: the rest
 // is the rounding of the arithmetic.
-constexpr double kEnElTrack = 0.5 / kScale;
+constexpr double kEnElTrack = 0.5 / kDiezmilesimasPorUnidad;
 
 }  // namespace
 
@@ -59,7 +59,7 @@ Simplificacion Simplifica(Track& track, std::size_t maximo) {
   std::vector<P3> p(n);
   for (std::size_t i = 0; i < n; ++i) {
     const Punto& q = track.puntos[i];
-    p[i] = {q.x.ToDouble(), q.y.ToDouble(), track.con_altitudes ? q.altitud.ToDouble() : 0};
+    p[i] = {q.x.EnDouble(), q.y.EnDouble(), track.con_altitudes ? q.altitud.EnDouble() : 0};
   }
   std::vector<bool> guardado(n, false);
   guardado[0] = guardado[n - 1] = true;
@@ -83,13 +83,9 @@ Simplificacion Simplifica(Track& track, std::size_t maximo) {
 }
 
 std::string FraseDeSimplificacion(const Simplificacion& s) {
-  char d[32];
   // Rounded up: the sentence says no point lies farther.
-  char* fin = std::to_chars(d, d + sizeof d, std::ceil(std::max(0.0, s.distancia * 10 - 1e-9)) / 10,
-                            std::chars_format::fixed, 1)
-                  .ptr;
-  std::string metros(d, fin);
-  std::replace(metros.begin(), metros.end(), '.', ',');
+  const std::string metros =
+      ConComa(Decimales(std::ceil(std::max(0.0, s.distancia * 10 - 1e-9)) / 10, 1));
   return "Se ha simplificado de " + std::to_string(s.antes) + " a " + std::to_string(s.despues) +
          " puntos; ningún punto quitado se aparta más de " + metros + " m del track.";
 }

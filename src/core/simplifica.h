@@ -20,7 +20,7 @@ struct Simplificacion {
 // that the profile and the analysis keep theirs). Douglas and Peucker's rule, ranked: the point
 // farthest from the kept track is kept next, until `maximo` are kept or the rest lie on it. A
 // track of `maximo` points or fewer is left as it is. O(n log n) for a track's points.
-Simplificacion Simplifica(Track& track, std::size_t maximo = MaxPuntos);
+Simplificacion Simplifica(Track& track, std::size_t maximo = kMaximoDePuntos);
 
 // The sentence that tells of it: "Se ha simplificado de 11804 a 10000 puntos; ningún punto
 // quitado se aparta más de 0,8 m del track."

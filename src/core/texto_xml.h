@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/errors.h"
+#include "core/errores.h"
 
 namespace ruvek {
 

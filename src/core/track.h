@@ -5,17 +5,17 @@
 #include <span>
 #include <vector>
 
-#include "core/errors.h"
+#include "core/errores.h"
 #include "core/valor_fijo.h"
 
 namespace ruvek {
 
 // The most points a track holds: the text readers and the clipboard refuse a longer one.
-inline constexpr int MaxPuntos = 10000;
+inline constexpr int kMaximoDePuntos = 10000;
 
 // The most points a GPX is read with, more than a day at a point a second; one of more than
-// MaxPuntos is simplified to fit (see Simplifica) before it is used.
-inline constexpr int MaxPuntosGpx = 100000;
+// kMaximoDePuntos is simplified to fit (see Simplifica) before it is used.
+inline constexpr int kMaximoDePuntosLeidos = 100000;
 
 // One point of a track: UTM zone 30 metres and, when its track has them, the altitude.
 struct Punto {
@@ -24,8 +24,8 @@ struct Punto {
   friend bool operator==(const Punto&, const Punto&) = default;
 };
 
-// A track: its points in order (at most MaxPuntos, or MaxPuntosGpx as read from a GPX) and
-// whether they carry their altitudes.
+// A track: its points in order (at most kMaximoDePuntos, or kMaximoDePuntosLeidos as read from a
+// GPX) and whether they carry their altitudes.
 struct Track {
   std::vector<Punto> puntos;
   bool con_altitudes = false;
@@ -33,7 +33,9 @@ struct Track {
 };
 
 // A point whose X is less than 1 ends the track for the clipboard and the analysis.
-constexpr bool AcabaElTrack(ValorFijo x) { return x < ValorFijo::FromRaw(kScale); }
+constexpr bool AcabaElTrack(ValorFijo x) {
+  return x < ValorFijo::DeDiezmilesimas(kDiezmilesimasPorUnidad);
+}
 
 // The points that the clipboard and the analysis take: those before the first that ends the track.
 inline std::span<const Punto> PuntosHastaElFinal(const Track& t) {
@@ -45,13 +47,14 @@ inline std::span<const Punto> PuntosHastaElFinal(const Track& t) {
 // Room for the points of `bytes` of text, a point at most every four bytes: a track that grows by
 // copies costs a fresh allocation, and its page faults, at every doubling.
 inline void ReservaPuntos(Track& t, std::size_t bytes) {
-  t.puntos.reserve(std::min<std::size_t>(MaxPuntos, bytes / 4 + 1));
+  t.puntos.reserve(std::min<std::size_t>(kMaximoDePuntos, bytes / 4 + 1));
 }
 
-// Adds a point to a track being read; Error(SubscriptOutOfRange) when it holds MaxPuntos already.
+// Adds a point to a track being read; Error(DemasiadosPuntos) when it holds kMaximoDePuntos
+// already.
 inline void AnadePunto(Track& t, const Punto& p) {
-  if (t.puntos.size() >= std::size_t(MaxPuntos)) {
-    throw Error(ErrorKind::SubscriptOutOfRange, "el track tiene más de 10000 puntos");
+  if (t.puntos.size() >= std::size_t(kMaximoDePuntos)) {
+    throw Error(TipoDeError::DemasiadosPuntos, "el track tiene más de 10000 puntos");
   }
   t.puntos.push_back(p);
 }

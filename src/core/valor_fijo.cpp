@@ -3,61 +3,65 @@
 
 #include <algorithm>
 
-#include "core/errors.h"
-#include "core/number_scan.h"
+#include "core/cifras.h"
+#include "core/errores.h"
 
 namespace ruvek {
 
 namespace {
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool EsCifra(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-void ValorFijo::ThrowOverflow() { throw Error(ErrorKind::Overflow, "valor fuera de rango"); }
+void ValorFijo::LanzaFueraDeRango() {
+  throw Error(TipoDeError::FueraDeRango, "valor fuera de rango");
+}
 
-ValorFijo ValorFijo::Parse(std::string_view text) {
-  const char* p = detail::SkipBlanks(text.data(), text.data() + text.size());
-  const char* end = text.data() + text.size();
-  while (end != p && IsBlank(end[-1])) --end;
-  const char* const number = p;
+ValorFijo ValorFijo::DeTexto(std::string_view texto) {
+  const char* p = cifras::SaltaBlancos(texto.data(), texto.data() + texto.size());
+  const char* fin = texto.data() + texto.size();
+  while (fin != p && EsBlanco(fin[-1])) --fin;
+  const char* const numero = p;
 
-  const detail::WholePart whole = detail::ScanWhole(p, end);
-  std::uint64_t ten_thousandths = 0;
-  if (p != end && *p == kDecimalSeparator) {
-    const char* const fraction = ++p;
-    bool round_up = false;  // half away from zero: the fifth fraction digit alone decides
-    for (; p != end && IsDigit(*p); ++p) {
-      const auto k = p - fraction;
-      if (k < kFractionDigits) {
-        ten_thousandths = ten_thousandths * 10 + static_cast<unsigned>(*p - '0');
-      } else if (k == kFractionDigits) {
-        round_up = *p >= '5';
+  const cifras::ParteEntera entera = cifras::LeeParteEntera(p, fin);
+  std::uint64_t diezmilesimas = 0;
+  if (p != fin && *p == kSeparadorDecimal) {
+    const char* const fraccion = ++p;
+    bool redondea = false;  // half away from zero: the fifth fraction digit alone decides
+    for (; p != fin && EsCifra(*p); ++p) {
+      const auto k = p - fraccion;
+      if (k < kDecimales) {
+        diezmilesimas = diezmilesimas * 10 + static_cast<unsigned>(*p - '0');
+      } else if (k == kDecimales) {
+        redondea = *p >= '5';
       }
     }
-    if (p == fraction) throw Error(ErrorKind::Conversion, "no hay cifras tras el punto decimal");
-    for (auto k = p - fraction; k < kFractionDigits; ++k) ten_thousandths *= 10;
-    ten_thousandths += round_up ? 1 : 0;
+    if (p == fraccion) throw Error(TipoDeError::Conversion, "no hay cifras tras el punto decimal");
+    for (auto k = p - fraccion; k < kDecimales; ++k) diezmilesimas *= 10;
+    diezmilesimas += redondea ? 1 : 0;
   }
-  if (!whole.has_digits || p != end) {
-    throw Error(ErrorKind::Conversion,
-                Cita(std::string_view(number, std::size_t(end - number))) + " no es un número");
+  if (!entera.con_cifras || p != fin) {
+    throw Error(TipoDeError::Conversion,
+                Cita(std::string_view(numero, std::size_t(fin - numero))) + " no es un número");
   }
-  return detail::Compose(whole, ten_thousandths);
+  return cifras::Compone(entera, diezmilesimas);
 }
 
-ValorFijo detail::Compose(const WholePart& w, std::uint64_t ten_thousandths) {
-  std::uint64_t magnitude;
-  if (w.significant_digits > 19 ||
-      __builtin_mul_overflow(w.units, static_cast<std::uint64_t>(kScale), &magnitude) ||
-      __builtin_add_overflow(magnitude, ten_thousandths, &magnitude)) {
-    throw Error(ErrorKind::Overflow, "valor fuera de rango");
+ValorFijo cifras::Compone(const ParteEntera& w, std::uint64_t diezmilesimas) {
+  std::uint64_t magnitud;
+  if (w.cifras_significativas > 19 ||
+      __builtin_mul_overflow(w.unidades, static_cast<std::uint64_t>(kDiezmilesimasPorUnidad),
+                             &magnitud) ||
+      __builtin_add_overflow(magnitud, diezmilesimas, &magnitud)) {
+    throw Error(TipoDeError::FueraDeRango, "valor fuera de rango");
   }
-  const std::uint64_t limit = w.negative ? std::uint64_t(1) << 63 : (std::uint64_t(1) << 63) - 1;
-  if (magnitude > limit) throw Error(ErrorKind::Overflow, "valor fuera de rango");
-  return ValorFijo::FromRaw(w.negative ? static_cast<std::int64_t>(std::uint64_t(0) - magnitude)
-                                       : static_cast<std::int64_t>(magnitude));
+  const std::uint64_t limite = w.negativo ? std::uint64_t(1) << 63 : (std::uint64_t(1) << 63) - 1;
+  if (magnitud > limite) throw Error(TipoDeError::FueraDeRango, "valor fuera de rango");
+  return ValorFijo::DeDiezmilesimas(w.negativo
+                                        ? static_cast<std::int64_t>(std::uint64_t(0) - magnitud)
+                                        : static_cast<std::int64_t>(magnitud));
 }
 
-std::string ValorFijo::Text() const { return FixedText(raw_); }
+std::string ValorFijo::Texto() const { return TextoFijo(diezmilesimas_); }
 
 }  // namespace ruvek

@@ -13,58 +13,58 @@ namespace ruvek {
 
 // A fixed-point decimal number: a signed 64-bit count of ten-thousandths, so four decimal
 // places exactly. Range -922337203685477.5808 to 922337203685477.5807. Arithmetic is exact and
-// raises ErrorKind::Overflow instead of wrapping.
+// raises TipoDeError::FueraDeRango instead of wrapping.
 class ValorFijo {
  public:
   constexpr ValorFijo() = default;
 
-  static constexpr ValorFijo FromRaw(std::int64_t ten_thousandths) {
+  static constexpr ValorFijo DeDiezmilesimas(std::int64_t diezmilesimas) {
     ValorFijo v;
-    v.raw_ = ten_thousandths;
+    v.diezmilesimas_ = diezmilesimas;
     return v;
   }
-  // A whole number of units; Overflow when out of range.
-  static ValorFijo Whole(std::int64_t units) {
+  // A whole number of units; FueraDeRango when out of range.
+  static ValorFijo Entero(std::int64_t units) {
     std::int64_t raw;
-    if (__builtin_mul_overflow(units, kScale, &raw)) ThrowOverflow();
-    return FromRaw(raw);
+    if (__builtin_mul_overflow(units, kDiezmilesimasPorUnidad, &raw)) LanzaFueraDeRango();
+    return DeDiezmilesimas(raw);
   }
 
   // Reads text: blanks around, an optional sign, digits, and optionally "." followed by
   // fraction digits. More than four fraction digits round half away from zero at the fourth.
-  // Anything else raises Conversion; a number out of range raises Overflow.
-  static ValorFijo Parse(std::string_view text);
+  // Anything else raises Conversion; a number out of range raises FueraDeRango.
+  static ValorFijo DeTexto(std::string_view text);
 
-  constexpr std::int64_t raw() const { return raw_; }
+  constexpr std::int64_t diezmilesimas() const { return diezmilesimas_; }
   // The value as a double, for geometry (metres): exact to well below its precision.
-  constexpr double ToDouble() const { return double(raw_) / kScale; }
+  constexpr double EnDouble() const { return double(diezmilesimas_) / kDiezmilesimasPorUnidad; }
 
-  // The text form: see AppendFixedText.
-  std::string Text() const;
-  void AppendText(std::string& out) const { AppendFixedText(out, raw_); }
+  // The text form: see AnadeTextoFijo.
+  std::string Texto() const;
+  void AnadeTexto(std::string& out) const { AnadeTextoFijo(out, diezmilesimas_); }
 
   friend ValorFijo operator+(ValorFijo a, ValorFijo b) {
     std::int64_t raw;
-    if (__builtin_add_overflow(a.raw_, b.raw_, &raw)) ThrowOverflow();
-    return FromRaw(raw);
+    if (__builtin_add_overflow(a.diezmilesimas_, b.diezmilesimas_, &raw)) LanzaFueraDeRango();
+    return DeDiezmilesimas(raw);
   }
   friend ValorFijo operator-(ValorFijo a, ValorFijo b) {
     std::int64_t raw;
-    if (__builtin_sub_overflow(a.raw_, b.raw_, &raw)) ThrowOverflow();
-    return FromRaw(raw);
+    if (__builtin_sub_overflow(a.diezmilesimas_, b.diezmilesimas_, &raw)) LanzaFueraDeRango();
+    return DeDiezmilesimas(raw);
   }
   friend constexpr auto operator<=>(ValorFijo, ValorFijo) = default;
 
  private:
-  [[noreturn]] static void ThrowOverflow();
+  [[noreturn]] static void LanzaFueraDeRango();
 
-  std::int64_t raw_ = 0;
+  std::int64_t diezmilesimas_ = 0;
 };
 
 // Blanks that the reading of text ignores around a number.
-constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-inline bool AllBlank(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), IsBlank);
+constexpr bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+inline bool TodoBlanco(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), EsBlanco);
 }
 
 }  // namespace ruvek

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/lines.h"
+#include "core/lineas.h"
 #include "formats/gpx_xml.h"
 
 namespace ruvek {
@@ -16,14 +16,14 @@ std::size_t CambiaDatum(Track& track, Datum de, Datum a, Proyeccion& proyeccion)
   if (de == a) return n;
   std::vector<double> x(n), y(n);
   for (std::size_t i = 0; i < n; ++i) {
-    x[i] = track.puntos[i].x.ToDouble();
-    y[i] = track.puntos[i].y.ToDouble();
+    x[i] = track.puntos[i].x.EnDouble();
+    y[i] = track.puntos[i].y.EnDouble();
   }
   const std::size_t bien = proyeccion.CambiaDatum(de, a, x, y);
   if (bien < n) return bien;
   for (std::size_t i = 0; i < n; ++i) {
-    track.puntos[i].x = ValorFijo::Whole(std::llround(x[i]));
-    track.puntos[i].y = ValorFijo::Whole(std::llround(y[i]));
+    track.puntos[i].x = ValorFijo::Entero(std::llround(x[i]));
+    track.puntos[i].y = ValorFijo::Entero(std::llround(y[i]));
   }
   return n;
 }
@@ -34,9 +34,9 @@ long LineaDelPunto(Formato formato, std::string_view bytes, std::size_t i) {
     return i < puntos.size() ? puntos[i].linea : 0;
   }
   if (formato == Formato::ListaXY) return long(i) + 1;
-  TextLines lineas = LineasDeArchivo(bytes);  // TrackMaker: its points are the lines of a "t"
+  LineasDeTexto lineas = LineasDeArchivo(bytes);  // TrackMaker: its points are the lines of a "t"
   std::string_view linea;
-  for (std::size_t visto = 0; lineas.Next(linea);) {
+  for (std::size_t visto = 0; lineas.Siguiente(linea);) {
     if (!linea.empty() && linea.front() == 't' && visto++ == i) return lineas.numero();
   }
   return 0;

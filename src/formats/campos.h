@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/errors.h"
+#include "core/errores.h"
 #include "core/numeros.h"
 #include "core/track.h"
 
@@ -33,10 +33,9 @@ class Campos {
     }
   }
 
-  // Field i (from 0), which must be followed by a comma: InvalidArgument when it is not.
+  // Field i (from 0), which must be followed by a comma: FaltaUnCampo when it is not.
   std::string_view operator[](int i) const {
-    if (i >= n_)
-      throw Error(ErrorKind::InvalidArgument, "a un campo no le sigue una coma", numero_);
+    if (i >= n_) throw Error(TipoDeError::FaltaUnCampo, "a un campo no le sigue una coma", numero_);
     const char* inicio = i == 0 ? linea_.data() : comas_[i - 1] + 1;
     return std::string_view(inicio, static_cast<std::size_t>(comas_[i] - inicio));
   }
@@ -67,7 +66,7 @@ class Campos {
 
 // A field of line `linea` rounded to a whole number, its errors tagged with the line.
 inline ValorFijo CampoRedondeado(std::string_view campo, long linea) {
-  return Error::AtLine(linea, [campo] { return LeeRedondeado(campo); });
+  return Error::EnLinea(linea, [campo] { return LeeRedondeado(campo); });
 }
 
 // The longest "X,Y" line of the text layouts: a prefix, two values of up to 21 characters, a
@@ -78,9 +77,9 @@ inline constexpr std::size_t kLineaXYMaxima = 10 + 2 * 21 + 1 + 2;
 inline void AnadeLineasXY(std::string& out, const Track& track, std::string_view prefijo) {
   for (const Punto& p : track.puntos) {
     out += prefijo;
-    p.x.AppendText(out);
+    p.x.AnadeTexto(out);
     out += ',';
-    p.y.AppendText(out);
+    p.y.AnadeTexto(out);
     out += "\r\n";
   }
 }

@@ -30,8 +30,8 @@ bool PuedeFallar(double lon, double lat) {
 
 // The error for point number `numero`, `p`, outside the area.
 Error Fuera(const PuntoGpx& p, std::size_t numero) {
-  return FueraDelHuso(numero, "latitud " + TextoGrados(p.lat) + ", longitud " + TextoGrados(p.lon),
-                      p.linea);
+  return ErrorFueraDelHuso(
+      numero, "latitud " + TextoGrados(p.lat) + ", longitud " + TextoGrados(p.lon), p.linea);
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion, Datum datum) {
   }
   const std::size_t malo = proyeccion.AUtm(datum, x, y);
   if (malo < puntos.size()) {
-    throw Error(ErrorKind::Projection,
+    throw Error(TipoDeError::Transformacion,
                 "PROJ no puede proyectar el punto " + std::to_string(malo + 1),
                 LineaDelPunto(Formato::Gpx, bytes, malo));
   }
@@ -73,8 +73,8 @@ Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion, Datum datum) {
   Track track{.puntos = std::vector<Punto>(puntos.size()), .con_altitudes = con_altitudes};
   for (std::size_t i = 0; i < puntos.size(); ++i) {
     Punto& p = track.puntos[i];
-    p.x = ValorFijo::Whole(std::llround(x[i]));
-    p.y = ValorFijo::Whole(std::llround(y[i]));
+    p.x = ValorFijo::Entero(std::llround(x[i]));
+    p.y = ValorFijo::Entero(std::llround(y[i]));
     // West of about 9 degrees west zone 30's X is below 1, where a track ends: not a track here.
     if (AcabaElTrack(p.x)) throw Fuera(puntos[i], i + 1);
     if (con_altitudes) p.altitud = *puntos[i].ele;

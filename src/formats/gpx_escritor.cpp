@@ -4,7 +4,8 @@
 #include <charconv>
 #include <vector>
 
-#include "core/errors.h"
+#include "core/errores.h"
+#include "core/precision.h"
 #include "core/texto_xml.h"
 #include "ruvek_version.h"
 
@@ -12,15 +13,8 @@ namespace ruvek {
 
 namespace {
 
-// Degrees with 7 decimals (about a centimetre), in the fixed "." convention.
-void AnadeGrados(std::string& out, double grados) {
-  char texto[40];
-  char* fin =
-      std::to_chars(texto, texto + sizeof texto, grados, std::chars_format::fixed, kDecimalesGrados)
-          .ptr;
-  const std::string_view g(texto, std::size_t(fin - texto));
-  out += g == "-0.0000000" ? g.substr(1) : g;
-}
+// Degrees with 7 decimals (about a centimetre).
+void AnadeGrados(std::string& out, double grados) { AnadeDecimales(out, grados, kDecimalesGrados); }
 
 }  // namespace
 
@@ -30,17 +24,17 @@ std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& 
   const std::size_t n = puntos.size();
   std::vector<double> lon(n), lat(n);
   for (std::size_t i = 0; i < n; ++i) {
-    lon[i] = puntos[i].x.ToDouble();
-    lat[i] = puntos[i].y.ToDouble();
+    lon[i] = puntos[i].x.EnDouble();
+    lat[i] = puntos[i].y.EnDouble();
   }
   const std::size_t malo = proyeccion.AGeograficas(datum, lon, lat);
   if (malo < n) {
-    throw Error(ErrorKind::Projection,
+    throw Error(TipoDeError::Transformacion,
                 "el punto " + std::to_string(malo + 1) + " no tiene latitud ni longitud en WGS 84");
   }
   for (std::size_t i = 0; i < n; ++i) {  // what the reader would refuse is not written
     if (!EnElHuso(lon[i], lat[i]) || AcabaElTrack(puntos[i].x)) {
-      throw FueraDelHuso(i + 1, "X " + puntos[i].x.Text() + ", Y " + puntos[i].y.Text());
+      throw ErrorFueraDelHuso(i + 1, "X " + puntos[i].x.Texto() + ", Y " + puntos[i].y.Texto());
     }
   }
   std::string out =
@@ -62,7 +56,7 @@ std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& 
     out += "\">";
     if (track.con_altitudes) {
       out += "<ele>";
-      puntos[i].altitud.AppendText(out);
+      puntos[i].altitud.AnadeTexto(out);
       out += "</ele>";
     }
     out += "</trkpt>\r\n";

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/errors.h"
-#include "core/lines.h"
+#include "core/errores.h"
+#include "core/lineas.h"
 #include "core/numeros.h"
 #include "core/track.h"
 #include "formats/razon_xml.h"
@@ -18,9 +18,9 @@ namespace ruvek {
 
 namespace {
 
-constexpr std::size_t kTrozo = 64 * 1024;     // given to expat at a time
-constexpr std::size_t kMaxTexto = kMaxLinea;  // an attribute, a text, a comment
-constexpr char kSeparador = '\x01';           // between a namespace and a local name
+constexpr std::size_t kTrozo = 64 * 1024;               // given to expat at a time
+constexpr std::size_t kMaxTexto = kLargoMaximoDeLinea;  // an attribute, a text, a comment
+constexpr char kSeparador = '\x01';                     // between a namespace and a local name
 constexpr std::string_view kEspacioGpx = "http://www.topografix.com/GPX/";
 
 enum class Nodo { Otro, Gpx, Trk, Trkseg, Trkpt, Rte, Rtept, Ele };
@@ -39,7 +39,7 @@ class LectorGpx {
  public:
   explicit LectorGpx(bool (*con_linea)(double, double))
       : parser_(XML_ParserCreateNS(nullptr, kSeparador)), con_linea_(con_linea) {
-    if (parser_ == nullptr) throw Error(ErrorKind::Malformed, "no hay memoria para leer el XML");
+    if (parser_ == nullptr) throw Error(TipoDeError::MalFormado, "no hay memoria para leer el XML");
     XML_SetUserData(parser_, this);
     XML_SetElementHandler(parser_, &LectorGpx::Abre, &LectorGpx::Cierra);
     XML_SetCharacterDataHandler(parser_, &LectorGpx::Texto);
@@ -63,7 +63,7 @@ class LectorGpx {
 
   Nodo Clase(std::string_view nombre) const;
   void Punto(Nodo nodo, const XML_Char** atributos);
-  void Falla(ErrorKind tipo, const std::string& detalle);
+  void Falla(TipoDeError tipo, const std::string& detalle);
   void Avanza() {
     texto_ = 0;
     evento_ = XML_GetCurrentByteIndex(parser_);
@@ -108,7 +108,7 @@ Nodo LectorGpx::Clase(std::string_view nombre) const {
   return Nodo::Otro;
 }
 
-void LectorGpx::Falla(ErrorKind tipo, const std::string& detalle) {
+void LectorGpx::Falla(TipoDeError tipo, const std::string& detalle) {
   if (!error_) error_.emplace(tipo, detalle, Linea());
   XML_StopParser(parser_, XML_FALSE);
 }
@@ -119,7 +119,7 @@ void XMLCALL LectorGpx::Abre(void* yo, const XML_Char* nombre, const XML_Char** 
   l.Avanza();
   for (const XML_Char** a = atributos; *a != nullptr; a += 2) {
     if (std::strlen(a[1]) > kMaxTexto) {
-      return l.Falla(ErrorKind::TooLong,
+      return l.Falla(TipoDeError::DemasiadoLargo,
                      "un atributo pasa de " + std::to_string(kMaxTexto) + " bytes: no es un track");
     }
   }
@@ -128,13 +128,13 @@ void XMLCALL LectorGpx::Abre(void* yo, const XML_Char* nombre, const XML_Char** 
     const std::string_view n = nombre;
     const std::size_t corte = n.find(kSeparador);
     const std::string_view local = n.substr(corte + 1);  // all of it when there is no namespace
-    return l.Falla(ErrorKind::Malformed,
+    return l.Falla(TipoDeError::MalFormado,
                    local == "gpx" ? "no es un GPX 1.0 ni 1.1: su espacio de nombres es " +
                                         Cita(n.substr(0, corte))
                                   : "no es un GPX: el documento es " + Cita(local));
   }
   if (l.pila_.size() == kMaxAnidado) {
-    return l.Falla(ErrorKind::TooLong,
+    return l.Falla(TipoDeError::DemasiadoLargo,
                    "los elementos se anidan a más de " + std::to_string(kMaxAnidado) + " niveles");
   }
   l.pila_.push_back(nodo);
@@ -144,13 +144,13 @@ void XMLCALL LectorGpx::Abre(void* yo, const XML_Char* nombre, const XML_Char** 
 
 void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
   std::vector<PuntoGpx>& puntos = nodo == Nodo::Trkpt ? trk_ : rte_;
-  if (puntos.size() == std::size_t(MaxPuntosGpx)) {
+  if (puntos.size() == std::size_t(kMaximoDePuntosLeidos)) {
     if (nodo == Nodo::Rtept) {  // a track later in the file still counts
       ruta_desbordada_ = true;
       return;
     }
-    return Falla(ErrorKind::SubscriptOutOfRange,
-                 "el track tiene más de " + std::to_string(MaxPuntosGpx) + " puntos");
+    return Falla(TipoDeError::DemasiadosPuntos,
+                 "el track tiene más de " + std::to_string(kMaximoDePuntosLeidos) + " puntos");
   }
   PuntoGpx p{NAN, NAN, std::nullopt, 0};
   for (const XML_Char** a = atributos; *a != nullptr; a += 2) {
@@ -158,11 +158,12 @@ void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
     double* destino = nombre == "lat" ? &p.lat : nombre == "lon" ? &p.lon : nullptr;
     if (destino == nullptr) continue;
     *destino = Grados(a[1]);
-    if (std::isnan(*destino)) return Falla(ErrorKind::Conversion, Cita(a[1]) + " no es un número");
+    if (std::isnan(*destino))
+      return Falla(TipoDeError::Conversion, Cita(a[1]) + " no es un número");
   }
   if (std::isnan(p.lat) || std::isnan(p.lon)) {
-    return Falla(ErrorKind::InvalidArgument, std::string("al punto le falta la ") +
-                                                 (std::isnan(p.lat) ? "latitud" : "longitud"));
+    return Falla(TipoDeError::FaltaUnCampo, std::string("al punto le falta la ") +
+                                                (std::isnan(p.lat) ? "latitud" : "longitud"));
   }
   if (con_linea_(p.lon, p.lat)) p.linea = Linea();
   puntos.push_back(p);
@@ -173,7 +174,7 @@ void XMLCALL LectorGpx::Texto(void* yo, const XML_Char* texto, int largo) {
   if (l.error_) return;
   l.evento_ = XML_GetCurrentByteIndex(l.parser_);
   if ((l.texto_ += std::size_t(largo)) > kMaxTexto) {
-    return l.Falla(ErrorKind::TooLong,
+    return l.Falla(TipoDeError::DemasiadoLargo,
                    "un texto pasa de " + std::to_string(kMaxTexto) + " bytes: no es un track");
   }
   if (l.pila_.back() == Nodo::Ele) l.ele_.append(texto, std::size_t(largo));
@@ -187,32 +188,32 @@ void XMLCALL LectorGpx::Cierra(void* yo, const XML_Char*) {
   if (punto != nullptr && !punto->ele) {
     const std::optional<std::string> d = DecimalSinExponente(l.ele_);
     if (!d) {
-      return l.Falla(ErrorKind::Conversion, "la altitud " + Cita(l.ele_) + " no es un número");
+      return l.Falla(TipoDeError::Conversion, "la altitud " + Cita(l.ele_) + " no es un número");
     }
     try {  // rounded as every field of a text file
       punto->ele = LeeRedondeado(*d);
     } catch (const Error& e) {
-      return l.Falla(e.kind(), "la altitud " + Cita(l.ele_) + ": " + e.detail());
+      return l.Falla(e.tipo(), "la altitud " + Cita(l.ele_) + ": " + e.detalle());
     }
   }
   l.pila_.pop_back();
 }
 
 std::vector<PuntoGpx> LectorGpx::Lee(std::string_view bytes) {
-  trk_.reserve(
-      std::min<std::size_t>(MaxPuntosGpx, bytes.size() / 24 + 1));  // <trkpt lat="" lon=""/>
+  trk_.reserve(std::min<std::size_t>(kMaximoDePuntosLeidos,
+                                     bytes.size() / 24 + 1));  // <trkpt lat="" lon=""/>
   for (std::size_t leidos = 0; leidos == 0 || leidos < bytes.size();) {
     const std::size_t n = std::min(kTrozo, bytes.size() - leidos);
     const bool fin = leidos + n == bytes.size();
     const bool bien = XML_Parse(parser_, bytes.data() + leidos, int(n), fin) == XML_STATUS_OK;
     if (error_) throw *error_;
     if (!bien) {
-      throw Error(ErrorKind::Malformed,
+      throw Error(TipoDeError::MalFormado,
                   "no es un XML bien formado: " + RazonXml(XML_GetErrorCode(parser_)), Linea());
     }
     // Expat holds an unfinished tag, comment or declaration whole: refuse one beyond the bound.
     if ((leidos += n) - std::size_t(evento_) > kMaxTexto + kTrozo) {
-      throw Error(ErrorKind::TooLong,
+      throw Error(TipoDeError::DemasiadoLargo,
                   "una etiqueta, un atributo o un comentario pasa de " + std::to_string(kMaxTexto) +
                       " bytes: no es un track",
                   Linea());
@@ -220,12 +221,12 @@ std::vector<PuntoGpx> LectorGpx::Lee(std::string_view bytes) {
     if (fin) break;
   }
   if (trk_.empty() && ruta_desbordada_) {
-    throw Error(ErrorKind::SubscriptOutOfRange,
-                "la ruta tiene más de " + std::to_string(MaxPuntosGpx) + " puntos");
+    throw Error(TipoDeError::DemasiadosPuntos,
+                "la ruta tiene más de " + std::to_string(kMaximoDePuntosLeidos) + " puntos");
   }
   std::vector<PuntoGpx>& tomados = trk_.empty() ? rte_ : trk_;
   if (tomados.empty()) {
-    throw Error(ErrorKind::Malformed, "el GPX no tiene ningún punto de track ni de ruta");
+    throw Error(TipoDeError::MalFormado, "el GPX no tiene ningún punto de track ni de ruta");
   }
   return std::move(tomados);
 }

@@ -14,8 +14,8 @@ namespace ruvek {
 
 // The file: every line is a point "X,Y" (anything from a second comma on is ignored), each number
 // rounded to a whole one by LeeRedondeado. LecturaIncompleta, with its line, at the first line
-// without a comma or with a field that is not a number, or at a point beyond MaxPuntos;
-// Error(PastEndOfFile) for an empty input.
+// without a comma or with a field that is not a number, or at a point beyond kMaximoDePuntos;
+// Error(ArchivoVacio) for an empty input.
 Track LeeListaXY(std::string_view bytes);
 
 // One "X,Y" line per point, whatever its values, each ending in CR LF; empty without points.
@@ -29,7 +29,7 @@ inline constexpr std::size_t kMaxTextoPegado = std::size_t{4} << 20;
 // last one holding a comma ignored; every other line is a point whose X is the text before its
 // first comma and whose Y the text up to a second comma, both read exactly. LecturaIncompleta,
 // with its line, at the first of them without a comma or with a field that is not a number, at a
-// point beyond MaxPuntos, and at a line longer than kMaxLinea (TooLong).
+// point beyond kMaximoDePuntos, and at a line longer than kLargoMaximoDeLinea (DemasiadoLargo).
 Track LeeListaXYPegada(std::string_view texto);
 
 // The clipboard text: "X,Y" lines of the points before the first that ends the track (see

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/trackmaker.h"
 
-#include "core/lines.h"
+#include "core/lineas.h"
 #include "formats/campos.h"
 
 namespace ruvek {
@@ -23,27 +23,28 @@ constexpr std::string_view kCola =
 
 bool EsTrackMaker(std::string_view bytes) {
   std::string_view primera;
-  return LineasDeArchivo(bytes).Next(primera) && primera.find("Version") != std::string_view::npos;
+  return LineasDeArchivo(bytes).Siguiente(primera) &&
+         primera.find("Version") != std::string_view::npos;
 }
 
 Track LeeTrackMaker(std::string_view bytes) {
   Track track{.puntos = {}, .con_altitudes = true};
   ReservaPuntos(track, bytes.size());
-  TextLines lineas = LineasDeArchivo(bytes);
+  LineasDeTexto lineas = LineasDeArchivo(bytes);
   std::string_view linea;
-  if (!lineas.Next(linea)) throw Error(ErrorKind::PastEndOfFile, "el archivo está vacío", 1);
+  if (!lineas.Siguiente(linea)) throw Error(TipoDeError::ArchivoVacio, "el archivo está vacío", 1);
   LeeHastaUnError(track, [&] {
     do {
       if (linea.empty() || linea.front() != 't') continue;
       // "t,grid,zone,X,Y,any,any,altitude,": the first three fields are skipped by their commas.
       const long n = lineas.numero();
-      Error::AtLine(n, [&] { AnadePunto(track, {}); });
+      Error::EnLinea(n, [&] { AnadePunto(track, {}); });
       const Campos campos(linea, n);
       Punto& p = track.puntos.back();
       p.x = CampoRedondeado(campos[3], n);
       p.y = CampoRedondeado(campos[4], n);
       p.altitud = CampoRedondeado(campos[7], n);
-    } while (lineas.Next(linea));
+    } while (lineas.Siguiente(linea));
   });
   return track;
 }

@@ -16,7 +16,7 @@ bool EsTrackMaker(std::string_view bytes);
 
 // The points of the lines that start with "t", with their altitudes, each number rounded to a
 // whole one by LeeRedondeado. LecturaIncompleta, with its line, at the first field that is
-// missing or not a number, or at a point beyond MaxPuntos; Error(PastEndOfFile) for an empty
+// missing or not a number, or at a point beyond kMaximoDePuntos; Error(ArchivoVacio) for an empty
 // input.
 Track LeeTrackMaker(std::string_view bytes);
 

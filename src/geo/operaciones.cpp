@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "core/errors.h"
+#include "core/errores.h"
 
 namespace ruvek {
 
@@ -32,7 +32,7 @@ PJ* Operaciones::Pipeline(std::size_t i) {
     pipelines_[i] = api_.proj_create(contexto_, tabla_[i].proj);
     if (pipelines_[i] == nullptr) {
       const int e = api_.proj_context_errno(contexto_);
-      throw Error(ErrorKind::Projection,
+      throw Error(TipoDeError::Transformacion,
                   tabla_[i].sin_rejilla
                       ? std::string("PROJ no puede crear una operación (") +
                             api_.proj_context_errno_string(contexto_, e) + ")"

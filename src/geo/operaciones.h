@@ -26,7 +26,7 @@ struct Operacion {
 // The operations from a system to another, and PROJ's rule to pick one for each point: the most
 // accurate whose area holds the point (onshore before offshore, the smaller of two equal ones),
 // another when it cannot transform the point, and at last the first that needs no grid. The
-// pipelines are made when first used; a grid not found is Error(Projection).
+// pipelines are made when first used; a grid not found is Error(Transformacion).
 class Operaciones {
  public:
   Operaciones(const ApiProj& api, PJ_CONTEXT* contexto, std::span<const Operacion> tabla);

@@ -5,8 +5,8 @@
 
 namespace ruvek {
 
-// PROJ's library, loaded by its SONAME, and a function of it by its name; Error(Projection) when
-// either is missing.
+// PROJ's library, loaded by its SONAME, and a function of it by its name; Error(Transformacion)
+// when either is missing.
 void* CargaProj();
 void* FuncionProj(void* biblioteca, const char* nombre);
 

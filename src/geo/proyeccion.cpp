@@ -10,6 +10,7 @@
 #include <limits>
 #include <vector>
 
+#include "core/precision.h"
 #include "geo/operaciones.h"
 
 namespace ruvek {
@@ -18,8 +19,8 @@ namespace {
 #include "operaciones.inc"
 }  // namespace
 
-Error FueraDelHuso(std::size_t punto, const std::string& donde, long linea) {
-  return Error(ErrorKind::OutOfArea,
+Error ErrorFueraDelHuso(std::size_t punto, const std::string& donde, long linea) {
+  return Error(TipoDeError::FueraDelHuso,
                "el punto " + std::to_string(punto) + " (" + donde +
                    ") cae fuera de lo que cubre el huso 30: latitud de 0 a 84 grados norte, "
                    "longitud de 12 grados oeste a 6 grados este",
@@ -39,11 +40,8 @@ bool Fallo(PJ_COORD p) { return !std::isfinite(p.xy.x) || !std::isfinite(p.xy.y)
 
 // Degrees as a GPX reader gets them back from kDecimalesGrados decimals.
 double Escrito(double grados) {
-  char texto[40];
-  char* fin =
-      std::to_chars(texto, texto + sizeof texto, grados, std::chars_format::fixed, kDecimalesGrados)
-          .ptr;
-  std::from_chars(texto, fin, grados);
+  const std::string texto = Decimales(grados, kDecimalesGrados);
+  std::from_chars(texto.data(), texto.data() + texto.size(), grados);
   return grados;
 }
 
@@ -52,14 +50,16 @@ double Escrito(double grados) {
 void* CargaProj() {
   void* biblioteca = dlopen(RUVEK_PROJ_SONAME, RTLD_LAZY | RTLD_LOCAL);
   if (biblioteca == nullptr) {
-    throw Error(ErrorKind::Projection, std::string("no se puede cargar PROJ (") + dlerror() + ")");
+    throw Error(TipoDeError::Transformacion,
+                std::string("no se puede cargar PROJ (") + dlerror() + ")");
   }
   return biblioteca;
 }
 
 void* FuncionProj(void* biblioteca, const char* nombre) {
   void* f = dlsym(biblioteca, nombre);
-  if (f == nullptr) throw Error(ErrorKind::Projection, std::string("PROJ no tiene ") + nombre);
+  if (f == nullptr)
+    throw Error(TipoDeError::Transformacion, std::string("PROJ no tiene ") + nombre);
   return f;
 }
 
@@ -75,7 +75,7 @@ struct Proyeccion::Proj {
 
   static PJ_CONTEXT* Contexto(const ApiProj& api) {
     PJ_CONTEXT* c = api.proj_context_create();
-    if (c == nullptr) throw Error(ErrorKind::Projection, "PROJ no se puede iniciar");
+    if (c == nullptr) throw Error(TipoDeError::Transformacion, "PROJ no se puede iniciar");
     api.proj_log_func(c, nullptr, [](void*, int, const char*) {});  // PROJ says nothing itself
     api.proj_context_set_enable_network(c, 0);
     // Ruvek's grids alone: the operations need no other file, not even PROJ's database, whose

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/errors.h"
+#include "core/errores.h"
 
 namespace ruvek {
 
@@ -23,7 +23,7 @@ inline bool EnElHuso(double lon, double lat, double margen = 0) {
 }
 
 // The error for point number `punto` (from 1), at `donde`, when it lies outside that area.
-Error FueraDelHuso(std::size_t punto, const std::string& donde, long linea = 0);
+Error ErrorFueraDelHuso(std::size_t punto, const std::string& donde, long linea = 0);
 
 // The datums of UTM zone 30 north metres: European 1950 (EPSG:23030), which TrackMaker's text
 // declares, and ETRS89 (EPSG:25830), Spain's official one since 2007.
@@ -39,7 +39,7 @@ inline constexpr int kDecimalesGrados = 7;
 // on the machine changes a result; PROJ's network is off. The operations were chosen from PROJ's
 // database when Ruvek was built: a transformation opens no database. Every function returns the
 // index of the first point it could not transform (HUGE_VAL is never left in a point before it), or
-// the number of points when all went through; Error(Projection) when PROJ cannot be loaded or a
+// the number of points when all went through; Error(Transformacion) when PROJ cannot be loaded or a
 // grid is missing.
 class Proyeccion {
  public:

@@ -8,19 +8,20 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "core/errors.h"
+#include "core/errores.h"
 
 namespace ruvek {
 
 namespace {
 
 [[noreturn]] void Demasiado() {
-  throw Error(ErrorKind::TooLong, "la entrada pasa de " + std::to_string(kMaxEntrada >> 20) +
-                                      " MiB, mucho más de lo que ocupa un track");
+  throw Error(TipoDeError::DemasiadoLargo, "la entrada pasa de " +
+                                               std::to_string(kMaxEntrada >> 20) +
+                                               " MiB, mucho más de lo que ocupa un track");
 }
 
 [[noreturn]] void NoSeLee(int err) {
-  throw Error(ErrorKind::FileError, "no se puede leer: " + TextoErrno(err));
+  throw Error(TipoDeError::Archivo, "no se puede leer: " + TextoErrno(err));
 }
 
 // Closes a descriptor this file opened, however reading ends.
@@ -33,7 +34,7 @@ struct Cierra {
 
 std::string LeeEntrada(const std::string& nombre) {
   const int fd = open(nombre.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) throw Error(ErrorKind::FileError, TextoErrno(errno));
+  if (fd < 0) throw Error(TipoDeError::Archivo, TextoErrno(errno));
   const Cierra cierra{fd};
   return LeeDescriptor(fd);
 }
@@ -41,7 +42,7 @@ std::string LeeEntrada(const std::string& nombre) {
 std::string LeeDescriptor(int fd) {
   struct stat estado {};
   if (fstat(fd, &estado) != 0) NoSeLee(errno);
-  if (S_ISDIR(estado.st_mode)) throw Error(ErrorKind::FileError, TextoErrno(EISDIR));
+  if (S_ISDIR(estado.st_mode)) throw Error(TipoDeError::Archivo, TextoErrno(EISDIR));
   std::string bytes;
   if (S_ISREG(estado.st_mode)) {
     if (std::size_t(estado.st_size) > kMaxEntrada) Demasiado();

@@ -10,9 +10,9 @@ namespace ruvek {
 inline constexpr std::size_t kMaxEntrada = std::size_t{64} << 20;
 
 // The whole of the input named `nombre`: a regular file, a named pipe, /dev/stdin, a process
-// substitution... Error(FileError) when it cannot be opened or read or is a folder;
-// Error(TooLong) when it holds more than kMaxEntrada bytes (a regular file that large is refused
-// before any byte is read).
+// substitution... Error(Archivo) when it cannot be opened or read or is a folder;
+// Error(DemasiadoLargo) when it holds more than kMaxEntrada bytes (a regular file that large is
+// refused before any byte is read).
 std::string LeeEntrada(const std::string& nombre);
 
 // The same from an open file descriptor (standard input, for one), which stays open.

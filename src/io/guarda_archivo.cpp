@@ -8,14 +8,14 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "core/errors.h"
+#include "core/errores.h"
 
 namespace ruvek {
 
 namespace {
 
 [[noreturn]] void Falla(int err) {
-  throw Error(ErrorKind::FileError, "no se puede escribir: " + TextoErrno(err));
+  throw Error(TipoDeError::Archivo, "no se puede escribir: " + TextoErrno(err));
 }
 
 // The mode a new file gets: what the user's umask leaves of read and write for all.
@@ -42,7 +42,7 @@ void GuardaArchivo(const std::string& nombre, std::string_view contenido) {
   const bool existe = stat(destino.c_str(), &actual) == 0;
   if (existe && S_ISDIR(actual.st_mode)) Falla(EISDIR);
   if (existe && !S_ISREG(actual.st_mode)) {
-    throw Error(ErrorKind::FileError, "no se puede escribir: no es un archivo normal");
+    throw Error(TipoDeError::Archivo, "no se puede escribir: no es un archivo normal");
   }
   // A file made read-only stays as it is, though the folder would let a new one take its place.
   if (existe && faccessat(AT_FDCWD, destino.c_str(), W_OK, AT_EACCESS) != 0) Falla(errno);
@@ -51,7 +51,7 @@ void GuardaArchivo(const std::string& nombre, std::string_view contenido) {
   temporal.append(destino.filename().string()).append(".XXXXXX");
   const int fd = mkstemp(temporal.data());
   if (fd < 0 && errno == ENOENT) {
-    throw Error(ErrorKind::FileError, "no se puede escribir: la carpeta no existe");
+    throw Error(TipoDeError::Archivo, "no se puede escribir: la carpeta no existe");
   }
   if (fd < 0) Falla(errno);
   int err = 0;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "analysis/analisis.h"
 #include "core/nombres.h"
 #include "core/simplifica.h"
 #include "formats/formatos.h"
@@ -30,10 +31,10 @@ bool SoloEspacios(std::string_view texto) {
 }  // namespace
 
 std::string TextoDelFallo(const Error& e) {
-  if (e.kind() == ErrorKind::FileError) return "No se puede leer el archivo: " + e.detail() + ".";
-  std::string texto = e.line() > 0 ? "Línea " + std::to_string(e.line()) + ": " : "";
-  texto += e.detail() + ".";
-  if (e.line() == 0 && texto[0] >= 'a' && texto[0] <= 'z') texto[0] = char(texto[0] - 'a' + 'A');
+  if (e.tipo() == TipoDeError::Archivo) return "No se puede leer el archivo: " + e.detalle() + ".";
+  std::string texto = e.linea() > 0 ? "Línea " + std::to_string(e.linea()) + ": " : "";
+  texto += e.detalle() + ".";
+  if (e.linea() == 0 && texto[0] >= 'a' && texto[0] <= 'z') texto[0] = char(texto[0] - 'a' + 'A');
   return texto;
 }
 
@@ -114,7 +115,7 @@ void Ordenes::Abre() {
   if (!leido) return;
   track_ = std::move(leido->track);
   // A GPX longer than the table is simplified to fit it, and the message says by how much.
-  const Simplificacion simplificada = Simplifica(track_, MaxPuntos);
+  const Simplificacion simplificada = Simplifica(track_, kMaximoDePuntos);
   const bool analizable = track_.con_altitudes;
   switch (leido->formato) {
     case Formato::TrackMaker:
@@ -134,8 +135,7 @@ void Ordenes::Abre() {
       break;
   }
   PonTitulo(archivo_actual_);
-  std::string mensaje =
-      analizable ? "Este track puede ser analizado" : "Este track no puede analizarse";
+  std::string mensaje = analizable ? kPuedeAnalizarse : kNoPuedeAnalizarse;
   if (simplificada.despues != simplificada.antes) {
     mensaje.append("\n").append(FraseDeSimplificacion(simplificada));
   }

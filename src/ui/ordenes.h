@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/errors.h"
+#include "core/errores.h"
 #include "core/track.h"
 #include "geo/proyeccion.h"
 #include "ui/plataforma.h"

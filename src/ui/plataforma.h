@@ -44,7 +44,7 @@ class Plataforma {
   // False when the clipboard did not take the text.
   virtual bool TextoAlPortapapeles(const std::string& texto) = 0;
 
-  // Replaces the file only once the whole content is written; raises Error(FileError) on any
+  // Replaces the file only once the whole content is written; raises Error(Archivo) on any
   // failure, leaving an existing file as it was and no partial file behind.
   virtual void GuardaArchivo(const std::string& nombre, const std::string& contenido) = 0;
 

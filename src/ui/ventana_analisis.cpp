@@ -46,10 +46,10 @@ Analisis::Analisis(const Track& track, QWidget* padre) : QDialog(padre) {
   BotonCerrar(this, "Command1", Twips(5400, 3360, 495, 495));
 
   // The figures are in place before the window is first shown.
-  const EtiquetasAnalisis e = EtiquetasDe(Analiza(track));
+  const TextosDelAnalisis t = TextosDe(AnalizaAltitudes(track));
   const std::pair<const char*, const std::string*> valores[] = {
-      {"TSubida", &e.TSubida}, {"TBajada", &e.TBajada}, {"Maxima", &e.Maxima},
-      {"Minima", &e.Minima},   {"Inicial", &e.Inicial}, {"Final", &e.Final}};
+      {"TSubida", &t.total_subida}, {"TBajada", &t.total_bajada}, {"Maxima", &t.maxima},
+      {"Minima", &t.minima},        {"Inicial", &t.inicial},      {"Final", &t.final_}};
   for (const auto& [nombre, texto] : valores) {
     findChild<QLabel*>(QString::fromLatin1(nombre))->setText(QString::fromStdString(*texto));
   }

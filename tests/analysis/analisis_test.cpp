@@ -12,28 +12,28 @@ using namespace ruvek;
 
 // The six labels for the points "X,Y,altitude ...".
 std::string Analiza(const std::string& puntos) {
-  const EtiquetasAnalisis e = EtiquetasDe(Analiza(test::Puntos(puntos)));
-  return e.TSubida + "|" + e.TBajada + "|" + e.Maxima + "|" + e.Minima + "|" + e.Inicial + "|" +
-         e.Final;
+  const TextosDelAnalisis e = TextosDe(AnalizaAltitudes(test::Puntos(puntos)));
+  return e.total_subida + "|" + e.total_bajada + "|" + e.maxima + "|" + e.minima + "|" + e.inicial +
+         "|" + e.final_;
 }
 
 TEST(Analisis, SixFiguresUntilTheFirstXBelowOne) {
-  for (const auto& [puntos, esperado] : test::Cases("analisis.txt")) {
+  for (const auto& [puntos, esperado] : test::Casos("analisis.txt")) {
     EXPECT_EQ(Analiza(puntos), esperado) << puntos;
   }
   std::string serrucho;  // a whole track
-  for (int i = 0; i < MaxPuntos; ++i) serrucho += i % 2 ? "1,0,10 " : "1,0,0 ";
+  for (int i = 0; i < kMaximoDePuntos; ++i) serrucho += i % 2 ? "1,0,10 " : "1,0,0 ";
   EXPECT_EQ(Analiza(serrucho), "50000 m|49990 m|10 m|0 m|0 m|10 m");
 }
 
 // Lengths against PROJ's geodesics of the same points (see the table): within 0.1 %.
 TEST(Distancias, AlongTheEllipsoidWithinATenthOfAPerCent) {
-  for (const auto& [tramo, esperado] : test::Cases("longitud.txt")) {
+  for (const auto& [tramo, esperado] : test::Casos("longitud.txt")) {
     long x0, dx, y0, dy, n;
     std::istringstream(tramo) >> x0 >> dx >> y0 >> dy >> n;
     std::vector<Punto> puntos;
     for (long i = 0; i < n; ++i) {
-      puntos.push_back({ValorFijo::Whole(x0 + i * dx), ValorFijo::Whole(y0 + i * dy), {}});
+      puntos.push_back({ValorFijo::Entero(x0 + i * dx), ValorFijo::Entero(y0 + i * dy), {}});
     }
     const std::vector<double> d = Distancias(puntos);
     ASSERT_EQ(d.size(), std::size_t(n));

@@ -84,7 +84,7 @@ std::string Describe(const Track& t, int ancho = kAnchoPerfil, int alto = kAltoP
 
 // Known tracks drawn as they should be (see the table): XML, ticks, vertices, marks and lines.
 TEST(Perfil, TicksMarksAndTheLine) {
-  for (const auto& [puntos, esperado] : test::Cases("perfil.txt")) {
+  for (const auto& [puntos, esperado] : test::Casos("perfil.txt")) {
     EXPECT_EQ(Describe(test::Puntos(puntos)), esperado) << puntos;
   }
 }
@@ -93,9 +93,9 @@ TEST(Perfil, TicksMarksAndTheLine) {
 // few per column, and well within 200 KB.
 TEST(Perfil, AWholeTrackIsSmallAndTheSameEveryTime) {
   Track t{.puntos = {}, .con_altitudes = true};
-  for (int i = 0; i < MaxPuntos; ++i) {
-    t.puntos.push_back({ValorFijo::Whole(600000 + i * 7), ValorFijo::Whole(4700000 + i * 3),
-                        ValorFijo::Whole(500 + (i % 40) * (i % 7) + i / 20 - (i == 5003) * 300)});
+  for (int i = 0; i < kMaximoDePuntos; ++i) {
+    t.puntos.push_back({ValorFijo::Entero(600000 + i * 7), ValorFijo::Entero(4700000 + i * 3),
+                        ValorFijo::Entero(500 + (i % 40) * (i % 7) + i / 20 - (i == 5003) * 300)});
   }
   const std::string svg = PerfilSvg(t, "largo");
   EXPECT_EQ(svg, PerfilSvg(t, "largo"));
@@ -108,13 +108,13 @@ TEST(Perfil, AWholeTrackIsSmallAndTheSameEveryTime) {
   EXPECT_LE(l.xs.size(), 4u * kAnchoPerfil);
   const auto [bajo, alto] = std::minmax_element(
       t.puntos.begin(), t.puntos.end(), [](auto& a, auto& b) { return a.altitud < b.altitud; });
-  EXPECT_EQ(l.marcas, alto->altitud.Text() + " m|" + bajo->altitud.Text() + " m");
+  EXPECT_EQ(l.marcas, alto->altitud.Texto() + " m|" + bajo->altitud.Texto() + " m");
 }
 
 TEST(Perfil, NoAltitudesNoPicture) {
   for (const Track& t : {test::Puntos("600000,4700000", false), test::Puntos(""),
                          test::Puntos("0,4700000,5 600000,4700000,6")}) {
-    EXPECT_EQ(test::Result([&] { return PerfilSvg(t, "x"); }), "invalid argument@0");
+    EXPECT_EQ(test::Resultado([&] { return PerfilSvg(t, "x"); }), "falta un campo@0");
   }
   EXPECT_EQ(Kilometros(1000050), "1000,1");
 }

@@ -28,7 +28,7 @@ TEST(RuvekCli, WritesWhatTheWindowWrites) {
   Proyeccion proyeccion;
   for (const char* entrada : {"trackmaker_crlf.txt", "sitna_lf_noend.txt", "gpx/pamplona.gpx",
                               "gpx/madrid_1_0.gpx", "gpx/palma_ruta.gpx"}) {
-    const std::string ruta = test::DataFile(entrada);
+    const std::string ruta = test::ArchivoDeDatos(entrada);
     const std::string bytes = LeeEntrada(ruta);
     const Track t =
         Lee(ruta.ends_with(".gpx") ? Formato::Gpx : FormatoDeTexto(bytes), bytes, proyeccion).track;

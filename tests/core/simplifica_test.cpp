@@ -12,7 +12,7 @@ using namespace ruvek;
 
 namespace {
 
-double M(ValorFijo v) { return double(v.raw()) / kScale; }
+double M(ValorFijo v) { return double(v.diezmilesimas()) / kDiezmilesimasPorUnidad; }
 
 // The distance from point `p` to the segment from `a` to `b`, in X, Y and altitude.
 double Distancia(const Punto& p, const Punto& a, const Punto& b) {
@@ -52,9 +52,9 @@ Track Recorrido(int n, double (*altitud)(int)) {
   Track t{.puntos = {}, .con_altitudes = true};
   for (int i = 0; i < n; ++i) {
     const double x = 600000 + i * 3.1 + 40 * std::sin(i / 50.0), y = 4700000 + i * 2.3;
-    t.puntos.push_back({ValorFijo::FromRaw(std::llround(x * kScale)),
-                        ValorFijo::FromRaw(std::llround(y * kScale)),
-                        ValorFijo::Whole(std::llround(altitud(i)))});
+    t.puntos.push_back({ValorFijo::DeDiezmilesimas(std::llround(x * kDiezmilesimasPorUnidad)),
+                        ValorFijo::DeDiezmilesimas(std::llround(y * kDiezmilesimasPorUnidad)),
+                        ValorFijo::Entero(std::llround(altitud(i)))});
   }
   return t;
 }
@@ -95,6 +95,6 @@ TEST(Simplifica, AltitudeSpikesSurvive) {
   sin.con_altitudes = false;
   Simplifica(t, 3);
   ASSERT_EQ(t.puntos.size(), 3u);
-  EXPECT_EQ(t.puntos[1].altitud, ValorFijo::Whole(900));
+  EXPECT_EQ(t.puntos[1].altitud, ValorFijo::Entero(900));
   EXPECT_EQ(Simplifica(sin, 3).despues, 2u);
 }

@@ -39,26 +39,25 @@ std::string EnHijo(const std::function<std::string()>& prueba, bool sin_privileg
 }
 
 TEST(Escritura, AFailureLeavesTheOldFileAndNoTemporary) {
-  test::TempDir dir;
-  const std::string existente = dir.File("solo lectura/paseo.txt"), nuevo(160000, 'x');
-  fs::create_directory(dir.File("carpeta.txt"));
-  fs::create_directory(dir.File("solo lectura"));
-  test::WriteFile(existente, "contenido anterior\r\n");
-  fs::permissions(dir.File("solo lectura"),
+  test::CarpetaTemporal dir;
+  const std::string existente = dir.Archivo("solo lectura/paseo.txt"), nuevo(160000, 'x');
+  fs::create_directory(dir.Archivo("carpeta.txt"));
+  fs::create_directory(dir.Archivo("solo lectura"));
+  test::EscribeArchivo(existente, "contenido anterior\r\n");
+  fs::permissions(dir.Archivo("solo lectura"),
                   fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
   // The outcome of writing `nombre`, the files in the folder and what the existing one holds.
   const auto escribe = [&](const std::string& nombre) {
-    std::string r = test::Result([&] { return GuardaArchivo(nombre, nuevo), "ok"; });
+    std::string r = test::Resultado([&] { return GuardaArchivo(nombre, nuevo), "ok"; });
     std::set<std::string> nombres;
-    for (const auto& e : fs::recursive_directory_iterator(dir.File("")))
+    for (const auto& e : fs::recursive_directory_iterator(dir.Archivo("")))
       nombres.insert(e.path().filename().string());
     for (const std::string& n : nombres) r += " " + n;
-    return r + " | " + test::ReadFile(existente);
+    return r + " | " + test::LeeArchivo(existente);
   };
-  const std::string fallo =
-      "file error@0 carpeta.txt paseo.txt solo lectura | contenido anterior\r\n";
-  EXPECT_EQ(escribe(dir.File("no existe/paseo.txt")), fallo);
-  EXPECT_EQ(escribe(dir.File("carpeta.txt")), fallo);
+  const std::string fallo = "archivo@0 carpeta.txt paseo.txt solo lectura | contenido anterior\r\n";
+  EXPECT_EQ(escribe(dir.Archivo("no existe/paseo.txt")), fallo);
+  EXPECT_EQ(escribe(dir.Archivo("carpeta.txt")), fallo);
   EXPECT_EQ(EnHijo([&] { return escribe(existente); }, true), fallo);
   EXPECT_EQ(EnHijo(
                 [&] {  // the disk fills up after 4 KiB
@@ -75,30 +74,30 @@ TEST(Escritura, AFailureLeavesTheOldFileAndNoTemporary) {
   fs::permissions(existente, fs::perms(0640));
   GuardaArchivo(existente, "x");
   const mode_t mascara = umask(022);
-  GuardaArchivo(dir.File("nuevo.txt"), "x");
+  GuardaArchivo(dir.Archivo("nuevo.txt"), "x");
   umask(mascara);
   EXPECT_EQ(fs::status(existente).permissions(), fs::perms(0640));
-  EXPECT_EQ(fs::status(dir.File("nuevo.txt")).permissions(), fs::perms(0644));
+  EXPECT_EQ(fs::status(dir.Archivo("nuevo.txt")).permissions(), fs::perms(0644));
   // A read-only file in a folder open to all is not replaced either (but by root).
-  const std::string protegido = dir.File("protegido.txt");
-  test::WriteFile(protegido, "protegido");
+  const std::string protegido = dir.Archivo("protegido.txt");
+  test::EscribeArchivo(protegido, "protegido");
   fs::permissions(protegido, fs::perms(0444));
   EXPECT_EQ(
-      EnHijo([&] { return test::Result([&] { return GuardaArchivo(protegido, "x"), "ok"; }); },
+      EnHijo([&] { return test::Resultado([&] { return GuardaArchivo(protegido, "x"), "ok"; }); },
              true),
-      "file error@0");
-  EXPECT_EQ(test::ReadFile(protegido), "protegido");
+      "archivo@0");
+  EXPECT_EQ(test::LeeArchivo(protegido), "protegido");
   // A link that leads to itself: the hops end, and the link is replaced by the file.
-  std::filesystem::create_symlink("bucle.txt", dir.File("bucle.txt"));
-  GuardaArchivo(dir.File("bucle.txt"), "x");
-  EXPECT_EQ(test::ReadFile(dir.File("bucle.txt")), "x");
+  std::filesystem::create_symlink("bucle.txt", dir.Archivo("bucle.txt"));
+  GuardaArchivo(dir.Archivo("bucle.txt"), "x");
+  EXPECT_EQ(test::LeeArchivo(dir.Archivo("bucle.txt")), "x");
 }
 
 TEST(Lectura, AFileOthersMayNotReadIsAFileError) {
-  test::TempDir dir;
-  const std::string privado = dir.File("privado.txt");
-  test::WriteFile(privado, "1,2\r\n");
+  test::CarpetaTemporal dir;
+  const std::string privado = dir.Archivo("privado.txt");
+  test::EscribeArchivo(privado, "1,2\r\n");
   fs::permissions(privado, fs::perms::owner_read | fs::perms::owner_write);
   const auto lee = [&] { return LeeEntrada(privado); };
-  EXPECT_EQ(EnHijo([&] { return test::Result(lee); }, true), "file error@0");
+  EXPECT_EQ(EnHijo([&] { return test::Resultado(lee); }, true), "archivo@0");
 }

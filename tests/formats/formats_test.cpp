@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "core/lines.h"
+#include "core/lineas.h"
 #include "formats/formatos.h"
 #include "formats/lista_xy.h"
 #include "formats/trackmaker.h"
@@ -13,31 +13,34 @@ using namespace ruvek;
 
 // Writes `bytes` to `path` and reads its lines back, each in brackets.
 std::string Lineas(const std::string& path, const std::string& bytes) {
-  test::WriteFile(path, bytes);
+  test::EscribeArchivo(path, bytes);
   const std::string texto = LeeEntrada(path);
-  TextLines lector = LineasDeArchivo(texto);
+  LineasDeTexto lector = LineasDeArchivo(texto);
   std::string lineas;
-  for (std::string_view l; lector.Next(l);) lineas.append("[").append(l).append("]");
+  for (std::string_view l; lector.Siguiente(l);) lineas.append("[").append(l).append("]");
   return lineas;
 }
 
 TEST(Lineas, EveryLineEndOnceAndEveryKindOfInput) {
-  test::TempDir dir;
-  const std::string path = dir.File("f.txt");
-  for (const auto& [bytes, lineas] : test::Cases("line_reader.txt"))
+  test::CarpetaTemporal dir;
+  const std::string path = dir.Archivo("f.txt");
+  for (const auto& [bytes, lineas] : test::Casos("line_reader.txt"))
     EXPECT_EQ(Lineas(path, bytes), lineas);
-  const std::string tope(kMaxLinea, 'x');  // a line of the bound is a line; a byte more is not
+  const std::string tope(kLargoMaximoDeLinea,
+                         'x');  // a line of the bound is a line; a byte more is not
   EXPECT_EQ(Lineas(path, tope + "\n" + tope), "[" + tope + "][" + tope + "]");
-  EXPECT_EQ(test::Result([&] { return Lineas(path, "\n" + tope + "x"); }), "too long@2");
+  EXPECT_EQ(test::Resultado([&] { return Lineas(path, "\n" + tope + "x"); }), "demasiado largo@2");
   // A CR that ends the file, over bytes of earlier reads that were LF.
   EXPECT_EQ(Lineas(path, std::string(200000, '\n') + "b\r").size(), 400003u);
-  const auto lee = [](const std::string& p) { return test::Result([&] { return LeeEntrada(p); }); };
-  EXPECT_EQ(lee(dir.File("no.txt")), "file error@0");
-  EXPECT_EQ(lee(dir.File("")), "file error@0");
-  EXPECT_EQ(lee("/dev/zero"), "too long@0");  // read up to the bound, and no further
-  test::WriteFile(path, "");
+  const auto lee = [](const std::string& p) {
+    return test::Resultado([&] { return LeeEntrada(p); });
+  };
+  EXPECT_EQ(lee(dir.Archivo("no.txt")), "archivo@0");
+  EXPECT_EQ(lee(dir.Archivo("")), "archivo@0");
+  EXPECT_EQ(lee("/dev/zero"), "demasiado largo@0");  // read up to the bound, and no further
+  test::EscribeArchivo(path, "");
   ASSERT_EQ(truncate(path.c_str(), off_t(kMaxEntrada) + 1), 0);  // refused by its size
-  EXPECT_EQ(lee(path), "too long@0");
+  EXPECT_EQ(lee(path), "demasiado largo@0");
   int tubo[2];
   ASSERT_EQ(pipe(tubo), 0);
   EXPECT_EQ(write(tubo[1], "1,2\n", 4), 4);
@@ -48,31 +51,31 @@ TEST(Lineas, EveryLineEndOnceAndEveryKindOfInput) {
 
 // Reads the file `path` as the open command does: the layout and the track, or the error.
 std::string Lectura(const std::string& path, Proyeccion& proyeccion, bool gpx) {
-  return test::Result([&] {
+  return test::Resultado([&] {
     const std::string bytes = LeeEntrada(path);
     if (gpx) {
       const Track t = Lee(Formato::Gpx, bytes, proyeccion).track;
-      return (t.con_altitudes ? "altitudes " : "sin altitudes ") + test::Track(t);
+      return (t.con_altitudes ? "altitudes " : "sin altitudes ") + test::Resumen(t);
     }
     const TrackLeido l = Lee(FormatoDeTexto(bytes), bytes, proyeccion);
-    return (l.formato == Formato::TrackMaker ? "TrackMaker " : "ListaXY ") + test::Track(l.track);
+    return (l.formato == Formato::TrackMaker ? "TrackMaker " : "ListaXY ") + test::Resumen(l.track);
   });
 }
 
 // Each case of `tabla`: a file of tests/data, or the bytes of a file, or a file not there.
 void Casos(const std::string& tabla, bool gpx) {
-  test::TempDir dir;
+  test::CarpetaTemporal dir;
   Proyeccion proyeccion;
-  for (const auto& [archivo, esperado] : test::Cases(tabla)) {
-    std::string path = test::DataFile(archivo);
+  for (const auto& [archivo, esperado] : test::Casos(tabla)) {
+    std::string path = test::ArchivoDeDatos(archivo);
     if (std::error_code e; archivo.empty() || !std::filesystem::exists(path, e)) {
-      path = dir.File(gpx ? "case.gpx" : "case.txt");
-      test::WriteFile(path, archivo);
+      path = dir.Archivo(gpx ? "case.gpx" : "case.txt");
+      test::EscribeArchivo(path, archivo);
       if (archivo.starts_with("missing.")) std::filesystem::remove(path);
     }
     EXPECT_EQ(Lectura(path, proyeccion, gpx), esperado) << archivo;
   }
-  EXPECT_EQ(Lectura(dir.File(""), proyeccion, gpx), "file error@0") << "a folder";
+  EXPECT_EQ(Lectura(dir.Archivo(""), proyeccion, gpx), "archivo@0") << "a folder";
 }
 
 TEST(LeeTexto, BothLayoutsWholeOrTheErrorWithItsLine) { Casos("abrir_txt.txt", false); }
@@ -89,40 +92,44 @@ std::string Puntos(int n, bool trackmaker) {
 
 TEST(LeeTexto, TenThousandPointsFitOneMoreIsRefusedAndTheXYFileReadsBack) {
   for (bool tm : {true, false}) {
-    const Track t = tm ? LeeTrackMaker(Puntos(MaxPuntos, tm)) : LeeListaXY(Puntos(MaxPuntos, tm));
-    EXPECT_EQ(test::Track(t, 1), "n=10000 600001,4700002," + std::string(tm ? "7" : "0"));
+    const Track t =
+        tm ? LeeTrackMaker(Puntos(kMaximoDePuntos, tm)) : LeeListaXY(Puntos(kMaximoDePuntos, tm));
+    EXPECT_EQ(test::Resumen(t, 1), "n=10000 600001,4700002," + std::string(tm ? "7" : "0"));
     const Track leido = LeeListaXY(EscribeListaXY(t));
     EXPECT_EQ(EscribeListaXY(leido), EscribeListaXY(t));
     // The 10,001st point is refused before it is counted: the first 10,000 stay read.
-    const std::string refusal = "subscript out of range@" +
-                                std::to_string(MaxPuntos + (tm ? 2 : 1)) +
+    const std::string refusal = "demasiados puntos@" +
+                                std::to_string(kMaximoDePuntos + (tm ? 2 : 1)) +
                                 " n=10000 600001,4700002," + (tm ? "7" : "0");
-    EXPECT_EQ(test::Result([&] {
-                return test::Track(tm ? LeeTrackMaker(Puntos(MaxPuntos + 1, tm))
-                                      : LeeListaXY(Puntos(MaxPuntos + 1, tm)));
+    EXPECT_EQ(test::Resultado([&] {
+                return test::Resumen(tm ? LeeTrackMaker(Puntos(kMaximoDePuntos + 1, tm))
+                                        : LeeListaXY(Puntos(kMaximoDePuntos + 1, tm)));
               }).substr(0, refusal.size()),
               refusal);
   }
 }
 
 TEST(ListaXYPegada, PointsByLineAndCommaAndTheClipboardTextStopsAtAnXBelowOne) {
-  for (const auto& [texto, esperado] : test::Cases("pegado.txt")) {
-    EXPECT_EQ(test::Result([&] { return "ok " + test::Track(LeeListaXYPegada(texto)); }), esperado)
+  for (const auto& [texto, esperado] : test::Casos("pegado.txt")) {
+    EXPECT_EQ(test::Resultado([&] { return "ok " + test::Resumen(LeeListaXYPegada(texto)); }),
+              esperado)
         << testing::PrintToString(texto);
   }
-  for (const auto& [puntos, texto] : test::Cases("portapapeles.txt")) {
+  for (const auto& [puntos, texto] : test::Casos("portapapeles.txt")) {
     EXPECT_EQ(EscribeListaXYPegada(test::Puntos(puntos)), texto) << puntos;
   }
   Track origen;  // read back exactly up to the capacity, and no further
-  for (int i = 1; i <= MaxPuntos; ++i) {
-    origen.puntos.push_back(
-        {ValorFijo::FromRaw(6000000000 + i * 12345), ValorFijo::FromRaw(-47000000000 + i * 3), {}});
+  for (int i = 1; i <= kMaximoDePuntos; ++i) {
+    origen.puntos.push_back({ValorFijo::DeDiezmilesimas(6000000000 + i * 12345),
+                             ValorFijo::DeDiezmilesimas(-47000000000 + i * 3),
+                             {}});
   }
   const std::string texto = EscribeListaXYPegada(origen);
   EXPECT_EQ(LeeListaXYPegada(texto), origen);
   EXPECT_EQ(
-      test::Result([&] { return test::Track(LeeListaXYPegada(texto + "\r\n1,1")); }).substr(0, 37),
-      "subscript out of range@10001 n=10000 ");
+      test::Resultado([&] { return test::Resumen(LeeListaXYPegada(texto + "\r\n1,1"), 0); }),
+      "demasiados puntos@10001 n=10000 600001.2345,-4699999.9997,0 600002.469,-4699999.9994,0 "
+      "600003.7035,-4699999.9991,0 600004.938,-4699999.9988,0");
 }
 
 const std::string kCabecera =

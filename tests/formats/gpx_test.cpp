@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "core/lines.h"
+#include "core/lineas.h"
 #include "formats/formatos.h"
 #include "formats/gpx.h"
 #include "formats/lista_xy.h"
@@ -25,8 +25,8 @@ TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTrack) {
                 "</trkseg>\r\n  </trk>\r\n</gpx>\r\n");
   // What the reader would refuse is not written: outside the area, or an X that ends the track.
   for (const char* puntos : {"500000,9900000,0", "610000,4740000 0,4740000"}) {
-    EXPECT_EQ(test::Result([&] { return EscribeGpx(test::Puntos(puntos), "p", proyeccion); }),
-              "out of area@0")
+    EXPECT_EQ(test::Resultado([&] { return EscribeGpx(test::Puntos(puntos), "p", proyeccion); }),
+              "fuera del huso@0")
         << puntos;
   }
   // Written and read again, a track stays the same, with or without altitudes.
@@ -35,13 +35,13 @@ TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTrack) {
   };
   const Track esquinas = test::Puntos("1,0 604701,9336517", false);  // corners of the area
   EXPECT_EQ(relee(esquinas), esquinas);
-  const Track pamplona = LeeGpx(LeeEntrada(test::DataFile("gpx/pamplona.gpx")), proyeccion);
+  const Track pamplona = LeeGpx(LeeEntrada(test::ArchivoDeDatos("gpx/pamplona.gpx")), proyeccion);
   EXPECT_EQ(relee(pamplona), pamplona);
   Track t{.puntos = {}, .con_altitudes = true};
   // The first point is one that would come back 15 m off if the writer did not correct it.
-  for (int i = 15; i < MaxPuntos + 15; ++i) {
-    t.puntos.push_back({ValorFijo::Whole(100000 + i * 97 % 900000),
-                        ValorFijo::Whole(3900000 + i * 131 % 900000), ValorFijo::Whole(i - 500)});
+  for (int i = 15; i < kMaximoDePuntos + 15; ++i) {
+    t.puntos.push_back({ValorFijo::Entero(100000 + i * 97 % 900000),
+                        ValorFijo::Entero(3900000 + i * 131 % 900000), ValorFijo::Entero(i - 500)});
   }
   EXPECT_TRUE(relee(t) == t) << "10,000 points across the area, written and read back";
   t.con_altitudes = false;
@@ -51,48 +51,49 @@ TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTrack) {
 
 // Inputs far beyond any track are refused at their first excess, with its line.
 TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
-  test::TempDir dir;
+  test::CarpetaTemporal dir;
   Proyeccion proyeccion;
-  const std::string largo(4 * kMaxLinea, '7'), justo(kMaxLinea + 1, '7');
+  const std::string largo(4 * kLargoMaximoDeLinea, '7'), justo(kLargoMaximoDeLinea + 1, '7');
   const std::string pt = "<trkpt lat=\"42.8\" lon=\"-1.65\"/>\n";
   std::string millon = "<gpx>\n<trk><trkseg>\n";
   for (int i = 0; i < 1000000; ++i) millon += pt;  // 31 MB
   std::string ruta = "<gpx><rte>";
-  for (int i = 0; i <= MaxPuntosGpx; ++i) ruta += "<rtept lat=\"42.8\" lon=\"-1.65\"/>";
+  for (int i = 0; i <= kMaximoDePuntosLeidos; ++i) ruta += "<rtept lat=\"42.8\" lon=\"-1.65\"/>";
   std::string notas;  // many small comments: no one of them too long
   for (int i = 0; i < 10000; ++i) notas += "<!-- nota --><?pi?>";
   std::string ancho = "Version\n";
   while (ancho.size() <= kMaxEntrada) ancho += std::string(1000, 'x') + "\n";
   const std::pair<std::string, std::string> casos[] = {
-      {largo, "too long@1"},
-      {"1,2\r\n3,4\r\n" + largo, "too long@3 n=2 1,2,0 3,4,0"},
-      {"1,2\n" + justo + "\n", "too long@2 n=1 1,2,0"},
-      {"1,2\n" + justo, "too long@2 n=1 1,2,0"},
-      {ancho, "too long@0"},
-      {"<gpx><trk><trkseg><trkpt lat=\"42\" lon=\"-1\"><ele>" + largo, "too long@1"},
-      {"<gpx><trk><trkseg><trkpt lat=\"42" + largo + "\" lon=\"-1\"/>", "too long@1"},
-      {"<gpx>\n<!-- " + largo + " -->", "too long@2"},
+      {largo, "demasiado largo@1"},
+      {"1,2\r\n3,4\r\n" + largo, "demasiado largo@3 n=2 1,2,0 3,4,0"},
+      {"1,2\n" + justo + "\n", "demasiado largo@2 n=1 1,2,0"},
+      {"1,2\n" + justo, "demasiado largo@2 n=1 1,2,0"},
+      {ancho, "demasiado largo@0"},
+      {"<gpx><trk><trkseg><trkpt lat=\"42\" lon=\"-1\"><ele>" + largo, "demasiado largo@1"},
+      {"<gpx><trk><trkseg><trkpt lat=\"42" + largo + "\" lon=\"-1\"/>", "demasiado largo@1"},
+      {"<gpx>\n<!-- " + largo + " -->", "demasiado largo@2"},
       {notas + "<gpx>" + notas + "<trk><trkseg>" + pt + "</trkseg></trk></gpx>", "n=1"},
-      {"<gpx><trk><trkseg><trkpt lat=\"42.8\" lon=\"-1.65\" x=\"" + std::string(kMaxLinea, 'x') +
-           "\"/></trkseg></trk></gpx>",
+      {"<gpx><trk><trkseg><trkpt lat=\"42.8\" lon=\"-1.65\" x=\"" +
+           std::string(kLargoMaximoDeLinea, 'x') + "\"/></trkseg></trk></gpx>",
        "n=1"},  // an attribute or a text of the bound is one; a byte more is not
-      {"<gpx><desc>" + std::string(kMaxLinea, 'x') + "</desc><trk><trkseg>" + pt +
+      {"<gpx><desc>" + std::string(kLargoMaximoDeLinea, 'x') + "</desc><trk><trkseg>" + pt +
            "</trkseg></trk></gpx>",
        "n=1"},
-      {"<gpx><desc>" + justo + "</desc>", "too long@1"},
-      {"<gpx><trk><trkseg><trkpt lat=\"42.8\" lon=\"-1.65\" x=\"" + justo + "\"/>", "too long@1"},
-      {millon, "subscript out of range@100003"},
-      {ruta + "</rte></gpx>", "subscript out of range@0"}};
+      {"<gpx><desc>" + justo + "</desc>", "demasiado largo@1"},
+      {"<gpx><trk><trkseg><trkpt lat=\"42.8\" lon=\"-1.65\" x=\"" + justo + "\"/>",
+       "demasiado largo@1"},
+      {millon, "demasiados puntos@100003"},
+      {ruta + "</rte></gpx>", "demasiados puntos@0"}};
   for (const auto& [bytes, esperado] : casos) {
-    const std::string path = dir.File("grande");
-    test::WriteFile(path, bytes);
-    EXPECT_EQ(test::Result([&] {
+    const std::string path = dir.Archivo("grande");
+    test::EscribeArchivo(path, bytes);
+    EXPECT_EQ(test::Resultado([&] {
                 const std::string leidos = LeeEntrada(path);
-                return test::Track(Lee(FormatoDe(leidos), leidos, proyeccion).track, 0);
+                return test::Resumen(Lee(FormatoDe(leidos), leidos, proyeccion).track, 0);
               }),
               esperado)
         << bytes.substr(0, 40);
   }
-  EXPECT_EQ(test::Result([&] { return test::Track(LeeListaXYPegada("1,2\n" + justo)); }),
-            "too long@2 n=1 1,2,0");
+  EXPECT_EQ(test::Resultado([&] { return test::Resumen(LeeListaXYPegada("1,2\n" + justo)); }),
+            "demasiado largo@2 n=1 1,2,0");
 }

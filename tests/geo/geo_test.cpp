@@ -22,7 +22,7 @@ Datum DatumDe(int epsg) { return epsg == 23030 ? Datum::Ed50 : Datum::Etrs89; }
 // 1.5e-7 degrees for what is written with 7 decimals.
 TEST(Proyeccion, AgreesWithCs2cs) {
   Proyeccion proyeccion;
-  for (const auto& [desde, hasta] : test::Cases("datum.txt")) {
+  for (const auto& [desde, hasta] : test::Casos("datum.txt")) {
     int de, a;
     double p, q, x, y;
     std::istringstream(desde) >> de >> a >> p >> q;

@@ -55,7 +55,7 @@ class FakePlataforma : public Plataforma {
   }
   void GuardaArchivo(const std::string& nombre, const std::string& contenido) override {
     Anota("Guarda " + nombre);
-    if (falla == "escritura") throw Error(ErrorKind::FileError, "disco lleno");
+    if (falla == "escritura") throw Error(TipoDeError::Archivo, "disco lleno");
     archivos[nombre] = contenido;
   }
   void MuestraAnalisis() override { Anota("Analisis"); }
@@ -85,26 +85,27 @@ const std::map<std::string, void (Ordenes::*)()> kOrdenes = {
 // A session of the main window's commands over the fake platform, as tests/data/cases/ordenes.txt
 // tells it: each line an action, then the platform calls it makes and what it reports.
 TEST(Ordenes, ASession) {
-  test::TempDir dir;
+  test::CarpetaTemporal dir;
   FakePlataforma p;
   Ordenes ordenes{p};
   const auto carpeta =
       [&](std::string s) {  // "@" stands for the test's folder, "{v}" for the version
-        for (std::size_t i; (i = s.find('@')) != std::string::npos;) s.replace(i, 1, dir.File(""));
+        for (std::size_t i; (i = s.find('@')) != std::string::npos;)
+          s.replace(i, 1, dir.Archivo(""));
         for (std::size_t i; (i = s.find("{v}")) != std::string::npos;)
           s.replace(i, 3, kVersionTexto);
         return s;
       };
-  for (const auto& [accion, esperado] : test::Cases("ordenes.txt")) {
+  for (const auto& [accion, esperado] : test::Casos("ordenes.txt")) {
     const std::string verbo = accion.substr(0, accion.find(' '));
     std::string arg = carpeta(accion.substr(std::min(accion.size(), verbo.size() + 1)));
     if (arg.size() >= 2 && arg.front() == '"') arg = arg.substr(1, arg.size() - 2);
     std::string informe;
     if (verbo == "copia") {
-      test::WriteFile(dir.File(arg.substr(arg.find(' ') + 1)),
-                      test::ReadFile(test::DataFile(arg.substr(0, arg.find(' ')))));
+      test::EscribeArchivo(dir.Archivo(arg.substr(arg.find(' ') + 1)),
+                           test::LeeArchivo(test::ArchivoDeDatos(arg.substr(0, arg.find(' ')))));
     } else if (verbo == "estado") {
-      informe = test::Track(ordenes.track(), 2) + " | " + ordenes.archivo_actual() + " | " +
+      informe = test::Resumen(ordenes.track(), 2) + " | " + ordenes.archivo_actual() + " | " +
                 p.titulo + " | " + p.Encendidas();
     } else if (verbo == "actual") {
       ordenes.PonArchivoActual(arg);
@@ -129,7 +130,7 @@ TEST(Ordenes, ASession) {
 // A GPX longer than the table (the sizes of two real tracks) is simplified to fit it and loaded,
 // and the message says by how much; one of 10,000 points is loaded as it is, without it.
 TEST(Ordenes, ALongGpxIsSimplifiedToFitTheTable) {
-  test::TempDir dir;
+  test::CarpetaTemporal dir;
   FakePlataforma p;
   Ordenes ordenes{p};
   for (const int n : {11804, 11948, 10000}) {
@@ -139,8 +140,8 @@ TEST(Ordenes, ALongGpxIsSimplifiedToFitTheTable) {
              std::to_string(-1.65 + i * 1e-5 + (i * 7919 % 13) * 3e-6) + "\"><ele>" +
              std::to_string(450 + i * 7919 % 37) + "</ele></trkpt>\n";
     }
-    test::WriteFile(dir.File("largo.gpx"), gpx + "</trkseg></trk></gpx>\n");
-    ordenes.AbreArchivo(dir.File("largo.gpx"));
+    test::EscribeArchivo(dir.Archivo("largo.gpx"), gpx + "</trkseg></trk></gpx>\n");
+    ordenes.AbreArchivo(dir.Archivo("largo.gpx"));
     const std::string llamadas = p.Llamadas();
     const std::size_t quedan = ordenes.track().puntos.size();
     EXPECT_LE(quedan, 10000u) << n;  // fewer when the rest lie on the track
@@ -158,7 +159,7 @@ TEST(Ordenes, ALongGpxIsSimplifiedToFitTheTable) {
 // empty the count of points from before, over a cleared track. Each row starts a new session.
 TEST(Ordenes, AFailedLoadOrPasteKeepsWhatItStored) {
   std::string diez_mil_uno = "Version , 212\r\n", pegado_largo;
-  for (int i = 0; i <= MaxPuntos; ++i) {
+  for (int i = 0; i <= kMaximoDePuntos; ++i) {
     diez_mil_uno += "t,utm,30T," + std::to_string(600000 + i) + ",4700000,d,h,7,\r\n";
     pegado_largo += std::to_string(600000 + i) + ",4700000\r\n";
   }
@@ -177,13 +178,13 @@ TEST(Ordenes, AFailedLoadOrPasteKeepsWhatItStored) {
     const char* despues;  // the command run next
     std::string estado, salida;
   };
-  const std::string tres = test::ReadFile(test::DataFile("trackmaker_crlf.txt"));
+  const std::string tres = test::LeeArchivo(test::ArchivoDeDatos("trackmaker_crlf.txt"));
   const Caso casos[] = {
       {"", "abre", diez_mil_uno, "Copiar", "n=10000 600000,4700000,7 609999,4700000,7 | ",
        "10000 lines 600000,4700000 ... 609999,4700000"},
-      {"", "abre", test::ReadFile(test::DataFile("sitna_blank_line.txt")), "Copiar",
+      {"", "abre", test::LeeArchivo(test::ArchivoDeDatos("sitna_blank_line.txt")), "Copiar",
        "n=4 612346,4734567,0 0,0,0 | ", "612346,4734567\r\n612350,4734570\r\n612355,4734568"},
-      {"", "abre", test::ReadFile(test::DataFile("trackmaker_no_comma_after_altitude.txt")),
+      {"", "abre", test::LeeArchivo(test::ArchivoDeDatos("trackmaker_no_comma_after_altitude.txt")),
        "Copiar", "n=1 612346,4734567,0 612346,4734567,0 | ", "612346,4734567"},
       {"", "abre", "Version , 212\r\nt,utm,30T,612345,4734567\r\n", "Copiar",
        "n=1 612345,0,0 612345,0,0 | ", "612345,0"},
@@ -208,19 +209,19 @@ TEST(Ordenes, AFailedLoadOrPasteKeepsWhatItStored) {
     return std::to_string(n) + " lines " + texto.substr(0, texto.find('\r')) + " ... " +
            texto.substr(texto.rfind('\n') + 1);
   };
-  test::TempDir dir;
+  test::CarpetaTemporal dir;
   for (const Caso& c : casos) {
     FakePlataforma p;
     Ordenes ordenes{p};
-    if (!c.antes.empty()) test::WriteFile(dir.File("antes.txt"), c.antes);
-    if (!c.antes.empty()) ordenes.AbreArchivo(dir.File("antes.txt"));
-    std::filesystem::remove(dir.File("caso.txt"));
-    if (c.bytes != "-") test::WriteFile(dir.File("caso.txt"), c.bytes);
-    if (c.que == "abre") ordenes.AbreArchivo(dir.File("caso.txt"));
+    if (!c.antes.empty()) test::EscribeArchivo(dir.Archivo("antes.txt"), c.antes);
+    if (!c.antes.empty()) ordenes.AbreArchivo(dir.Archivo("antes.txt"));
+    std::filesystem::remove(dir.Archivo("caso.txt"));
+    if (c.bytes != "-") test::EscribeArchivo(dir.Archivo("caso.txt"), c.bytes);
+    if (c.que == "abre") ordenes.AbreArchivo(dir.Archivo("caso.txt"));
     if (c.que == "pega") ordenes.UsaTextoPegado(c.bytes);
     const std::vector<Punto>& puntos = ordenes.track().puntos;  // n, the first and the last
-    EXPECT_EQ(test::Track(ordenes.track(), 1) + " " +
-                  test::Track(Track{{puntos.end() - 1, puntos.end()}}).substr(4) + " | " +
+    EXPECT_EQ(test::Resumen(ordenes.track(), 1) + " " +
+                  test::Resumen(Track{{puntos.end() - 1, puntos.end()}}).substr(4) + " | " +
                   p.Encendidas(),
               c.estado)
         << c.bytes;

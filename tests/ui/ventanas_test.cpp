@@ -65,10 +65,11 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
           "GuardarSitna:Guardar para Sitna:0 | Analizar:Analizar el track:0 | Copiar:Copiar "
           "el track al portapapeles:0 | Copiardesde:Copiar un track desde el portapapeles:1 | "
           "Salir:Salir:1");
-  test::TempDir dir;
-  test::WriteFile(dir.File("paseo.txt"), test::ReadFile(test::DataFile("trackmaker_crlf.txt")));
+  test::CarpetaTemporal dir;
+  test::EscribeArchivo(dir.Archivo("paseo.txt"),
+                       test::LeeArchivo(test::ArchivoDeDatos("trackmaker_crlf.txt")));
   std::string vistos =
-      Responde(principal, "Abrir", {QString::fromStdString(dir.File("paseo.txt")), ""});
+      Responde(principal, "Abrir", {QString::fromStdString(dir.Archivo("paseo.txt")), ""});
   vistos += Responde(principal, "GuardarSitna", {"", ""});
   EXPECT_EQ(vistos,
             "Abrir archivo TXT Archivo texto de TM o Sitna(*.txt);GPX Archivo GPX(*.gpx) 0\n"
@@ -76,16 +77,17 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
             "Guadar archivo para Sitna TXT Archivo texto Sitna(*.txt) 1\n"
             "Track guardado: Este track se ha guardado para ser utilizado en el web del Sitna "
             "Aceptar1\n");
-  EXPECT_EQ(test::ReadFile(dir.File("paseo (Sitna).txt")),
+  EXPECT_EQ(test::LeeArchivo(dir.Archivo("paseo (Sitna).txt")),
             "612346,4734567\r\n612350,4734571\r\n612361,4734581\r\n");
-  EXPECT_EQ(principal.windowTitle().toStdString(), kTitulo + " - " + dir.File("paseo (Sitna).txt"));
+  EXPECT_EQ(principal.windowTitle().toStdString(),
+            kTitulo + " - " + dir.Archivo("paseo (Sitna).txt"));
   // A pasted track is proposed in the last folder used; a cancelled dialog changes nothing.
   principal.ordenes().UsaTextoPegado("612345,4745678");
   Responde(principal, "GuardarTM", {"", ""});
   Responde(principal, "Abrir", {"-"});
-  EXPECT_EQ(test::ReadFile(principal.ordenes().archivo_actual()).size(), 148u);
+  EXPECT_EQ(test::LeeArchivo(principal.ordenes().archivo_actual()).size(), 148u);
   // A GPX dropped on the window opens as Abrir would open it.
-  const std::string gpx = test::DataFile("gpx/pamplona.gpx");
+  const std::string gpx = test::ArchivoDeDatos("gpx/pamplona.gpx");
   EXPECT_EQ(Responde(principal, gpx.c_str(), {""}),
             "Track cargado: Este track puede ser analizado Aceptar1\n");
   EXPECT_EQ(principal.windowTitle().toStdString(), kTitulo + " - " + gpx);

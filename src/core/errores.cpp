@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/errors.h"
+#include "core/errores.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -8,43 +8,46 @@
 
 namespace ruvek {
 
-const char* ErrorKindName(ErrorKind kind) {
-  switch (kind) {
-    case ErrorKind::Conversion:
-      return "conversion";
-    case ErrorKind::Overflow:
-      return "overflow";
-    case ErrorKind::SubscriptOutOfRange:
-      return "subscript out of range";
-    case ErrorKind::InvalidArgument:
-      return "invalid argument";
-    case ErrorKind::PastEndOfFile:
-      return "past end of file";
-    case ErrorKind::FileError:
-      return "file error";
-    case ErrorKind::Projection:
-      return "projection";
-    case ErrorKind::Malformed:
-      return "malformed";
-    case ErrorKind::OutOfArea:
-      return "out of area";
-    case ErrorKind::TooLong:
-      return "too long";
+const char* NombreDelTipo(TipoDeError tipo) {
+  switch (tipo) {
+    case TipoDeError::Conversion:
+      return "conversión";
+    case TipoDeError::FueraDeRango:
+      return "fuera de rango";
+    case TipoDeError::DemasiadosPuntos:
+      return "demasiados puntos";
+    case TipoDeError::FaltaUnCampo:
+      return "falta un campo";
+    case TipoDeError::ArchivoVacio:
+      return "archivo vacío";
+    case TipoDeError::Archivo:
+      return "archivo";
+    case TipoDeError::Transformacion:
+      return "transformación";
+    case TipoDeError::MalFormado:
+      return "mal formado";
+    case TipoDeError::FueraDelHuso:
+      return "fuera del huso";
+    case TipoDeError::DemasiadoLargo:
+      return "demasiado largo";
   }
-  return "unknown";
+  return "?";
 }
 
 namespace {
-std::string Describe(ErrorKind kind, const std::string& detail, long line) {
-  std::string text = ErrorKindName(kind);
-  if (line > 0) text += " at line " + std::to_string(line);
-  if (!detail.empty()) text += ": " + detail;
-  return text;
+std::string Describe(TipoDeError tipo, const std::string& detalle, long linea) {
+  std::string texto = NombreDelTipo(tipo);
+  if (linea > 0) texto += " en la línea " + std::to_string(linea);
+  if (!detalle.empty()) texto += ": " + detalle;
+  return texto;
 }
 }  // namespace
 
-Error::Error(ErrorKind kind, const std::string& detail, long line)
-    : std::runtime_error(Describe(kind, detail, line)), kind_(kind), line_(line), detail_(detail) {}
+Error::Error(TipoDeError tipo, const std::string& detalle, long linea)
+    : std::runtime_error(Describe(tipo, detalle, linea)),
+      tipo_(tipo),
+      linea_(linea),
+      detalle_(detalle) {}
 
 namespace {
 // The length of the valid UTF-8 sequence at the start of `t` (a character from U+0000 to

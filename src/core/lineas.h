@@ -6,22 +6,23 @@
 #include <string>
 #include <string_view>
 
-#include "core/errors.h"
+#include "core/errores.h"
 
 namespace ruvek {
 
 // The longest line any reader of outside text takes: far above any TrackMaker or X,Y line, so a
 // file or a text that is not a track is refused at its first long line, without reading on.
-inline constexpr std::size_t kMaxLinea = 64 * 1024;
+inline constexpr std::size_t kLargoMaximoDeLinea = 64 * 1024;
 
 [[noreturn]] inline void LineaDemasiadoLarga(long linea) {
-  throw Error(ErrorKind::TooLong,
-              "la línea pasa de " + std::to_string(kMaxLinea) + " bytes: no es un track", linea);
+  throw Error(TipoDeError::DemasiadoLargo,
+              "la línea pasa de " + std::to_string(kLargoMaximoDeLinea) + " bytes: no es un track",
+              linea);
 }
 
 // Finds where lines end: CR LF, a lone CR and a lone LF all end a line. It remembers the next LF,
 // or how far none was found, so text whose lines end in CR alone is still scanned once.
-class LineEndFinder {
+class BuscadorDeFinDeLinea {
  public:
   // The first CR or LF in [p, end), or `end`. Successive calls must not go backwards; call Reset
   // when the bytes move.
@@ -44,17 +45,19 @@ class LineEndFinder {
 };
 
 // The lines of in-memory text, front to back; text ending in a line end makes no extra empty
-// line. A line longer than kMaxLinea raises Error(TooLong) without looking further.
-class TextLines {
+// line. A line longer than kLargoMaximoDeLinea raises Error(DemasiadoLargo) without looking
+// further.
+class LineasDeTexto {
  public:
-  explicit TextLines(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
+  explicit LineasDeTexto(std::string_view text)
+      : p_(text.data()), end_(text.data() + text.size()) {}
 
-  bool Next(std::string_view& line) {
+  bool Siguiente(std::string_view& line) {
     if (p_ == end_) return false;
     ++numero_;
-    const char* tope = p_ + std::min<std::size_t>(std::size_t(end_ - p_), kMaxLinea + 1);
-    const char* fin = finder_.Find(p_, tope);
-    if (std::size_t(fin - p_) > kMaxLinea) LineaDemasiadoLarga(numero_);
+    const char* tope = p_ + std::min<std::size_t>(std::size_t(end_ - p_), kLargoMaximoDeLinea + 1);
+    const char* fin = buscador_.Find(p_, tope);
+    if (std::size_t(fin - p_) > kLargoMaximoDeLinea) LineaDemasiadoLarga(numero_);
     line = std::string_view(p_, static_cast<std::size_t>(fin - p_));
     p_ = fin;
     if (p_ != end_) {
@@ -71,13 +74,14 @@ class TextLines {
   const char* p_;
   const char* end_;
   long numero_ = 0;
-  LineEndFinder finder_;
+  BuscadorDeFinDeLinea buscador_;
 };
 
-// The lines of a file's text: those of TextLines after a UTF-8 byte-order mark at the very start.
-inline TextLines LineasDeArchivo(std::string_view bytes) {
+// The lines of a file's text: those of LineasDeTexto after a UTF-8 byte-order mark at the very
+// start.
+inline LineasDeTexto LineasDeArchivo(std::string_view bytes) {
   if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-  return TextLines(bytes);
+  return LineasDeTexto(bytes);
 }
 
 }  // namespace ruvek
