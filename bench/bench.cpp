@@ -86,7 +86,7 @@ const Datos& datos() {
 // The track of a file, read as the open command reads it.
 Track LeeArchivo(const std::string& ruta) {
   const std::string bytes = LeeEntrada(ruta);
-  return Lee(FormatoDe(bytes), bytes, Datos::proyeccion()).track;
+  return Lee(FormatoPorContenido(bytes), bytes, Datos::proyeccion()).track;
 }
 
 void Carga(benchmark::State& state, const std::string& ruta, const std::string& texto) {

@@ -10,10 +10,10 @@ using namespace ruvek;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Proyeccion& proyeccion = *new Proyeccion;  // the text layouts never use it
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const Formato formato = FormatoDeTexto(bytes);
-  const auto lee = [&](std::string_view b) { return Lee(formato, b, proyeccion).track; };
+  const FichaDeFormato& ficha = FormatoDeTexto(bytes);
+  const auto lee = [&](std::string_view b) { return Lee(ficha, b, proyeccion).track; };
   const auto t = fuzz::Lee(lee, bytes);
-  if (t && formato == Formato::ListaXY) {
+  if (t && ficha.formato == Formato::ListaXY) {
     const auto otra = fuzz::Lee(&LeeListaXY, EscribeListaXY(*t));
     fuzz::Exige(otra.has_value() || t->puntos.empty(), "a written X,Y list does not read");
     fuzz::Exige(!otra || *otra == *t, "the written X,Y list reads to another track");

@@ -7,6 +7,9 @@
 
 namespace ruvek {
 
+// The name of a track that comes from no file: a pasted one, standard input's.
+inline constexpr const char* kSinNombre = "sin nombre.txt";
+
 // Where the last `n` characters of UTF-8 text begin, or npos when it has fewer.
 std::size_t InicioUltimosCaracteres(std::string_view texto, int n);
 

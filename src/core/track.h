@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/errores.h"
@@ -50,11 +52,21 @@ inline void ReservaPuntos(Track& t, std::size_t bytes) {
   t.puntos.reserve(std::min<std::size_t>(kMaximoDePuntos, bytes / 4 + 1));
 }
 
+// What messages say of `que` ("el track", "la ruta") beyond `maximo` points: "el track tiene más
+// de 10000 puntos", or, knowing how many it has, "el track tiene 11804 puntos, más de los 10000
+// que caben".
+inline std::string MasDePuntos(std::string_view que, std::size_t maximo, std::size_t tiene = 0) {
+  std::string texto(que);
+  if (tiene == 0) return texto + " tiene más de " + std::to_string(maximo) + " puntos";
+  return texto + " tiene " + std::to_string(tiene) + " puntos, más de los " +
+         std::to_string(maximo) + " que caben";
+}
+
 // Adds a point to a track being read; Error(DemasiadosPuntos) when it holds kMaximoDePuntos
 // already.
 inline void AnadePunto(Track& t, const Punto& p) {
   if (t.puntos.size() >= std::size_t(kMaximoDePuntos)) {
-    throw Error(TipoDeError::DemasiadosPuntos, "el track tiene más de 10000 puntos");
+    throw Error(TipoDeError::DemasiadosPuntos, MasDePuntos("el track", kMaximoDePuntos));
   }
   t.puntos.push_back(p);
 }

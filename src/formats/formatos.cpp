@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/formatos.h"
 
+#include <algorithm>
+
 #include "formats/gpx.h"
 #include "formats/lista_xy.h"
 #include "formats/trackmaker.h"
@@ -9,35 +11,121 @@ namespace ruvek {
 
 namespace {
 
-bool EsXml(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-  const std::size_t p = bytes.substr(0, 1024).find_first_not_of(" \t\r\n");
-  return p != std::string_view::npos && bytes[p] == '<';
+const FichaDeFormato kFormatos[] = {
+    {.formato = Formato::ListaXY,
+     .nombre = "sitna",
+     .que_es = "una lista X,Y",
+     .en_que_datum = nullptr,
+     .final_del_nombre = " (Sitna).txt",
+     .coordenadas = Coordenadas::MetrosADecir,
+     .documento = Documento::Texto,
+     .extensiones = ".txt",
+     .filtro = "",
+     .reconoce = nullptr,
+     .lee = [](std::string_view bytes, Proyeccion&, Datum) { return LeeListaXY(bytes); },
+     .escribe = [](const Track& t, std::string_view, Proyeccion&,
+                   Datum) { return EscribeListaXY(t); },
+     .linea_del_punto = [](std::string_view, std::size_t i) { return long(i) + 1; }},
+    {.formato = Formato::TrackMaker,
+     .nombre = "trackmaker",
+     .que_es = "texto de TrackMaker (siempre ED50)",
+     .en_que_datum = "el texto de TrackMaker va siempre en ED50 (European 1950)",
+     .final_del_nombre = " (TrackMaker).txt",
+     .coordenadas = Coordenadas::MetrosEd50,
+     .documento = Documento::Texto,
+     .extensiones = ".txt",
+     .filtro = "TXT Archivo texto de TM o Sitna(*.txt)|*.txt|",
+     .reconoce = &EsTrackMaker,
+     .lee = [](std::string_view bytes, Proyeccion&, Datum) { return LeeTrackMaker(bytes); },
+     .escribe = [](const Track& t, std::string_view, Proyeccion&,
+                   Datum) { return EscribeTrackMaker(t); },
+     .linea_del_punto = &LineaDelPuntoTrackMaker},
+    {.formato = Formato::Gpx,
+     .nombre = "gpx",
+     .que_es = "un GPX (WGS 84)",
+     .en_que_datum = "el GPX va siempre en WGS 84",
+     .final_del_nombre = ".gpx",
+     .coordenadas = Coordenadas::GradosWgs84,
+     .documento = Documento::Xml,
+     .extensiones = ".gpx",
+     .filtro = "GPX Archivo GPX(*.gpx)|*.gpx|",
+     .reconoce = nullptr,  // any XML no other layout takes: the GPX reader says what it is
+     .lee = &LeeGpx,
+     .escribe = &EscribeGpx,
+     .linea_del_punto = &LineaDelPuntoGpx},
+};
+
+// The layout of `bytes` among those written as `documento`; as text when none is read.
+const FichaDeFormato& Reconoce(std::string_view bytes, Documento documento) {
+  const FichaDeFormato* resto = nullptr;
+  for (const FichaDeFormato& f : kFormatos) {
+    if (f.documento != documento || f.lee == nullptr) continue;
+    if (f.reconoce == nullptr && resto == nullptr) resto = &f;
+    if (f.reconoce != nullptr && f.reconoce(bytes)) return f;
+  }
+  return resto != nullptr ? *resto : Reconoce(bytes, Documento::Texto);
 }
 
-const Disposicion kDisposiciones[] = {
-    {Formato::TrackMaker, &EsTrackMaker,
-     [](std::string_view bytes, Proyeccion&, Datum) { return LeeTrackMaker(bytes); },
-     [](const Track& t, std::string_view, Proyeccion&, Datum) { return EscribeTrackMaker(t); }},
-    {Formato::ListaXY, [](std::string_view bytes) { return !EsXml(bytes) && !EsTrackMaker(bytes); },
-     [](std::string_view bytes, Proyeccion&, Datum) { return LeeListaXY(bytes); },
-     [](const Track& t, std::string_view, Proyeccion&, Datum) { return EscribeListaXY(t); }},
-    {Formato::Gpx, &EsXml, &LeeGpx, &EscribeGpx},
-};
+bool TerminaEn(std::string_view nombre, std::string_view final_) {
+  return nombre.size() >= final_.size() &&
+         std::equal(final_.begin(), final_.end(), nombre.end() - std::ptrdiff_t(final_.size()),
+                    [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
+}
 
 }  // namespace
 
-const Disposicion& DisposicionDe(Formato formato) {
-  return kDisposiciones[static_cast<int>(formato)];
+std::span<const FichaDeFormato> Formatos() { return kFormatos; }
+
+const FichaDeFormato& Ficha(Formato formato) {
+  return *std::find_if(std::begin(kFormatos), std::end(kFormatos),
+                       [formato](const FichaDeFormato& f) { return f.formato == formato; });
 }
 
-Formato FormatoDeTexto(std::string_view bytes) {
-  return DisposicionDe(Formato::TrackMaker).reconoce(bytes) ? Formato::TrackMaker
-                                                            : Formato::ListaXY;
+Documento DocumentoDe(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  const std::size_t p = bytes.substr(0, 1024).find_first_not_of(" \t\r\n");
+  if (p == std::string_view::npos) return Documento::Texto;
+  return bytes[p] == '<'                      ? Documento::Xml
+         : bytes[p] == '{' || bytes[p] == '[' ? Documento::Json
+                                              : Documento::Texto;
 }
 
-Formato FormatoDe(std::string_view bytes) {
-  return DisposicionDe(Formato::Gpx).reconoce(bytes) ? Formato::Gpx : FormatoDeTexto(bytes);
+const FichaDeFormato& FormatoPorContenido(std::string_view bytes) {
+  return Reconoce(bytes, DocumentoDe(bytes));
+}
+
+const FichaDeFormato& FormatoDeTexto(std::string_view bytes) {
+  return Reconoce(bytes, Documento::Texto);
+}
+
+const FichaDeFormato* FormatoPorExtension(std::string_view nombre) {
+  for (const FichaDeFormato& f : kFormatos) {
+    for (std::string_view e = f.extensiones; !e.empty();) {
+      const std::string_view una = e.substr(0, e.find(' '));
+      if (f.lee != nullptr && TerminaEn(nombre, una)) return &f;
+      e.remove_prefix(std::min(e.size(), una.size() + 1));
+    }
+  }
+  return nullptr;
+}
+
+const FichaDeFormato* FormatoEscritoLlamado(std::string_view nombre) {
+  for (const FichaDeFormato& f : kFormatos) {
+    if (f.escribe != nullptr && nombre == f.nombre) return &f;
+  }
+  return nullptr;
+}
+
+std::string NombresDeFormatosEscritos() {
+  std::vector<std::string_view> nombres;
+  for (const FichaDeFormato& f : kFormatos) {
+    if (f.escribe != nullptr) nombres.push_back(f.nombre);
+  }
+  std::string lista;
+  for (std::size_t i = 0; i < nombres.size(); ++i) {
+    lista.append(i == 0 ? "" : i + 1 == nombres.size() ? " o " : ", ").append(nombres[i]);
+  }
+  return lista;
 }
 
 }  // namespace ruvek

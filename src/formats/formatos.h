@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -9,31 +10,72 @@
 
 namespace ruvek {
 
-// The layouts of a track Ruvek reads and writes.
-enum class Formato { TrackMaker, ListaXY, Gpx };
+// The layouts of a track that Ruvek reads or writes. Each has its module in this folder and its
+// row in the table of formatos.cpp, which holds everything else the program knows of it: the
+// faces take names, endings, messages and rules from there, never from a list of their own.
+enum class Formato { Gpx, TrackMaker, ListaXY };
 
-// What every layout offers: whether some bytes are in it, reading them to a track, writing a
-// track (named `nombre` where the layout names tracks). `datum` is that of the track's X,Y: as
-// an X,Y list holds them, or what a GPX is projected to or taken back from; TrackMaker's text
-// is ED50 always. Readers return a whole track or raise a typed Error with its line; they never
-// change anything else.
-struct Disposicion {
-  Formato formato;
-  bool (*reconoce)(std::string_view bytes);
-  Track (*lee)(std::string_view bytes, Proyeccion& proyeccion, Datum datum);
-  std::string (*escribe)(const Track& track, std::string_view nombre, Proyeccion& proyeccion,
-                         Datum datum);
+// What the X,Y of a layout are.
+enum class Coordenadas {
+  MetrosEd50,    // UTM zone 30 north metres, on ED50 always (TrackMaker's text)
+  MetrosADecir,  // UTM zone 30 north metres on the datum the user says, ED50 unless told
+  GradosWgs84,   // WGS 84 degrees, which the layout's module projects to a track's metres
 };
 
-const Disposicion& DisposicionDe(Formato formato);
+// The kind of document a layout is written in, told by its first character that is not blank:
+// "<" for XML, "{" or "[" for JSON, anything else for text. An input is read as the first layout
+// of its kind whose recogniser takes it, else as the one of its kind without a recogniser.
+// The windows open text layouts by the ending ".txt", with the first line telling which, a
+// failure silent and what was read before it kept, as the text commands have always done; the
+// others by their own endings, read whole, a failure told and the track kept.
+enum class Documento { Texto, Xml, Json };
 
-// The layout of text that is not GPX: TrackMaker when its first line holds "Version", else the
-// X,Y list.
-Formato FormatoDeTexto(std::string_view bytes);
+// A layout's row. A function it does not have is nullptr.
+struct FichaDeFormato {
+  Formato formato;
+  const char* nombre;            // as --to, the man page and the completion name it: "sitna"
+  const char* que_es;            // for messages: "un GPX (WGS 84)"
+  const char* en_que_datum;      // why no datum is asked of it, or nullptr
+  const char* final_del_nombre;  // what ends the name of a file written in it: ".gpx"
+  Coordenadas coordenadas;
+  Documento documento;
+  const char* extensiones;  // the endings the windows open it by, blank-separated: ".gpx"
+  const char* filtro;       // its entry in the open dialog ("description|pattern|"), or ""
+  // Whether `bytes`, of the layout's kind of document, are in the layout; nullptr for the layout
+  // of what no other of its kind recognises.
+  bool (*reconoce)(std::string_view bytes);
+  // The track of `bytes`, its X,Y in `datum` where the layout does not fix them.
+  Track (*lee)(std::string_view bytes, Proyeccion& proyeccion, Datum datum);
+  // The bytes of a track whose X,Y are in `datum`, named `nombre` where the layout names tracks.
+  std::string (*escribe)(const Track& track, std::string_view nombre, Proyeccion& proyeccion,
+                         Datum datum);
+  // The line of point `i` (from 0) of a track read from `bytes`, for messages; 0 if none.
+  long (*linea_del_punto)(std::string_view bytes, std::size_t i);
+};
 
-// The layout of any input by its content: GPX when it is XML (after a byte-order mark and blanks
-// its first character is "<"), else as FormatoDeTexto.
-Formato FormatoDe(std::string_view bytes);
+// Every layout, in the order help and messages list them and recognisers are tried.
+std::span<const FichaDeFormato> Formatos();
+const FichaDeFormato& Ficha(Formato formato);
+
+// The kind of document of `bytes` (after a UTF-8 byte-order mark).
+Documento DocumentoDe(std::string_view bytes);
+
+// The layout of any input by its content (see Documento).
+const FichaDeFormato& FormatoPorContenido(std::string_view bytes);
+
+// The layout of `bytes` among the text layouts, as the windows read a ".txt": TrackMaker when its
+// first line holds "Version", else the X,Y list.
+const FichaDeFormato& FormatoDeTexto(std::string_view bytes);
+
+// The layout the windows open a file named `nombre` as, by its ending in any case; nullptr for a
+// name no layout is opened by. For the text layouts it is the first of them.
+const FichaDeFormato* FormatoPorExtension(std::string_view nombre);
+
+// The written layout called `nombre`, or nullptr.
+const FichaDeFormato* FormatoEscritoLlamado(std::string_view nombre);
+
+// The names of the written layouts, joined as a list in Spanish: "sitna, trackmaker o gpx".
+std::string NombresDeFormatosEscritos();
 
 // A track read, and the layout it was read in.
 struct TrackLeido {
@@ -41,9 +83,10 @@ struct TrackLeido {
   Track track;
 };
 
-inline TrackLeido Lee(Formato formato, std::string_view bytes, Proyeccion& proyeccion,
+// Reads `bytes` in `ficha`'s layout (see FichaDeFormato::lee).
+inline TrackLeido Lee(const FichaDeFormato& ficha, std::string_view bytes, Proyeccion& proyeccion,
                       Datum datum = Datum::Ed50) {
-  return {formato, DisposicionDe(formato).lee(bytes, proyeccion, datum)};
+  return {ficha.formato, ficha.lee(bytes, proyeccion, datum)};
 }
 
 }  // namespace ruvek

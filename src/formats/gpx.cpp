@@ -5,7 +5,6 @@
 #include <cmath>
 #include <vector>
 
-#include "formats/cambio_datum.h"
 #include "formats/gpx_xml.h"
 
 namespace ruvek {
@@ -36,6 +35,11 @@ Error Fuera(const PuntoGpx& p, std::size_t numero) {
 
 }  // namespace
 
+long LineaDelPuntoGpx(std::string_view bytes, std::size_t i) {
+  const std::vector<PuntoGpx> puntos = LeeXmlGpx(bytes, [](double, double) { return true; });
+  return i < puntos.size() ? puntos[i].linea : 0;
+}
+
 Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion, Datum datum) {
   const std::vector<PuntoGpx> puntos = LeeXmlGpx(bytes, &PuedeFallar);
   std::vector<double> x(puntos.size()), y(puntos.size());
@@ -56,7 +60,7 @@ Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion, Datum datum) {
   if (malo < puntos.size()) {
     throw Error(TipoDeError::Transformacion,
                 "PROJ no puede proyectar el punto " + std::to_string(malo + 1),
-                LineaDelPunto(Formato::Gpx, bytes, malo));
+                LineaDelPuntoGpx(bytes, malo));
   }
   // Near the rim, a point is in when its whole metres go back to degrees in, as a writer takes
   // them: so every track read writes back, and every track written reads back.

@@ -16,6 +16,9 @@ namespace ruvek {
 // side) or whose X would be below 1; Error(Transformacion) for a point PROJ cannot transform.
 Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion, Datum datum = Datum::Ed50);
 
+// The line of the `i`-th (from 0) point of a GPX, or 0.
+long LineaDelPuntoGpx(std::string_view bytes, std::size_t i);
+
 // A GPX 1.1 file of the track, whose X,Y are in `datum`: one trk named `nombre` with one trkseg,
 // latitude and longitude with 7 decimals (read back, the same whole metres), and ele when the track
 // has altitudes. Error(Transformacion) for a point PROJ cannot take back to latitude and longitude,

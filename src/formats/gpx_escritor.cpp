@@ -4,10 +4,10 @@
 #include <charconv>
 #include <vector>
 
+#include "ajustes.h"
 #include "core/errores.h"
 #include "core/precision.h"
 #include "core/texto_xml.h"
-#include "ruvek_version.h"
 
 namespace ruvek {
 

@@ -41,8 +41,8 @@ class LectorGpx {
       : parser_(XML_ParserCreateNS(nullptr, kSeparador)), con_linea_(con_linea) {
     if (parser_ == nullptr) throw Error(TipoDeError::MalFormado, "no hay memoria para leer el XML");
     XML_SetUserData(parser_, this);
-    XML_SetElementHandler(parser_, &LectorGpx::Abre, &LectorGpx::Cierra);
-    XML_SetCharacterDataHandler(parser_, &LectorGpx::Texto);
+    XML_SetElementHandler(parser_, &LectorGpx::AlAbrirElemento, &LectorGpx::AlCerrarElemento);
+    XML_SetCharacterDataHandler(parser_, &LectorGpx::AlLeerTexto);
     // Comments, processing instructions, declarations: each ends the last tag's bound too.
     XML_SetDefaultHandlerExpand(parser_, [](void* yo, const XML_Char*, int) {
       auto& l = *static_cast<LectorGpx*>(yo);
@@ -57,12 +57,12 @@ class LectorGpx {
   std::vector<PuntoGpx> Lee(std::string_view bytes);
 
  private:
-  static void XMLCALL Abre(void* yo, const XML_Char* nombre, const XML_Char** atributos);
-  static void XMLCALL Cierra(void* yo, const XML_Char* nombre);
-  static void XMLCALL Texto(void* yo, const XML_Char* texto, int largo);
+  static void XMLCALL AlAbrirElemento(void* yo, const XML_Char* nombre, const XML_Char** atributos);
+  static void XMLCALL AlCerrarElemento(void* yo, const XML_Char* nombre);
+  static void XMLCALL AlLeerTexto(void* yo, const XML_Char* texto, int largo);
 
   Nodo Clase(std::string_view nombre) const;
-  void Punto(Nodo nodo, const XML_Char** atributos);
+  void LeePunto(Nodo nodo, const XML_Char** atributos);
   void Falla(TipoDeError tipo, const std::string& detalle);
   void Avanza() {
     texto_ = 0;
@@ -113,7 +113,8 @@ void LectorGpx::Falla(TipoDeError tipo, const std::string& detalle) {
   XML_StopParser(parser_, XML_FALSE);
 }
 
-void XMLCALL LectorGpx::Abre(void* yo, const XML_Char* nombre, const XML_Char** atributos) {
+void XMLCALL LectorGpx::AlAbrirElemento(void* yo, const XML_Char* nombre,
+                                        const XML_Char** atributos) {
   auto& l = *static_cast<LectorGpx*>(yo);
   if (l.error_) return;  // expat may call on within the tag it stopped at
   l.Avanza();
@@ -138,19 +139,18 @@ void XMLCALL LectorGpx::Abre(void* yo, const XML_Char* nombre, const XML_Char** 
                    "los elementos se anidan a más de " + std::to_string(kMaxAnidado) + " niveles");
   }
   l.pila_.push_back(nodo);
-  if (nodo == Nodo::Trkpt || nodo == Nodo::Rtept) l.Punto(nodo, atributos);
+  if (nodo == Nodo::Trkpt || nodo == Nodo::Rtept) l.LeePunto(nodo, atributos);
   if (nodo == Nodo::Ele) l.ele_.clear();
 }
 
-void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
+void LectorGpx::LeePunto(Nodo nodo, const XML_Char** atributos) {
   std::vector<PuntoGpx>& puntos = nodo == Nodo::Trkpt ? trk_ : rte_;
   if (puntos.size() == std::size_t(kMaximoDePuntosLeidos)) {
     if (nodo == Nodo::Rtept) {  // a track later in the file still counts
       ruta_desbordada_ = true;
       return;
     }
-    return Falla(TipoDeError::DemasiadosPuntos,
-                 "el track tiene más de " + std::to_string(kMaximoDePuntosLeidos) + " puntos");
+    return Falla(TipoDeError::DemasiadosPuntos, MasDePuntos("el track", kMaximoDePuntosLeidos));
   }
   PuntoGpx p{NAN, NAN, std::nullopt, 0};
   for (const XML_Char** a = atributos; *a != nullptr; a += 2) {
@@ -169,7 +169,7 @@ void LectorGpx::Punto(Nodo nodo, const XML_Char** atributos) {
   puntos.push_back(p);
 }
 
-void XMLCALL LectorGpx::Texto(void* yo, const XML_Char* texto, int largo) {
+void XMLCALL LectorGpx::AlLeerTexto(void* yo, const XML_Char* texto, int largo) {
   auto& l = *static_cast<LectorGpx*>(yo);
   if (l.error_) return;
   l.evento_ = XML_GetCurrentByteIndex(l.parser_);
@@ -180,7 +180,7 @@ void XMLCALL LectorGpx::Texto(void* yo, const XML_Char* texto, int largo) {
   if (l.pila_.back() == Nodo::Ele) l.ele_.append(texto, std::size_t(largo));
 }
 
-void XMLCALL LectorGpx::Cierra(void* yo, const XML_Char*) {
+void XMLCALL LectorGpx::AlCerrarElemento(void* yo, const XML_Char*) {
   auto& l = *static_cast<LectorGpx*>(yo);
   if (l.error_) return;
   l.Avanza();
@@ -221,8 +221,7 @@ std::vector<PuntoGpx> LectorGpx::Lee(std::string_view bytes) {
     if (fin) break;
   }
   if (trk_.empty() && ruta_desbordada_) {
-    throw Error(TipoDeError::DemasiadosPuntos,
-                "la ruta tiene más de " + std::to_string(kMaximoDePuntosLeidos) + " puntos");
+    throw Error(TipoDeError::DemasiadosPuntos, MasDePuntos("la ruta", kMaximoDePuntosLeidos));
   }
   std::vector<PuntoGpx>& tomados = trk_.empty() ? rte_ : trk_;
   if (tomados.empty()) {

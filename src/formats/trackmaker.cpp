@@ -27,6 +27,15 @@ bool EsTrackMaker(std::string_view bytes) {
          primera.find("Version") != std::string_view::npos;
 }
 
+long LineaDelPuntoTrackMaker(std::string_view bytes, std::size_t i) {
+  LineasDeTexto lineas = LineasDeArchivo(bytes);
+  std::string_view linea;
+  for (std::size_t visto = 0; lineas.Siguiente(linea);) {
+    if (!linea.empty() && linea.front() == 't' && visto++ == i) return lineas.numero();
+  }
+  return 0;
+}
+
 Track LeeTrackMaker(std::string_view bytes) {
   Track track{.puntos = {}, .con_altitudes = true};
   ReservaPuntos(track, bytes.size());

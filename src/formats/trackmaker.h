@@ -14,6 +14,9 @@ namespace ruvek {
 // Whether `bytes` are TrackMaker text: their first line holds "Version".
 bool EsTrackMaker(std::string_view bytes);
 
+// The line of the `i`-th (from 0) point of TrackMaker text: that of its `i`-th line of a "t".
+long LineaDelPuntoTrackMaker(std::string_view bytes, std::size_t i);
+
 // The points of the lines that start with "t", with their altitudes, each number rounded to a
 // whole one by LeeRedondeado. LecturaIncompleta, with its line, at the first field that is
 // missing or not a number, or at a point beyond kMaximoDePuntos; Error(ArchivoVacio) for an empty

@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
   // "ruvek FILE" opens FILE as Abrir would; Qt has already taken its own options out of argv.
   if (argc > 1) {
     const std::string archivo = argv[1];
-    QTimer::singleShot(0, &principal, [&principal, archivo] { principal.Abre(archivo); });
+    QTimer::singleShot(0, &principal,
+                       [&principal, archivo] { principal.AbreArchivoDeFuera(archivo); });
   }
   return QApplication::exec();
 }

@@ -9,12 +9,12 @@
 
 #include "formats/lista_xy.h"
 #include "ui/controles.h"
+#include "ui/flujo_de_comandos.h"
 #include "ui/geometria.h"
-#include "ui/ordenes.h"
 
 namespace ruvek {
 
-Paste::Paste(Ordenes& ordenes, QWidget* padre) : QDialog(padre), ordenes_(ordenes) {
+Paste::Paste(FlujoDeComandos& ordenes, QWidget* padre) : QDialog(padre), flujo_(ordenes) {
   PreparaDialogo(this, "Paste", QStringLiteral("Copia un track desde el portapapeles"),
                  Twips(0, 0, 4680, 3195).size());
 
@@ -73,7 +73,7 @@ void Paste::PegaDelPortapapeles() {
 
 void Paste::Utiliza() {
   // The box holds its line ends as typed or pasted; the parse accepts CR LF, LF and CR alike.
-  const bool correcto = ordenes_.UsaTextoPegado(caja_->toPlainText().toStdString());
+  const bool correcto = flujo_.UsaTextoPegado(caja_->toPlainText().toStdString());
   QLabel* aviso = correcto ? aviso_correcto_ : aviso_error_;
   aviso->show();
   aviso->repaint();

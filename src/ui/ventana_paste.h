@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace ruvek {
 
-class Ordenes;
+class FlujoDeComandos;
 
 // "Copia un track desde el portapapeles": "Pegar" brings the clipboard's text into the box,
 // "Utilizar" replaces the track with the records of the box and says "Correcto" or "Error".
@@ -17,13 +17,13 @@ class Paste : public QDialog {
   Q_OBJECT
 
  public:
-  Paste(Ordenes& ordenes, QWidget* padre);
+  Paste(FlujoDeComandos& ordenes, QWidget* padre);
 
  private:
   void PegaDelPortapapeles();
   void Utiliza();  // "Utilizar"
 
-  Ordenes& ordenes_;
+  FlujoDeComandos& flujo_;
   QPlainTextEdit* caja_;
   QPushButton* utilizar_;
   QLabel* aviso_correcto_;

@@ -12,8 +12,8 @@
 #include <QMimeData>
 #include <QTimer>
 
+#include "ajustes.h"
 #include "io/guarda_archivo.h"
-#include "ruvek_version.h"
 #include "ui/controles.h"
 #include "ui/geometria.h"
 #include "ui/plataforma_qt.h"
@@ -24,31 +24,32 @@ namespace ruvek {
 
 namespace {
 
-struct Orden {
+struct ItemDelMenu {
   Comando comando;
   const char* nombre;
   const char* texto;
   bool habilitada_al_abrir;
-  void (Ordenes::*manejador)();
+  void (FlujoDeComandos::*orden)();
 };
 
-const Orden kOrdenes[] = {
-    {Comando::Abrir, "Abrir", "Abrir", true, &Ordenes::Abrir},
+const ItemDelMenu kMenu[] = {
+    {Comando::Abrir, "Abrir", "Abrir", true, &FlujoDeComandos::Abrir},
     {Comando::GuardarTrackMaker, "GuardarTM", "Guardar para TrackMaker", false,
-     &Ordenes::GuardarTrackMaker},
-    {Comando::GuardarSitna, "GuardarSitna", "Guardar para Sitna", false, &Ordenes::GuardarSitna},
-    {Comando::Analizar, "Analizar", "Analizar el track", false, &Ordenes::Analizar},
-    {Comando::Copiar, "Copiar", "Copiar el track al portapapeles", false, &Ordenes::Copiar},
+     &FlujoDeComandos::GuardarTrackMaker},
+    {Comando::GuardarSitna, "GuardarSitna", "Guardar para Sitna", false,
+     &FlujoDeComandos::GuardarSitna},
+    {Comando::Analizar, "Analizar", "Analizar el track", false, &FlujoDeComandos::Analizar},
+    {Comando::Copiar, "Copiar", "Copiar el track al portapapeles", false, &FlujoDeComandos::Copiar},
     {Comando::PegarDesdePortapapeles, "Copiardesde", "Copiar un track desde el portapapeles", true,
-     &Ordenes::PegarDesdePortapapeles},
-    {Comando::Salir, "Salir", "Salir", true, &Ordenes::Salir},
+     &FlujoDeComandos::PegarDesdePortapapeles},
+    {Comando::Salir, "Salir", "Salir", true, &FlujoDeComandos::Salir},
 };
 
 const QColor kAzul(0, 0, 255);
 
 }  // namespace
 
-Principal::Principal(QWidget* padre) : QMainWindow(padre), ordenes_(*this) {
+Principal::Principal(QWidget* padre) : QMainWindow(padre), flujo_(*this) {
   setObjectName(QStringLiteral("Principal"));
   setWindowTitle(QStringLiteral("Ruvek"));
   setFont(FuenteVentana());
@@ -61,7 +62,7 @@ Principal::Principal(QWidget* padre) : QMainWindow(padre), ordenes_(*this) {
   CentraAlMostrar(this);
   setAcceptDrops(true);
 
-  ordenes_.Inicia();
+  flujo_.Inicia();
 }
 
 Principal::~Principal() = default;
@@ -69,11 +70,11 @@ Principal::~Principal() = default;
 void Principal::CreaMenu() {
   QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
   archivo->setObjectName(QStringLiteral("Archivo"));
-  for (const Orden& o : kOrdenes) {
+  for (const ItemDelMenu& o : kMenu) {
     QAction* accion = archivo->addAction(QString::fromUtf8(o.texto));
     accion->setObjectName(QString::fromLatin1(o.nombre));
     accion->setEnabled(o.habilitada_al_abrir);
-    connect(accion, &QAction::triggered, this, [this, &o] { (ordenes_.*o.manejador)(); });
+    connect(accion, &QAction::triggered, this, [this, &o] { (flujo_.*o.orden)(); });
     acciones_[o.comando] = accion;
   }
 }
@@ -179,13 +180,11 @@ void Principal::Advertencia(const std::string& texto, const std::string& titulo)
 }
 
 namespace {
-// The one local .txt or .gpx file being dropped, or nothing.
+// The one local track file being dropped (a name some layout opens by), or nothing.
 QString ArchivoSoltado(const QMimeData* datos) {
   const QList<QUrl> urls = datos->urls();
   const QString nombre = urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : "";
-  const bool pista =
-      nombre.endsWith(".txt", Qt::CaseInsensitive) || nombre.endsWith(".gpx", Qt::CaseInsensitive);
-  return pista ? nombre : QString();
+  return FormatoPorExtension(nombre.toStdString()) != nullptr ? nombre : QString();
 }
 }  // namespace
 
@@ -198,12 +197,12 @@ void Principal::dropEvent(QDropEvent* evento) {
   if (nombre.isEmpty()) return;
   evento->acceptProposedAction();
   // Opened once the drop is over, so the program the file came from is not kept waiting.
-  QTimer::singleShot(0, this, [this, nombre] { Abre(nombre.toStdString()); });
+  QTimer::singleShot(0, this, [this, nombre] { AbreArchivoDeFuera(nombre.toStdString()); });
 }
 
-void Principal::Abre(const std::string& nombre) {
+void Principal::AbreArchivoDeFuera(const std::string& nombre) {
   ultimo_nombre_ = QString::fromStdString(nombre);
-  ordenes_.AbreArchivo(nombre);
+  flujo_.AbreArchivo(nombre);
 }
 
 void Principal::Habilita(Comando comando, bool habilitado) {
@@ -227,12 +226,12 @@ void Principal::GuardaArchivo(const std::string& nombre, const std::string& cont
 }
 
 void Principal::MuestraAnalisis() {
-  Analisis ventana(ordenes_.track(), this);
+  Analisis ventana(flujo_.track(), this);
   ventana.exec();
 }
 
 void Principal::MuestraPaste() {
-  Paste ventana(ordenes_, this);
+  Paste ventana(flujo_, this);
   ventana.exec();
 }
 

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <map>
 
-#include "ui/ordenes.h"
+#include "ui/flujo_de_comandos.h"
 #include "ui/plataforma.h"
 
 class QAction;
@@ -21,11 +21,11 @@ class Principal : public QMainWindow, private Plataforma {
   explicit Principal(QWidget* padre = nullptr);
   ~Principal() override;
 
-  Ordenes& ordenes() { return ordenes_; }
+  FlujoDeComandos& flujo() { return flujo_; }
 
   // Opens a file named on the command line or dropped on the window, as Abrir would open it;
   // the next file dialog starts in its folder.
-  void Abre(const std::string& nombre);
+  void AbreArchivoDeFuera(const std::string& nombre);
 
  protected:
   // A track file dropped on the window opens as Abrir would open that name.
@@ -50,7 +50,7 @@ class Principal : public QMainWindow, private Plataforma {
   void MuestraPaste() override;
   void Termina() override;
 
-  Ordenes ordenes_;
+  FlujoDeComandos flujo_;
   std::map<Comando, QAction*> acciones_;
   QFileDialog* dialogo_ = nullptr;
   QString ultimo_nombre_;  // the name the last dialog request preset or returned

@@ -30,8 +30,7 @@ TEST(RuvekCli, WritesWhatTheWindowWrites) {
                               "gpx/madrid_1_0.gpx", "gpx/palma_ruta.gpx"}) {
     const std::string ruta = test::ArchivoDeDatos(entrada);
     const std::string bytes = LeeEntrada(ruta);
-    const Track t =
-        Lee(ruta.ends_with(".gpx") ? Formato::Gpx : FormatoDeTexto(bytes), bytes, proyeccion).track;
+    const Track t = Lee(FormatoPorContenido(bytes), bytes, proyeccion).track;
     const std::string nombre = std::filesystem::path(entrada).stem().string();
     const std::pair<const char*, std::string> formatos[] = {
         {"sitna", EscribeListaXY(t)},

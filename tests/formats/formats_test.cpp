@@ -54,7 +54,7 @@ std::string Lectura(const std::string& path, Proyeccion& proyeccion, bool gpx) {
   return test::Resultado([&] {
     const std::string bytes = LeeEntrada(path);
     if (gpx) {
-      const Track t = Lee(Formato::Gpx, bytes, proyeccion).track;
+      const Track t = Lee(Ficha(Formato::Gpx), bytes, proyeccion).track;
       return (t.con_altitudes ? "altitudes " : "sin altitudes ") + test::Resumen(t);
     }
     const TrackLeido l = Lee(FormatoDeTexto(bytes), bytes, proyeccion);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "ajustes.h"
 #include "core/lineas.h"
 #include "formats/formatos.h"
 #include "formats/gpx.h"
 #include "formats/lista_xy.h"
 #include "io/entrada.h"
-#include "ruvek_version.h"
 #include "test_util.h"
 
 using namespace ruvek;
@@ -89,7 +89,7 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
     test::EscribeArchivo(path, bytes);
     EXPECT_EQ(test::Resultado([&] {
                 const std::string leidos = LeeEntrada(path);
-                return test::Resumen(Lee(FormatoDe(leidos), leidos, proyeccion).track, 0);
+                return test::Resumen(Lee(FormatoPorContenido(leidos), leidos, proyeccion).track, 0);
               }),
               esperado)
         << bytes.substr(0, 40);

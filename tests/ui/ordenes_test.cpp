@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/ordenes.h"
+#include "ui/flujo_de_comandos.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <map>
 
-#include "ruvek_version.h"
+#include "ajustes.h"
 #include "test_util.h"
 #include "ui/plataforma.h"
 
@@ -72,22 +72,22 @@ class FakePlataforma : public Plataforma {
 };
 
 // The start and the menu commands, by the names of the menu's actions.
-const std::map<std::string, void (Ordenes::*)()> kOrdenes = {
-    {"Inicia", &Ordenes::Inicia},
-    {"Abrir", &Ordenes::Abrir},
-    {"GuardarTM", &Ordenes::GuardarTrackMaker},
-    {"GuardarSitna", &Ordenes::GuardarSitna},
-    {"Analizar", &Ordenes::Analizar},
-    {"Copiar", &Ordenes::Copiar},
-    {"Copiardesde", &Ordenes::PegarDesdePortapapeles},
-    {"Salir", &Ordenes::Salir}};
+const std::map<std::string, void (FlujoDeComandos::*)()> kOrdenes = {
+    {"Inicia", &FlujoDeComandos::Inicia},
+    {"Abrir", &FlujoDeComandos::Abrir},
+    {"GuardarTM", &FlujoDeComandos::GuardarTrackMaker},
+    {"GuardarSitna", &FlujoDeComandos::GuardarSitna},
+    {"Analizar", &FlujoDeComandos::Analizar},
+    {"Copiar", &FlujoDeComandos::Copiar},
+    {"Copiardesde", &FlujoDeComandos::PegarDesdePortapapeles},
+    {"Salir", &FlujoDeComandos::Salir}};
 
 // A session of the main window's commands over the fake platform, as tests/data/cases/ordenes.txt
 // tells it: each line an action, then the platform calls it makes and what it reports.
-TEST(Ordenes, ASession) {
+TEST(FlujoDeComandos, ASession) {
   test::CarpetaTemporal dir;
   FakePlataforma p;
-  Ordenes ordenes{p};
+  FlujoDeComandos ordenes{p};
   const auto carpeta =
       [&](std::string s) {  // "@" stands for the test's folder, "{v}" for the version
         for (std::size_t i; (i = s.find('@')) != std::string::npos;)
@@ -129,10 +129,10 @@ TEST(Ordenes, ASession) {
 
 // A GPX longer than the table (the sizes of two real tracks) is simplified to fit it and loaded,
 // and the message says by how much; one of 10,000 points is loaded as it is, without it.
-TEST(Ordenes, ALongGpxIsSimplifiedToFitTheTable) {
+TEST(FlujoDeComandos, ALongGpxIsSimplifiedToFitTheTable) {
   test::CarpetaTemporal dir;
   FakePlataforma p;
-  Ordenes ordenes{p};
+  FlujoDeComandos ordenes{p};
   for (const int n : {11804, 11948, 10000}) {
     std::string gpx = "<gpx><trk><trkseg>\n";
     for (int i = 0; i < n; ++i) {  // a walk north-east with a wave of altitude
@@ -157,7 +157,7 @@ TEST(Ordenes, ALongGpxIsSimplifiedToFitTheTable) {
 // What the commands after a failed load or paste see: the points stored before the failure, the
 // failing point's fields read before its failing one, and for a file that cannot be read or is
 // empty the count of points from before, over a cleared track. Each row starts a new session.
-TEST(Ordenes, AFailedLoadOrPasteKeepsWhatItStored) {
+TEST(FlujoDeComandos, AFailedLoadOrPasteKeepsWhatItStored) {
   std::string diez_mil_uno = "Version , 212\r\n", pegado_largo;
   for (int i = 0; i <= kMaximoDePuntos; ++i) {
     diez_mil_uno += "t,utm,30T," + std::to_string(600000 + i) + ",4700000,d,h,7,\r\n";
@@ -212,7 +212,7 @@ TEST(Ordenes, AFailedLoadOrPasteKeepsWhatItStored) {
   test::CarpetaTemporal dir;
   for (const Caso& c : casos) {
     FakePlataforma p;
-    Ordenes ordenes{p};
+    FlujoDeComandos ordenes{p};
     if (!c.antes.empty()) test::EscribeArchivo(dir.Archivo("antes.txt"), c.antes);
     if (!c.antes.empty()) ordenes.AbreArchivo(dir.Archivo("antes.txt"));
     std::filesystem::remove(dir.Archivo("caso.txt"));

@@ -5,8 +5,8 @@
 
 #include <QtWidgets>
 
+#include "ajustes.h"
 #include "formats/lista_xy.h"
-#include "ruvek_version.h"
 #include "test_util.h"
 #include "ui/plataforma_qt.h"
 #include "ui/ventana_analisis.h"
@@ -82,10 +82,10 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
   EXPECT_EQ(principal.windowTitle().toStdString(),
             kTitulo + " - " + dir.Archivo("paseo (Sitna).txt"));
   // A pasted track is proposed in the last folder used; a cancelled dialog changes nothing.
-  principal.ordenes().UsaTextoPegado("612345,4745678");
+  principal.flujo().UsaTextoPegado("612345,4745678");
   Responde(principal, "GuardarTM", {"", ""});
   Responde(principal, "Abrir", {"-"});
-  EXPECT_EQ(test::LeeArchivo(principal.ordenes().archivo_actual()).size(), 148u);
+  EXPECT_EQ(test::LeeArchivo(principal.flujo().archivo_actual()).size(), 148u);
   // A GPX dropped on the window opens as Abrir would open it.
   const std::string gpx = test::ArchivoDeDatos("gpx/pamplona.gpx");
   EXPECT_EQ(Responde(principal, gpx.c_str(), {""}),
@@ -104,7 +104,7 @@ TEST(Ventanas, AnalisisShowsItsFiguresAndPasteTakesTheClipboard) {
   analisis.findChild<QPushButton*>("Command1")->click();
   EXPECT_FALSE(analisis.isVisible());
 
-  Paste paste(principal.ordenes(), &principal);
+  Paste paste(principal.flujo(), &principal);
   paste.show();
   const auto pulsa = [&](const char* boton) {  // then what shows: Utilizar, Aviso, Aviso2, Caja
     if (boton != nullptr) paste.findChild<QPushButton*>(boton)->click();
@@ -168,7 +168,7 @@ TEST(Layout, EveryWindowHoldsItsNamedControls) {
             "Minima TBajada TSubida");
   for (const char* n : {"Inicial", "Maxima", "Minima", "Final", "TSubida", "TBajada"})
     EXPECT_EQ(analisis.findChild<QLabel*>(n)->geometry().right(), 296) << "one right edge";
-  Paste paste(principal.ordenes(), &principal);
+  Paste paste(principal.flujo(), &principal);
   EXPECT_EQ(Layout(&paste, {312, 213}, "Aviso/Aviso2"),
             "Aviso Aviso2 Caja Command1 Command3 Utilizar");
   QString orden;

@@ -2,10 +2,9 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
 
 #include "core/track.h"
-#include "formats/formatos.h"
+#include "geo/proyeccion.h"
 
 namespace ruvek {
 
@@ -15,9 +14,6 @@ const char* NombreDatum(Datum datum);
 // The X,Y of the track, in `de`, become those of the same places in `a`, rounded to whole metres
 // as a projected GPX is (PROJ's grid is good to 0.2 m). Returns the index of the first point
 // PROJ cannot transform, leaving the track as it was, or the number of points.
-std::size_t CambiaDatum(Track& track, Datum de, Datum a, Proyeccion& proyeccion);
-
-// The line of point `i` (from 0) of a track read from `bytes` in `formato`: for messages.
-long LineaDelPunto(Formato formato, std::string_view bytes, std::size_t i);
+std::size_t CambiaDatumDelTrack(Track& track, Datum de, Datum a, Proyeccion& proyeccion);
 
 }  // namespace ruvek

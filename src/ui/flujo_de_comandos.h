@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/errores.h"
 #include "core/track.h"
+#include "formats/formatos.h"
 #include "geo/proyeccion.h"
 #include "ui/plataforma.h"
 
@@ -16,21 +16,21 @@ namespace ruvek {
 // captions and shows, in plain C++ over the Plataforma interface, so it runs and is tested
 // without a display.
 //
-// The commands on text files end silently on any failure: no message, and everything done before
-// the failure stays done, the points a load or a paste stored before it included. A GPX replaces
-// the track only when read whole.
-class Ordenes {
+// Rules kept from Ruvek's first windows, which users and their files rely on (see
+// docs/ARCHITECTURE.md): the commands on text files end silently on any failure, and what they
+// did before it stays done, the points a load or a paste stored before it included; a message
+// only ever confirms a success. A GPX, or any layout opened by its own ending, replaces the track
+// only when read whole, and a failure to read it is told.
+class FlujoDeComandos {
  public:
-  explicit Ordenes(Plataforma& plataforma) : p_(plataforma) {}
+  explicit FlujoDeComandos(Plataforma& plataforma) : p_(plataforma) {}
   // Makes the caption from the program's version.
   void Inicia();
-  // Asks for a name with the open dialog and opens it: a ".TXT" name (in any case) is read as
-  // TrackMaker text or an X,Y list into a cleared track, its failures silent; a ".GPX" name
-  // replaces the track only when read whole, and a failure is told in a warning; any other name
-  // is only kept as the current file's.
+  // Asks for a name with the open dialog and opens it (see AbreArchivo).
   void Abrir();
-  // Opens `nombre` as Abrir does with a chosen name: a file dropped on the window, or named on the
-  // command line.
+  // Opens `nombre` as the current file: by its ending, as text (".txt", in any case) or as the
+  // layout of that ending; any other name is only kept as the current file's. Also a file
+  // dropped on the window, or named on the command line.
   void AbreArchivo(const std::string& nombre);
   void GuardarTrackMaker();
   void GuardarSitna();
@@ -39,8 +39,8 @@ class Ordenes {
   void PegarDesdePortapapeles();
   void Salir();
   // "Utilizar" of the Paste window: captions the main window, renames the track, switches the
-  // save commands, then replaces the track with the points of `texto` (with none when it is not
-  // an X,Y list). True for "Correcto", false for "Error".
+  // save commands, then replaces the track with the points of `texto`. True for "Correcto",
+  // false for "Error".
   bool UsaTextoPegado(std::string_view texto);
 
   const Track& track() const { return track_; }
@@ -56,12 +56,18 @@ class Ordenes {
   // Runs the file dialog; on acceptance keeps the name as the current file's and returns true.
   bool PideArchivo(const PeticionDialogo& peticion);
   void PonTitulo(std::string_view sufijo);
-  void Abre();  // the name chosen is the current file's
+  // The current file as text: TrackMaker or an X,Y list by its first line, into a cleared track.
+  void CargaTexto();
+  // The current file in `ficha`'s layout, read whole.
+  void CargaEntero(const FichaDeFormato& ficha);
+  // The track read becomes the current one: commands, caption and message follow it.
+  void Cargado(const FichaDeFormato& ficha, Track track);
+
   Plataforma& p_;
   Track track_;
   std::string archivo_actual_;
   std::string titulo_ventana_;
-  Proyeccion proyeccion_;  // made at the first GPX
+  Proyeccion proyeccion_;  // PROJ, loaded at the first layout in degrees
 };
 
 // What a warning says of a failed load, in Spanish: what is wrong and, where there is one, on

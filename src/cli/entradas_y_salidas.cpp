@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/entradas_y_salidas.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+
+#include "core/simplifica.h"
+#include "formats/formatos.h"
+#include "geo/cambio_de_datum.h"
+#include "io/entrada.h"
+#include "io/guarda_archivo.h"
+
+namespace ruvek::cli {
+
+std::string NombreDeEntrada(const std::string& entrada) {
+  return entrada == "-" ? kEntradaEstandar : entrada;
+}
+
+void Informa(const std::string& nombre, const Error& e) {
+  if (e.linea() > 0) {
+    std::fprintf(stderr, "ruvek-cli: %s:%ld: %s\n", nombre.c_str(), e.linea(), e.detalle().c_str());
+  } else {
+    std::fprintf(stderr, "ruvek-cli: %s: %s\n", nombre.c_str(), e.detalle().c_str());
+  }
+}
+
+std::string Bytes(const std::string& entrada) {
+  return entrada == "-" ? LeeDescriptor(STDIN_FILENO) : LeeEntrada(entrada);
+}
+
+TrackCargado Carga(const std::string& nombre, std::string_view bytes, const ComoCargar& como,
+                   Proyeccion& proyeccion) {
+  const FichaDeFormato& ficha = FormatoPorContenido(bytes);
+  Datum leido = Datum::Ed50;
+  switch (ficha.coordenadas) {
+    case Coordenadas::MetrosEd50:
+      break;
+    case Coordenadas::MetrosADecir:
+      leido = como.datum_de_listas.value_or(Datum::Ed50);
+      break;
+    case Coordenadas::GradosWgs84:
+      leido = como.datum.value_or(Datum::Ed50);
+      break;
+  }
+  TrackCargado t{ficha.lee(bytes, proyeccion, leido), como.datum.value_or(leido)};
+  if (t.datum != leido) {  // before a simplification, so that a point is named by its own line
+    const std::size_t malo = CambiaDatumDelTrack(t.track, leido, t.datum, proyeccion);
+    if (malo < t.track.puntos.size()) {
+      throw Error(TipoDeError::Transformacion,
+                  std::string("PROJ no puede llevar de ") + NombreDatum(leido) + " a " +
+                      NombreDatum(t.datum) + " el punto " + std::to_string(malo + 1),
+                  ficha.linea_del_punto(bytes, malo));
+    }
+  }
+  if (como.simplifica) {
+    const Simplificacion s = Simplifica(t.track, *como.simplifica);
+    if (s.despues != s.antes) {
+      std::fprintf(stderr, "ruvek-cli: %s: %s\n", nombre.c_str(), FraseDeSimplificacion(s).c_str());
+    }
+  }
+  if (t.track.puntos.size() > std::size_t(kMaximoDePuntos)) {
+    throw Error(TipoDeError::DemasiadosPuntos,
+                MasDePuntos("el track", kMaximoDePuntos, t.track.puntos.size()) +
+                    ": --simplify lo reduce a " + std::to_string(kMaximoDePuntos));
+  }
+  return t;
+}
+
+void Escribe(const std::string& salida, const std::string& bytes) {
+  struct stat estado {};
+  const bool flujo = salida == "-" || (stat(salida.c_str(), &estado) == 0 &&
+                                       (S_ISCHR(estado.st_mode) || S_ISFIFO(estado.st_mode)));
+  if (!flujo) return GuardaArchivo(salida, bytes);
+  std::FILE* f = salida == "-" ? stdout : std::fopen(salida.c_str(), "wb");
+  const bool bien = f != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
+                    std::fflush(f) == 0;
+  const int err = errno;
+  if (f != nullptr && f != stdout) std::fclose(f);
+  if (!bien) throw Error(TipoDeError::Archivo, "no se puede escribir: " + TextoErrno(err));
+}
+
+bool VaciaSalidaEstandar() {
+  if (std::cout.flush() && std::fflush(stdout) == 0) return true;
+  Informa(kSalidaEstandar,
+          Error(TipoDeError::Archivo, "no se puede escribir: " + TextoErrno(errno)));
+  return false;
+}
+
+}  // namespace ruvek::cli

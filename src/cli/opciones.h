@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace ruvek::cli {
+
+// The exit status of a usage error.
+inline constexpr int kUso = 2;
+
+// Says on standard error that the command line is wrong and why; returns kUso.
+int ErrorDeUso(const std::string& que);
+
+// The program's options and help, in Spanish.
+void PreparaAplicacion(CLI::App& app);
+
+// An order of ruvek-cli (`nombre`, as typed), with its help in the "Órdenes" group.
+CLI::App* NuevaOrden(CLI::App& app, const char* nombre, const char* descripcion);
+
+// An option of an order that takes one value, once. Its value is checked after the parse (see
+// Interpreta), so that the message is ruvek-cli's own, whatever CLI11's.
+CLI::Option* Opcion(CLI::App* orden, const char* nombres, std::string& valor,
+                    const std::string& descripcion, const char* tipo);
+
+// --simplify, to kMaximoDePuntos points, or --simplify=N, to N: as with GNU options whose value is
+// optional, the value comes only after "=", so the word after the option is never taken for one.
+class OpcionSimplify {
+ public:
+  // Adds the option to `orden`, after its others.
+  void Anade(CLI::App* orden);
+  // The points asked for, or nothing; `error` says why a value is refused.
+  std::optional<std::size_t> Puntos(std::string& error) const;
+
+ private:
+  CLI::Option* opcion_ = nullptr;
+  std::string valor_;
+};
+
+// Parses the command line. Returns the exit status when it is all done (the help, the version)
+// or wrong (said on standard error), or nothing when an order is to run.
+std::optional<int> Interpreta(CLI::App& app, int argc, char** argv);
+
+}  // namespace ruvek::cli

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/orden_analyze.h"
+
+#include <cmath>
+
+#include "analysis/analisis.h"
+#include "analysis/longitud.h"
+#include "cli/entradas_y_salidas.h"
+
+namespace ruvek::cli {
+
+OrdenAnalyze::OrdenAnalyze(CLI::App& app)
+    : orden_(NuevaOrden(app, "analyze",
+                        "Escribe las seis cifras del análisis de altitudes de ENTRADA")) {
+  orden_->add_flag("--json", json_, "Las escribe como un objeto JSON, en metros");
+  orden_->add_option("ENTRADA", entrada_, "Archivo de track (\"-\": la entrada estándar)")
+      ->type_name("");
+  simplify_.Anade(orden_);
+}
+
+int OrdenAnalyze::Ejecuta(Proyeccion& proyeccion) {
+  std::string error;
+  const std::optional<std::size_t> simplifica = simplify_.Puntos(error);
+  if (!error.empty()) return ErrorDeUso(error);
+  if (entrada_.empty()) return ErrorDeUso("falta la ENTRADA que analizar");
+  const std::string nombre = NombreDeEntrada(entrada_);
+  std::string texto;
+  try {
+    const Track track =
+        Carga(nombre, Bytes(entrada_),
+              {.datum = {}, .datum_de_listas = {}, .simplifica = simplifica}, proyeccion)
+            .track;
+    if (!track.con_altitudes) throw Error(TipoDeError::FaltaUnCampo, kNoPuedeAnalizarse);
+    const ResultadoAnalisis r = AnalizaAltitudes(track);
+    if (!r.inicial) {  // the window shows blanks; a script is told
+      throw Error(TipoDeError::FaltaUnCampo,
+                  track.puntos.empty()
+                      ? "el track no tiene ningún punto que analizar"
+                      : "el track no tiene ningún punto que analizar: el primero tiene una X "
+                        "menor que 1, que acaba el track");
+    }
+    if (json_) {
+      const auto cifra = [](std::optional<ValorFijo> v) { return v ? v->Texto() : "null"; };
+      texto = "{\"inicial\": " + cifra(r.inicial) + ", \"maxima\": " + cifra(r.maxima) +
+              ", \"minima\": " + cifra(r.minima) + ", \"final\": " + cifra(r.final_) +
+              ", \"total_subida\": " + TextoFijo(r.total_subida) +
+              ", \"total_bajada\": " + TextoFijo(r.total_bajada) + ", \"distancia\": " +
+              std::to_string(std::llround(Distancias(PuntosHastaElFinal(track)).back())) + "}\n";
+    } else {
+      const TextosDelAnalisis t = TextosDe(r);
+      texto = "Inicial\t" + t.inicial + "\nMáxima\t" + t.maxima + "\nMínima\t" + t.minima +
+              "\nFinal\t" + t.final_ + "\nTotal Subida\t" + t.total_subida + "\nTotal Bajada\t" +
+              t.total_bajada + "\n";
+    }
+  } catch (const Error& e) {
+    Informa(nombre, e);
+    return 1;
+  }
+  try {
+    Escribe("-", texto);
+  } catch (const Error& e) {
+    Informa(kSalidaEstandar, e);
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace ruvek::cli

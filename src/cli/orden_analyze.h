@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+#include "cli/opciones.h"
+#include "geo/proyeccion.h"
+
+namespace ruvek::cli {
+
+// ruvek-cli analyze: the six figures of the altitude analysis of an input, as text or as JSON
+// (with the track's length).
+class OrdenAnalyze {
+ public:
+  explicit OrdenAnalyze(CLI::App& app);
+  bool Pedida() const { return orden_->parsed(); }
+  // Checks the options, then analyses the input; the exit status.
+  int Ejecuta(Proyeccion& proyeccion);
+
+ private:
+  CLI::App* orden_;
+  std::string entrada_;
+  bool json_ = false;
+  OpcionSimplify simplify_;
+};
+
+}  // namespace ruvek::cli

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/orden_convert.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+
+#include "cli/entradas_y_salidas.h"
+#include "core/nombres.h"
+#include "formats/formatos.h"
+
+namespace ruvek::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A datum by the name the options give it, in either case.
+std::optional<Datum> DatumLlamado(std::string nombre) {
+  for (char& c : nombre) c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+  if (nombre == "ed50") return Datum::Ed50;
+  if (nombre == "etrs89") return Datum::Etrs89;
+  return std::nullopt;
+}
+
+int DatumDesconocido(const char* opcion, const std::string& texto) {
+  return ErrorDeUso("datum desconocido para " + std::string(opcion) + ": " + texto +
+                    " (ed50 o etrs89)");
+}
+
+// The file's name without its folder and its extension, for a track's name.
+std::string NombreDelTrack(const std::string& archivo) {
+  const std::string nombre = fs::path(archivo).stem().string();
+  return nombre.empty() ? "sin nombre" : nombre;
+}
+
+bool MismoArchivo(const std::string& a, const std::string& b) {
+  struct stat sa {
+  }, sb{};
+  return a != "-" && stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+}  // namespace
+
+OrdenConvert::OrdenConvert(CLI::App& app)
+    : orden_(NuevaOrden(
+          app, "convert",
+          "Convierte cada ENTRADA al FORMATO pedido (el de la entrada se ve en su contenido)")) {
+  Opcion(orden_, "--to", formato_, "Formato de salida: " + NombresDeFormatosEscritos(), "FORMATO");
+  Opcion(orden_, "-o,--output", salida_,
+         "Escribe en SALIDA (\"-\": la salida estándar); con una sola ENTRADA", "SALIDA");
+  Opcion(orden_, "--output-dir", carpeta_,
+         "Escribe cada conversión en CARPETA, con el nombre de su ENTRADA", "CARPETA");
+  Opcion(orden_, "--datum", datum_,
+         "Datum de la lista X,Y que escribe: ed50 (el de siempre) o etrs89 (el oficial, "
+         "EPSG:25830)",
+         "DATUM");
+  Opcion(orden_, "--input-datum", datum_de_listas_,
+         "Datum de las listas X,Y que lee: ed50 (el de siempre) o etrs89", "DATUM");
+  orden_->add_option("ENTRADA", entradas_, "Archivos de track (\"-\": la entrada estándar)")
+      ->type_name("");
+  simplify_.Anade(orden_);
+}
+
+int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
+  ComoCargar como;
+  std::string error;
+  como.simplifica = simplify_.Puntos(error);
+  if (!error.empty()) return ErrorDeUso(error);
+  const FichaDeFormato* salida_en = FormatoEscritoLlamado(formato_);
+  if (salida_en == nullptr) {
+    return ErrorDeUso(formato_.empty() ? "falta --to FORMATO"
+                                       : "formato desconocido: " + formato_ + " (" +
+                                             NombresDeFormatosEscritos() + ")");
+  }
+  switch (salida_en->coordenadas) {  // the datum of the metres written
+    case Coordenadas::MetrosEd50:
+      como.datum = Datum::Ed50;
+      break;
+    case Coordenadas::MetrosADecir:
+      como.datum = Datum::Ed50;
+      break;
+    case Coordenadas::GradosWgs84:  // written back from the metres' own datum
+      break;
+  }
+  if (orden_->count("--datum") > 0) {
+    const auto d = DatumLlamado(datum_);
+    if (!d) return DatumDesconocido("--datum", datum_);
+    if (salida_en->coordenadas != Coordenadas::MetrosADecir) {
+      std::string con;
+      for (const FichaDeFormato& f : Formatos()) {
+        if (f.coordenadas == Coordenadas::MetrosADecir && f.escribe) con += f.nombre;
+      }
+      return ErrorDeUso("--datum solo vale con --to " + con + ": " + salida_en->en_que_datum);
+    }
+    como.datum = *d;
+  }
+  if (orden_->count("--input-datum") > 0) {
+    como.datum_de_listas = DatumLlamado(datum_de_listas_);
+    if (!como.datum_de_listas) return DatumDesconocido("--input-datum", datum_de_listas_);
+  }
+  if (entradas_.empty()) return ErrorDeUso("falta la ENTRADA que convertir");
+  if (!salida_.empty() && !carpeta_.empty()) return ErrorDeUso("-o y --output-dir no van juntos");
+  if (entradas_.size() > 1 && carpeta_.empty()) {
+    return ErrorDeUso("con varias entradas hace falta --output-dir");
+  }
+
+  // With a datum for the X,Y lists read, every input must be one: checked before any is
+  // converted (standard input is read once, and kept).
+  std::optional<std::string> estandar;
+  if (como.datum_de_listas) {
+    for (const std::string& entrada : entradas_) {
+      try {
+        const std::string bytes = Bytes(entrada);
+        if (entrada == "-") estandar = bytes;
+        const FichaDeFormato& f = FormatoPorContenido(bytes);
+        if (f.coordenadas == Coordenadas::MetrosADecir) continue;
+        return ErrorDeUso("--input-datum solo vale para listas X,Y, y " + NombreDeEntrada(entrada) +
+                          " es " + f.que_es);
+      } catch (const Error&) {  // said when it is converted
+      }
+    }
+  }
+
+  bool todo = true;
+  std::map<std::string, std::string> escritas;  // each output of a batch, and its input
+  for (const std::string& entrada : entradas_) {
+    const std::string nombre = NombreDeEntrada(entrada);
+    std::string salida = salida_.empty() ? "-" : salida_;
+    if (!carpeta_
+             .empty()) {  // the input's name without its folder and extension, then the layout's
+      salida =
+          (fs::path(carpeta_) / (fs::path(entrada == "-" ? kSinNombre : entrada).stem().string() +
+                                 salida_en->final_del_nombre))
+              .string();
+    }
+    try {
+      if (MismoArchivo(entrada, salida)) {
+        throw Error(TipoDeError::Archivo,
+                    "la salida " + salida + " es el mismo archivo que la entrada: no se toca");
+      }
+      if (const auto otra = escritas.find(salida);
+          otra != escritas.end() && otra->second != entrada) {
+        throw Error(TipoDeError::Archivo,
+                    "la salida " + salida + " es ya la de " + otra->second + ": no se toca");
+      }
+      const TrackCargado t =
+          Carga(nombre, entrada == "-" && estandar ? *estandar : Bytes(entrada), como, proyeccion);
+      const std::string bytes = salida_en->escribe(t.track,
+                                                   NombreDelTrack(salida != "-"    ? salida
+                                                                  : entrada == "-" ? kSinNombre
+                                                                                   : entrada),
+                                                   proyeccion, t.datum);
+      try {
+        Escribe(salida, bytes);
+        if (!carpeta_.empty()) escritas.emplace(salida, entrada);
+      } catch (const Error& e) {
+        Informa(salida == "-" ? kSalidaEstandar : salida, e);
+        todo = false;
+      }
+    } catch (const Error& e) {
+      Informa(nombre, e);
+      todo = false;
+    }
+  }
+  return todo ? 0 : 1;
+}
+
+}  // namespace ruvek::cli

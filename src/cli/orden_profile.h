@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+#include "cli/opciones.h"
+#include "geo/proyeccion.h"
+
+namespace ruvek::cli {
+
+// ruvek-cli profile: the altitude profile of an input as an SVG picture, with its length.
+class OrdenProfile {
+ public:
+  explicit OrdenProfile(CLI::App& app);
+  bool Pedida() const { return orden_->parsed(); }
+  // Checks the options, then draws the profile; the exit status.
+  int Ejecuta(Proyeccion& proyeccion);
+
+ private:
+  CLI::App* orden_;
+  std::string salida_, entrada_, ancho_, alto_;
+  OpcionSimplify simplify_;
+};
+
+}  // namespace ruvek::cli
