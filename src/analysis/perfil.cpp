@@ -86,7 +86,7 @@ std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, in
     return y1 - (a.EnDouble() - ey.desde) / (ey.hasta - ey.desde) * (y1 - y0);
   };
 
-  std::string out =
+  std::string salida =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
       std::to_string(ancho) + "\" height=\"" + std::to_string(alto) + "\" viewBox=\"0 0 " +
@@ -96,33 +96,33 @@ std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, in
   const std::string resumen = Kilometros(d.back()) + " km · subida total " +
                               EnMetros(r.total_subida) + " · bajada total " +
                               EnMetros(r.total_bajada);
-  out += Linea(titulo, 20, 15, ancho, " font-weight=\"bold\"");
-  out += Linea(resumen, 40, 12, ancho, " fill=\"#333333\"");
+  salida += Linea(titulo, 20, 15, ancho, " font-weight=\"bold\"");
+  salida += Linea(resumen, 40, 12, ancho, " fill=\"#333333\"");
 
   // The grid and the ticks of both axes, and their titles.
-  out += "<g stroke=\"#e3e3e3\" stroke-width=\"1\">";
+  salida += "<g stroke=\"#e3e3e3\" stroke-width=\"1\">";
   std::string rotulos = "<g fill=\"#333333\">";
   for (int k = 0; k <= ey.Intervalos(); ++k) {
     const double v = ey.desde + k * ey.paso;
     const double y = y1 - (v - ey.desde) / (ey.hasta - ey.desde) * (y1 - y0);
-    out += "<line x1=\"" + Numero(x0, 1) + "\" y1=\"" + Numero(y, 1) + "\" x2=\"" + Numero(x1, 1) +
-           "\" y2=\"" + Numero(y, 1) + "\"/>";
+    salida += "<line x1=\"" + Numero(x0, 1) + "\" y1=\"" + Numero(y, 1) + "\" x2=\"" +
+              Numero(x1, 1) + "\" y2=\"" + Numero(y, 1) + "\"/>";
     rotulos += "<text x=\"" + Numero(x0 - 6, 1) + "\" y=\"" + Numero(y + 4, 1) +
                "\" text-anchor=\"end\">" + Rotulo(v, ey.Decimales()) + "</text>";
   }
   for (int k = 0; k <= ex.Intervalos(); ++k) {
     const double v = ex.desde + k * ex.paso;
     const double x = px(v * 1000);
-    out += "<line x1=\"" + Numero(x, 1) + "\" y1=\"" + Numero(y0, 1) + "\" x2=\"" + Numero(x, 1) +
-           "\" y2=\"" + Numero(y1, 1) + "\"/>";
+    salida += "<line x1=\"" + Numero(x, 1) + "\" y1=\"" + Numero(y0, 1) + "\" x2=\"" +
+              Numero(x, 1) + "\" y2=\"" + Numero(y1, 1) + "\"/>";
     rotulos += "<text x=\"" + Numero(x, 1) + "\" y=\"" + Numero(y1 + 16, 1) +
                "\" text-anchor=\"middle\">" + Rotulo(v, ex.Decimales()) + "</text>";
   }
-  out += "</g>\n" + rotulos + "</g>\n";
-  out += "<text x=\"" + Numero((x0 + x1) / 2, 1) + "\" y=\"" + Numero(alto - 8.0, 1) +
-         "\" text-anchor=\"middle\" font-size=\"12\">Distancia (km)</text>\n";
-  out += "<text transform=\"translate(16 " + Numero((y0 + y1) / 2, 1) +
-         ") rotate(-90)\" text-anchor=\"middle\" font-size=\"12\">Altitud (m)</text>\n";
+  salida += "</g>\n" + rotulos + "</g>\n";
+  salida += "<text x=\"" + Numero((x0 + x1) / 2, 1) + "\" y=\"" + Numero(alto - 8.0, 1) +
+            "\" text-anchor=\"middle\" font-size=\"12\">Distancia (km)</text>\n";
+  salida += "<text transform=\"translate(16 " + Numero((y0 + y1) / 2, 1) +
+            ") rotate(-90)\" text-anchor=\"middle\" font-size=\"12\">Altitud (m)</text>\n";
 
   // The line: of the points in each column of pixels, the first, the lowest, the highest and
   // the last, in their order.
@@ -148,17 +148,17 @@ std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, in
     vertices += ',';
     AnadeDecimalesCortos(vertices, y, 1);
   }
-  out += "<polygon fill=\"#d6e6f5\" points=\"" + Numero(linea.front().first, 1) + "," +
-         Numero(y1, 1) + " " + vertices + " " + Numero(linea.back().first, 1) + "," +
-         Numero(y1, 1) + "\"/>\n";
-  out +=
+  salida += "<polygon fill=\"#d6e6f5\" points=\"" + Numero(linea.front().first, 1) + "," +
+            Numero(y1, 1) + " " + vertices + " " + Numero(linea.back().first, 1) + "," +
+            Numero(y1, 1) + "\"/>\n";
+  salida +=
       "<polyline fill=\"none\" stroke=\"#1f5f9e\" stroke-width=\"1.5\" "
       "stroke-linejoin=\"round\" points=\"" +
       vertices + "\"/>\n";
-  out += "<g stroke=\"#555555\" stroke-width=\"1\"><line x1=\"" + Numero(x0, 1) + "\" y1=\"" +
-         Numero(y1, 1) + "\" x2=\"" + Numero(x1, 1) + "\" y2=\"" + Numero(y1, 1) +
-         "\"/><line x1=\"" + Numero(x0, 1) + "\" y1=\"" + Numero(y0, 1) + "\" x2=\"" +
-         Numero(x0, 1) + "\" y2=\"" + Numero(y1, 1) + "\"/></g>\n";
+  salida += "<g stroke=\"#555555\" stroke-width=\"1\"><line x1=\"" + Numero(x0, 1) + "\" y1=\"" +
+            Numero(y1, 1) + "\" x2=\"" + Numero(x1, 1) + "\" y2=\"" + Numero(y1, 1) +
+            "\"/><line x1=\"" + Numero(x0, 1) + "\" y1=\"" + Numero(y0, 1) + "\" x2=\"" +
+            Numero(x0, 1) + "\" y2=\"" + Numero(y1, 1) + "\"/></g>\n";
 
   // The highest and the lowest point, each at its first place, with its altitude.
   for (const bool maximo : {true, false}) {
@@ -174,12 +174,12 @@ std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, in
       if (!arriba && y + 15 > y1 - 2) arriba = true;
       return arriba ? y - 7 : y + 15;
     };
-    out += std::string("<circle cx=\"") + Numero(x, 1) + "\" cy=\"" + Numero(y, 1) +
-           "\" r=\"3.5\" fill=\"" + color + "\"/><text x=\"" + Numero(x, 1) + "\" y=\"" +
-           Numero(AlturaDelRotulo(maximo, y), 1) + "\" text-anchor=\"" + ancla + "\" fill=\"" +
-           color + "\">" + EnMetros(a.diezmilesimas()) + "</text>\n";
+    salida += std::string("<circle cx=\"") + Numero(x, 1) + "\" cy=\"" + Numero(y, 1) +
+              "\" r=\"3.5\" fill=\"" + color + "\"/><text x=\"" + Numero(x, 1) + "\" y=\"" +
+              Numero(AlturaDelRotulo(maximo, y), 1) + "\" text-anchor=\"" + ancla + "\" fill=\"" +
+              color + "\">" + EnMetros(a.diezmilesimas()) + "</text>\n";
   }
-  return out + "</svg>\n";
+  return salida + "</svg>\n";
 }
 
 }  // namespace ruvek

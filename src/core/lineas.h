@@ -24,20 +24,18 @@ inline constexpr std::size_t kLargoMaximoDeLinea = 64 * 1024;
 // or how far none was found, so text whose lines end in CR alone is still scanned once.
 class BuscadorDeFinDeLinea {
  public:
-  // The first CR or LF in [p, end), or `end`. Successive calls must not go backwards; call Reset
-  // when the bytes move.
-  const char* Find(const char* p, const char* end) {
+  // The first CR or LF in [p, fin), or `fin`. Successive calls must not go backwards.
+  const char* Busca(const char* p, const char* fin) {
     if (lf_ == nullptr || lf_ < p) {
       const char* desde = std::max(p, visto_);
-      const void* lf = desde < end ? std::memchr(desde, '\n', std::size_t(end - desde)) : nullptr;
+      const void* lf = desde < fin ? std::memchr(desde, '\n', std::size_t(fin - desde)) : nullptr;
       lf_ = static_cast<const char*>(lf);
-      visto_ = std::max(visto_, lf_ == nullptr ? end : desde);
+      visto_ = std::max(visto_, lf_ == nullptr ? fin : desde);
     }
-    const char* limite = lf_ != nullptr && lf_ < end ? lf_ : end;
+    const char* limite = lf_ != nullptr && lf_ < fin ? lf_ : fin;
     const void* cr = std::memchr(p, '\r', std::size_t(limite - p));
     return cr != nullptr ? static_cast<const char*>(cr) : limite;
   }
-  void Reset() { lf_ = visto_ = nullptr; }
 
  private:
   const char* lf_ = nullptr;     // the next LF, when known
@@ -49,30 +47,31 @@ class BuscadorDeFinDeLinea {
 // further.
 class LineasDeTexto {
  public:
-  explicit LineasDeTexto(std::string_view text)
-      : p_(text.data()), end_(text.data() + text.size()) {}
+  explicit LineasDeTexto(std::string_view texto)
+      : p_(texto.data()), fin_(texto.data() + texto.size()) {}
 
-  bool Siguiente(std::string_view& line) {
-    if (p_ == end_) return false;
+  // The next line in `linea`; false at the end of the text.
+  bool Siguiente(std::string_view& linea) {
+    if (p_ == fin_) return false;
     ++numero_;
-    const char* tope = p_ + std::min<std::size_t>(std::size_t(end_ - p_), kLargoMaximoDeLinea + 1);
-    const char* fin = buscador_.Find(p_, tope);
+    const char* tope = p_ + std::min<std::size_t>(std::size_t(fin_ - p_), kLargoMaximoDeLinea + 1);
+    const char* fin = buscador_.Busca(p_, tope);
     if (std::size_t(fin - p_) > kLargoMaximoDeLinea) LineaDemasiadoLarga(numero_);
-    line = std::string_view(p_, static_cast<std::size_t>(fin - p_));
+    linea = std::string_view(p_, static_cast<std::size_t>(fin - p_));
     p_ = fin;
-    if (p_ != end_) {
+    if (p_ != fin_) {
       ++p_;
-      if (*fin == '\r' && p_ != end_ && *p_ == '\n') ++p_;
+      if (*fin == '\r' && p_ != fin_ && *p_ == '\n') ++p_;
     }
     return true;
   }
 
-  // 1-based number of the line last returned by Next.
+  // 1-based number of the line last returned by Siguiente.
   long numero() const { return numero_; }
 
  private:
   const char* p_;
-  const char* end_;
+  const char* fin_;
   long numero_ = 0;
   BuscadorDeFinDeLinea buscador_;
 };

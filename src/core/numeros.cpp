@@ -13,21 +13,21 @@ namespace ruvek {
 // integer text reads as 0; only the first character after the "." is looked at.
 ValorFijo LeeRedondeado(std::string_view campo) {
   const char* p = campo.data();
-  const char* const end = p + campo.size();
+  const char* const fin = p + campo.size();
   cifras::ParteEntera entero;
-  if (p != end && *p == '.') {
+  if (p != fin && *p == '.') {
     entero.con_cifras = true;  // "." first: the integer text is empty and reads as 0
   } else {
-    p = cifras::SaltaBlancos(p, end);
-    entero = cifras::LeeParteEntera(p, end);
-    p = cifras::SaltaBlancos(p, end);
+    p = cifras::SaltaBlancos(p, fin);
+    entero = cifras::LeeParteEntera(p, fin);
+    p = cifras::SaltaBlancos(p, fin);
   }
-  if (!entero.con_cifras || (p != end && *p != '.')) {
+  if (!entero.con_cifras || (p != fin && *p != '.')) {
     throw Error(TipoDeError::Conversion, Cita(campo) + " no es un número");
   }
   // A first decimal digit of 5 to 9 moves the value one unit away from zero, so "-0.7" rounds
   // to -1 although its integer part is 0.
-  const bool redondea = p != end && p + 1 != end && p[1] >= '5' && p[1] <= '9';
+  const bool redondea = p != fin && p + 1 != fin && p[1] >= '5' && p[1] <= '9';
   return cifras::Compone(entero, redondea ? kDiezmilesimasPorUnidad : 0);
 }
 

@@ -13,7 +13,7 @@ using SinSignoAncho = unsigned __int128;
 // The text form of a magnitude of ten-thousandths, with the sign already decided. Every
 // ValorFijo fits in 64 bits, so only the wide sums of the analysis take the slow path.
 template <typename U>
-void AnadeMagnitud(std::string& out, bool negativo, U magnitud) {
+void AnadeMagnitud(std::string& salida, bool negativo, U magnitud) {
   U entera = magnitud / static_cast<U>(kDiezmilesimasPorUnidad);
   auto fraccion = static_cast<std::uint32_t>(magnitud % static_cast<U>(kDiezmilesimasPorUnidad));
 
@@ -37,7 +37,7 @@ void AnadeMagnitud(std::string& out, bool negativo, U magnitud) {
     entera /= 10;
   } while (entera != 0);
   if (negativo) *--p = '-';
-  out.append(p, static_cast<std::size_t>(fin - p));
+  salida.append(p, static_cast<std::size_t>(fin - p));
 }
 
 // `v` with `decimales` fixed decimals, "." as separator and no sign on a zero.
@@ -52,20 +52,20 @@ std::string_view Fijo(char (&texto)[48], double v, int decimales) {
 
 }  // namespace
 
-void AnadeTextoFijo(std::string& out, std::int64_t diezmilesimas) {
+void AnadeTextoFijo(std::string& salida, std::int64_t diezmilesimas) {
   const bool negativo = diezmilesimas < 0;
   const auto bits = static_cast<std::uint64_t>(diezmilesimas);
-  AnadeMagnitud(out, negativo, negativo ? std::uint64_t(0) - bits : bits);
+  AnadeMagnitud(salida, negativo, negativo ? std::uint64_t(0) - bits : bits);
 }
 
-void AnadeTextoFijo(std::string& out, FijoAncho diezmilesimas) {
+void AnadeTextoFijo(std::string& salida, FijoAncho diezmilesimas) {
   const bool negativo = diezmilesimas < 0;
   const auto bits = static_cast<SinSignoAncho>(diezmilesimas);
   const SinSignoAncho magnitud = negativo ? SinSignoAncho(0) - bits : bits;
   if (magnitud <= UINT64_MAX) {
-    AnadeMagnitud(out, negativo, static_cast<std::uint64_t>(magnitud));
+    AnadeMagnitud(salida, negativo, static_cast<std::uint64_t>(magnitud));
   } else {
-    AnadeMagnitud(out, negativo, magnitud);
+    AnadeMagnitud(salida, negativo, magnitud);
   }
 }
 
@@ -75,9 +75,9 @@ std::string TextoFijo(FijoAncho diezmilesimas) {
   return texto;
 }
 
-void AnadeDecimales(std::string& out, double v, int decimales) {
+void AnadeDecimales(std::string& salida, double v, int decimales) {
   char texto[48];
-  out += Fijo(texto, v, decimales);
+  salida += Fijo(texto, v, decimales);
 }
 
 std::string Decimales(double v, int decimales) {
@@ -86,12 +86,12 @@ std::string Decimales(double v, int decimales) {
   return texto;
 }
 
-void AnadeDecimalesCortos(std::string& out, double v, int decimales) {
+void AnadeDecimalesCortos(std::string& salida, double v, int decimales) {
   char texto[48];
   std::string_view n = Fijo(texto, v, decimales);
   if (n.find(kSeparadorDecimal) != n.npos) n = n.substr(0, n.find_last_not_of('0') + 1);
   if (n.ends_with(kSeparadorDecimal)) n.remove_suffix(1);
-  out += n;
+  salida += n;
 }
 
 std::string ConComa(std::string numero) {

@@ -23,17 +23,17 @@ using FijoAncho = __int128;
 // Appends the text form of `diezmilesimas`: "-" when negative, the integer digits without
 // grouping ("0" when zero), then, only when the fraction is not zero, the separator and one to
 // four fraction digits without trailing zeros.
-void AnadeTextoFijo(std::string& out, FijoAncho diezmilesimas);
-void AnadeTextoFijo(std::string& out, std::int64_t diezmilesimas);
+void AnadeTextoFijo(std::string& salida, FijoAncho diezmilesimas);
+void AnadeTextoFijo(std::string& salida, std::int64_t diezmilesimas);
 std::string TextoFijo(FijoAncho diezmilesimas);
 
 // Appends `v` with exactly `decimales` decimals ("-0.00" is written "0.00").
-void AnadeDecimales(std::string& out, double v, int decimales);
+void AnadeDecimales(std::string& salida, double v, int decimales);
 std::string Decimales(double v, int decimales);
 
 // Appends `v` with at most `decimales` decimals, without trailing zeros nor a separator left
 // alone ("12.5", "3"; "-0" is written "0").
-void AnadeDecimalesCortos(std::string& out, double v, int decimales);
+void AnadeDecimalesCortos(std::string& salida, double v, int decimales);
 
 // A number written in this convention as a Spanish reader writes it: "12,5".
 std::string ConComa(std::string numero);

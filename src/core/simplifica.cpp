@@ -11,12 +11,12 @@ namespace ruvek {
 
 namespace {
 
-struct P3 {
+struct Punto3D {
   double x, y, z;
 };
 
 // The square of the distance from `p` to the segment from `a` to `b`.
-double Distancia2(const P3& p, const P3& a, const P3& b) {
+double Distancia2(const Punto3D& p, const Punto3D& a, const Punto3D& b) {
   const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
   const double vx = p.x - a.x, vy = p.y - a.y, vz = p.z - a.z;
   const double largo2 = ux * ux + uy * uy + uz * uz;
@@ -36,7 +36,7 @@ struct Tramo {
   }
 };
 
-Tramo Mide(const std::vector<P3>& p, std::size_t desde, std::size_t hasta) {
+Tramo Mide(const std::vector<Punto3D>& p, std::size_t desde, std::size_t hasta) {
   std::size_t lejano = desde;
   double mayor = 0;
   for (std::size_t i = desde + 1; i < hasta; ++i) {
@@ -56,7 +56,7 @@ Simplificacion Simplifica(Track& track, std::size_t maximo) {
   const std::size_t n = track.puntos.size();
   maximo = std::max<std::size_t>(maximo, 2);
   if (n <= maximo) return {n, n, 0};
-  std::vector<P3> p(n);
+  std::vector<Punto3D> p(n);
   for (std::size_t i = 0; i < n; ++i) {
     const Punto& q = track.puntos[i];
     p[i] = {q.x.EnDouble(), q.y.EnDouble(), track.con_altitudes ? q.altitud.EnDouble() : 0};

@@ -11,29 +11,29 @@ namespace ruvek {
 // Text for XML: the five special characters as entities, and what XML cannot hold (broken
 // UTF-8, control characters) as U+FFFD.
 inline std::string TextoXml(std::string_view texto) {
-  std::string out;
+  std::string salida;
   for (char c : Utf8Limpio(texto, "\xEF\xBF\xBD")) {
     switch (c) {
       case '&':
-        out += "&amp;";
+        salida += "&amp;";
         break;
       case '<':
-        out += "&lt;";
+        salida += "&lt;";
         break;
       case '>':
-        out += "&gt;";
+        salida += "&gt;";
         break;
       case '"':
-        out += "&quot;";
+        salida += "&quot;";
         break;
       case '\'':
-        out += "&apos;";
+        salida += "&apos;";
         break;
       default:
-        out += c;
+        salida += c;
     }
   }
-  return out;
+  return salida;
 }
 
 }  // namespace ruvek

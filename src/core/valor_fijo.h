@@ -41,7 +41,7 @@ class ValorFijo {
 
   // The text form: see AnadeTextoFijo.
   std::string Texto() const;
-  void AnadeTexto(std::string& out) const { AnadeTextoFijo(out, diezmilesimas_); }
+  void AnadeTexto(std::string& salida) const { AnadeTextoFijo(salida, diezmilesimas_); }
 
   friend ValorFijo operator+(ValorFijo a, ValorFijo b) {
     std::int64_t raw;

@@ -20,15 +20,16 @@ class Campos {
     // Eight bytes at a time: a point line is read once, and most of it is its first fields.
     const char* p = linea.data();
     const char* const fin = p + linea.size();
-    for (; std::endian::native == std::endian::little && fin - p >= 8 && n_ < kMaxComas; p += 8) {
+    for (; std::endian::native == std::endian::little && fin - p >= 8 && n_ < kComasMaximas;
+         p += 8) {
       std::uint64_t palabra;
       std::memcpy(&palabra, p, 8);
-      for (std::uint64_t comas = BytesComa(palabra); comas != 0 && n_ < kMaxComas;
+      for (std::uint64_t comas = BytesComa(palabra); comas != 0 && n_ < kComasMaximas;
            comas &= comas - 1) {
         comas_[n_++] = p + __builtin_ctzll(comas) / 8;
       }
     }
-    for (; p != fin && n_ < kMaxComas; ++p) {
+    for (; p != fin && n_ < kComasMaximas; ++p) {
       if (*p == ',') comas_[n_++] = p;
     }
   }
@@ -48,7 +49,7 @@ class Campos {
   }
 
  private:
-  static constexpr int kMaxComas = 8;
+  static constexpr int kComasMaximas = 8;
 
   // The high bit of every byte of `palabra` that is a comma; the lowest set bit is the first
   // comma in memory on a little-endian machine (others take the byte loop).
@@ -60,7 +61,7 @@ class Campos {
 
   std::string_view linea_;
   long numero_;
-  const char* comas_[kMaxComas];
+  const char* comas_[kComasMaximas];
   int n_ = 0;
 };
 
@@ -74,13 +75,13 @@ inline ValorFijo CampoRedondeado(std::string_view campo, long linea) {
 inline constexpr std::size_t kLineaXYMaxima = 10 + 2 * 21 + 1 + 2;
 
 // Appends `prefijo`, "X,Y" and CR LF for each point of the track.
-inline void AnadeLineasXY(std::string& out, const Track& track, std::string_view prefijo) {
+inline void AnadeLineasXY(std::string& salida, const Track& track, std::string_view prefijo) {
   for (const Punto& p : track.puntos) {
-    out += prefijo;
-    p.x.AnadeTexto(out);
-    out += ',';
-    p.y.AnadeTexto(out);
-    out += "\r\n";
+    salida += prefijo;
+    p.x.AnadeTexto(salida);
+    salida += ',';
+    p.y.AnadeTexto(salida);
+    salida += "\r\n";
   }
 }
 

@@ -14,7 +14,9 @@ namespace ruvek {
 namespace {
 
 // Degrees with 7 decimals (about a centimetre).
-void AnadeGrados(std::string& out, double grados) { AnadeDecimales(out, grados, kDecimalesGrados); }
+void AnadeGrados(std::string& salida, double grados) {
+  AnadeDecimales(salida, grados, kDecimalesGrados);
+}
 
 }  // namespace
 
@@ -37,7 +39,7 @@ std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& 
       throw ErrorFueraDelHuso(i + 1, "X " + puntos[i].x.Texto() + ", Y " + puntos[i].y.Texto());
     }
   }
-  std::string out =
+  std::string salida =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
       "<gpx version=\"1.1\" creator=\"Ruvek " +
       std::string(kVersionTexto) +
@@ -47,21 +49,21 @@ std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& 
       "http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n"
       "  <trk>\r\n    <name>" +
       TextoXml(nombre) + "</name>\r\n    <trkseg>\r\n";
-  out.reserve(out.size() + n * 80 + 40);
+  salida.reserve(salida.size() + n * 80 + 40);
   for (std::size_t i = 0; i < n; ++i) {
-    out += "      <trkpt lat=\"";
-    AnadeGrados(out, lat[i]);
-    out += "\" lon=\"";
-    AnadeGrados(out, lon[i]);
-    out += "\">";
+    salida += "      <trkpt lat=\"";
+    AnadeGrados(salida, lat[i]);
+    salida += "\" lon=\"";
+    AnadeGrados(salida, lon[i]);
+    salida += "\">";
     if (track.con_altitudes) {
-      out += "<ele>";
-      puntos[i].altitud.AnadeTexto(out);
-      out += "</ele>";
+      salida += "<ele>";
+      puntos[i].altitud.AnadeTexto(salida);
+      salida += "</ele>";
     }
-    out += "</trkpt>\r\n";
+    salida += "</trkpt>\r\n";
   }
-  return out + "    </trkseg>\r\n  </trk>\r\n</gpx>\r\n";
+  return salida + "    </trkseg>\r\n  </trk>\r\n</gpx>\r\n";
 }
 
 }  // namespace ruvek

@@ -18,9 +18,9 @@ namespace ruvek {
 
 namespace {
 
-constexpr std::size_t kTrozo = 64 * 1024;               // given to expat at a time
-constexpr std::size_t kMaxTexto = kLargoMaximoDeLinea;  // an attribute, a text, a comment
-constexpr char kSeparador = '\x01';                     // between a namespace and a local name
+constexpr std::size_t kTrozo = 64 * 1024;                         // given to expat at a time
+constexpr std::size_t kLargoMaximoDeTexto = kLargoMaximoDeLinea;  // an attribute, a text, a comment
+constexpr char kSeparador = '\x01';  // between a namespace and a local name
 constexpr std::string_view kEspacioGpx = "http://www.topografix.com/GPX/";
 
 enum class Nodo { Otro, Gpx, Trk, Trkseg, Trkpt, Rte, Rtept, Ele };
@@ -119,9 +119,10 @@ void XMLCALL LectorGpx::AlAbrirElemento(void* yo, const XML_Char* nombre,
   if (l.error_) return;  // expat may call on within the tag it stopped at
   l.Avanza();
   for (const XML_Char** a = atributos; *a != nullptr; a += 2) {
-    if (std::strlen(a[1]) > kMaxTexto) {
-      return l.Falla(TipoDeError::DemasiadoLargo,
-                     "un atributo pasa de " + std::to_string(kMaxTexto) + " bytes: no es un track");
+    if (std::strlen(a[1]) > kLargoMaximoDeTexto) {
+      return l.Falla(
+          TipoDeError::DemasiadoLargo,
+          "un atributo pasa de " + std::to_string(kLargoMaximoDeTexto) + " bytes: no es un track");
     }
   }
   const Nodo nodo = l.Clase(nombre);
@@ -134,9 +135,9 @@ void XMLCALL LectorGpx::AlAbrirElemento(void* yo, const XML_Char* nombre,
                                         Cita(n.substr(0, corte))
                                   : "no es un GPX: el documento es " + Cita(local));
   }
-  if (l.pila_.size() == kMaxAnidado) {
-    return l.Falla(TipoDeError::DemasiadoLargo,
-                   "los elementos se anidan a más de " + std::to_string(kMaxAnidado) + " niveles");
+  if (l.pila_.size() == kAnidadoMaximo) {
+    return l.Falla(TipoDeError::DemasiadoLargo, "los elementos se anidan a más de " +
+                                                    std::to_string(kAnidadoMaximo) + " niveles");
   }
   l.pila_.push_back(nodo);
   if (nodo == Nodo::Trkpt || nodo == Nodo::Rtept) l.LeePunto(nodo, atributos);
@@ -173,9 +174,10 @@ void XMLCALL LectorGpx::AlLeerTexto(void* yo, const XML_Char* texto, int largo) 
   auto& l = *static_cast<LectorGpx*>(yo);
   if (l.error_) return;
   l.evento_ = XML_GetCurrentByteIndex(l.parser_);
-  if ((l.texto_ += std::size_t(largo)) > kMaxTexto) {
-    return l.Falla(TipoDeError::DemasiadoLargo,
-                   "un texto pasa de " + std::to_string(kMaxTexto) + " bytes: no es un track");
+  if ((l.texto_ += std::size_t(largo)) > kLargoMaximoDeTexto) {
+    return l.Falla(
+        TipoDeError::DemasiadoLargo,
+        "un texto pasa de " + std::to_string(kLargoMaximoDeTexto) + " bytes: no es un track");
   }
   if (l.pila_.back() == Nodo::Ele) l.ele_.append(texto, std::size_t(largo));
 }
@@ -212,10 +214,10 @@ std::vector<PuntoGpx> LectorGpx::Lee(std::string_view bytes) {
                   "no es un XML bien formado: " + RazonXml(XML_GetErrorCode(parser_)), Linea());
     }
     // Expat holds an unfinished tag, comment or declaration whole: refuse one beyond the bound.
-    if ((leidos += n) - std::size_t(evento_) > kMaxTexto + kTrozo) {
+    if ((leidos += n) - std::size_t(evento_) > kLargoMaximoDeTexto + kTrozo) {
       throw Error(TipoDeError::DemasiadoLargo,
-                  "una etiqueta, un atributo o un comentario pasa de " + std::to_string(kMaxTexto) +
-                      " bytes: no es un track",
+                  "una etiqueta, un atributo o un comentario pasa de " +
+                      std::to_string(kLargoMaximoDeTexto) + " bytes: no es un track",
                   Linea());
     }
     if (fin) break;

@@ -10,7 +10,7 @@
 namespace ruvek {
 
 // How deep the elements of a GPX may nest (a track point with its extensions needs about 8).
-inline constexpr int kMaxAnidado = 64;
+inline constexpr int kAnidadoMaximo = 64;
 
 // A point as a GPX writes it: WGS 84 degrees, the altitude rounded to whole metres when it has
 // one, and the line of the document where it is, when asked for (0 otherwise).

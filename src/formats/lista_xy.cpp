@@ -26,10 +26,10 @@ Track LeeListaXY(std::string_view bytes) {
 }
 
 std::string EscribeListaXY(const Track& track) {
-  std::string out;
-  out.reserve(track.puntos.size() * kLineaXYMaxima);
-  AnadeLineasXY(out, track, {});
-  return out;
+  std::string salida;
+  salida.reserve(track.puntos.size() * kLineaXYMaxima);
+  AnadeLineasXY(salida, track, {});
+  return salida;
 }
 
 Track LeeListaXYPegada(std::string_view texto) {

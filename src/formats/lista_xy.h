@@ -23,7 +23,7 @@ std::string EscribeListaXY(const Track& track);
 
 // The most characters of clipboard text the Paste window takes: some fifteen times what a track
 // of 10,000 points with fractions needs.
-inline constexpr std::size_t kMaxTextoPegado = std::size_t{4} << 20;
+inline constexpr std::size_t kLargoMaximoDePegado = std::size_t{4} << 20;
 
 // Pasted text (CR LF, LF or CR between lines): blank lines are skipped and the lines after the
 // last one holding a comma ignored; every other line is a point whose X is the text before its

@@ -59,12 +59,12 @@ Track LeeTrackMaker(std::string_view bytes) {
 }
 
 std::string EscribeTrackMaker(const Track& track) {
-  std::string out;
-  out.reserve(kCabecera.size() + track.puntos.size() * kLineaXYMaxima + kCola.size());
-  out += kCabecera;
-  AnadeLineasXY(out, track, kPrefijoPunto);
-  out += kCola;
-  return out;
+  std::string salida;
+  salida.reserve(kCabecera.size() + track.puntos.size() * kLineaXYMaxima + kCola.size());
+  salida += kCabecera;
+  AnadeLineasXY(salida, track, kPrefijoPunto);
+  salida += kCola;
+  return salida;
 }
 
 }  // namespace ruvek

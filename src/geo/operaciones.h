@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "geo/proj_api.h"
+#include "geo/biblioteca_proj.h"
 
 namespace ruvek {
 
@@ -44,7 +44,7 @@ class Operaciones {
 
   // The point taken back by operation `i`.
   PJ_COORD Inversa(std::size_t i, PJ_COORD punto);
-  std::size_t size() const { return tabla_.size(); }
+  std::size_t Cuantas() const { return tabla_.size(); }
 
  private:
   int Elige(PJ_COORD punto, const int excluidas[2]) const;

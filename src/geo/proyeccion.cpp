@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geo/proyeccion.h"
 
-#include <dlfcn.h>
 #include <unistd.h>
 
 #include <charconv>
@@ -47,22 +46,6 @@ double Escrito(double grados) {
 
 }  // namespace
 
-void* CargaProj() {
-  void* biblioteca = dlopen(RUVEK_PROJ_SONAME, RTLD_LAZY | RTLD_LOCAL);
-  if (biblioteca == nullptr) {
-    throw Error(TipoDeError::Transformacion,
-                std::string("no se puede cargar PROJ (") + dlerror() + ")");
-  }
-  return biblioteca;
-}
-
-void* FuncionProj(void* biblioteca, const char* nombre) {
-  void* f = dlsym(biblioteca, nombre);
-  if (f == nullptr)
-    throw Error(TipoDeError::Transformacion, std::string("PROJ no tiene ") + nombre);
-  return f;
-}
-
 struct Proyeccion::Proj {
   ApiProj api;
   // Destroyed after the operations made in it.
@@ -92,7 +75,7 @@ struct Proyeccion::Proj {
 Proyeccion::Proyeccion() = default;
 Proyeccion::~Proyeccion() = default;
 
-Proyeccion::Proj& Proyeccion::Lista() {
+Proyeccion::Proj& Proyeccion::Cargada() {
   if (proj_ == nullptr) proj_ = std::make_unique<Proj>();
   return *proj_;
 }
@@ -100,10 +83,10 @@ Proyeccion::Proj& Proyeccion::Lista() {
 namespace {
 
 // The points through `ops` forward; the index of the first that failed, or their number.
-std::size_t Directa(Operaciones& ops, std::span<double> a, std::span<double> b) {
+std::size_t Directa(Operaciones& operaciones, std::span<double> a, std::span<double> b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
-    const PJ_COORD r = ops.Directa(PJ_COORD{{a[i], b[i], 0, 0}}).punto;
+    const PJ_COORD r = operaciones.Directa(PJ_COORD{{a[i], b[i], 0, 0}}).punto;
     if (Fallo(r)) return i;
     a[i] = r.xy.x;
     b[i] = r.xy.y;
@@ -113,7 +96,7 @@ std::size_t Directa(Operaciones& ops, std::span<double> a, std::span<double> b) 
 
 // The points taken back to degrees (see AGeograficas); the index of the first that could not be,
 // or their number.
-std::size_t Inversa(Operaciones& ops, std::span<double> x_lon, std::span<double> y_lat) {
+std::size_t Inversa(Operaciones& operaciones, std::span<double> x_lon, std::span<double> y_lat) {
   const std::size_t n = std::min(x_lon.size(), y_lat.size());
   // Where in its square metre a point may be aimed at: its centre first.
   constexpr double kDentro = 0.4;
@@ -136,13 +119,13 @@ std::size_t Inversa(Operaciones& ops, std::span<double> x_lon, std::span<double>
     double cerca = std::numeric_limits<double>::infinity();
     for (const auto& diana : kDianas) {
       const PJ_COORD xy{{x_lon[i] + diana[0], y_lat[i] + diana[1], 0, 0}};
-      for (std::size_t k = 0; k <= ops.size() && cerca > 0; ++k) {
+      for (std::size_t k = 0; k <= operaciones.Cuantas() && cerca > 0; ++k) {
         const std::size_t j = k == 0 ? previa : k - 1;
         if (k > 0 && j == previa) continue;
-        PJ_COORD ll = ops.Inversa(j, xy);
+        PJ_COORD ll = operaciones.Inversa(j, xy);
         if (Fallo(ll)) continue;
         ll.lp = {Escrito(ll.lp.lam), Escrito(ll.lp.phi)};
-        const Operaciones::Resultado ida = ops.Directa(ll);
+        const Operaciones::Resultado ida = operaciones.Directa(ll);
         if (Fallo(ida.punto)) continue;
         const double d = ida.operacion == j
                              ? 0
@@ -165,18 +148,18 @@ std::size_t Inversa(Operaciones& ops, std::span<double> x_lon, std::span<double>
 }  // namespace
 
 std::size_t Proyeccion::AUtm(Datum datum, std::span<double> lon_x, std::span<double> lat_y) {
-  return Directa(Lista().DesdeWgs84(datum), lon_x, lat_y);
+  return Directa(Cargada().DesdeWgs84(datum), lon_x, lat_y);
 }
 
 std::size_t Proyeccion::CambiaDatum(Datum de, Datum a, std::span<double> x, std::span<double> y) {
   if (de == a) return std::min(x.size(), y.size());
-  Proj& p = Lista();
+  Proj& p = Cargada();
   return Directa(de == Datum::Ed50 ? p.ed50_a_etrs89 : p.etrs89_a_ed50, x, y);
 }
 
 std::size_t Proyeccion::AGeograficas(Datum datum, std::span<double> x_lon,
                                      std::span<double> y_lat) {
-  return Inversa(Lista().DesdeWgs84(datum), x_lon, y_lat);
+  return Inversa(Cargada().DesdeWgs84(datum), x_lon, y_lat);
 }
 
 }  // namespace ruvek

@@ -61,7 +61,7 @@ class Proyeccion {
 
  private:
   struct Proj;
-  Proj& Lista();  // PROJ, loaded at the first call
+  Proj& Cargada();  // PROJ, loaded at the first call
 
   std::unique_ptr<Proj> proj_;
 };

@@ -16,7 +16,7 @@ namespace {
 
 [[noreturn]] void Demasiado() {
   throw Error(TipoDeError::DemasiadoLargo, "la entrada pasa de " +
-                                               std::to_string(kMaxEntrada >> 20) +
+                                               std::to_string(kLargoMaximoDeEntrada >> 20) +
                                                " MiB, mucho más de lo que ocupa un track");
 }
 
@@ -45,19 +45,19 @@ std::string LeeDescriptor(int fd) {
   if (S_ISDIR(estado.st_mode)) throw Error(TipoDeError::Archivo, TextoErrno(EISDIR));
   std::string bytes;
   if (S_ISREG(estado.st_mode)) {
-    if (std::size_t(estado.st_size) > kMaxEntrada) Demasiado();
+    if (std::size_t(estado.st_size) > kLargoMaximoDeEntrada) Demasiado();
     bytes.reserve(std::size_t(estado.st_size));
   }
   // Read a block at a time up to one byte past the bound, so nothing beyond it is ever held.
   char bloque[64 * 1024];
   for (;;) {
-    const std::size_t cabe = std::min(sizeof bloque, kMaxEntrada + 1 - bytes.size());
+    const std::size_t cabe = std::min(sizeof bloque, kLargoMaximoDeEntrada + 1 - bytes.size());
     const ssize_t n = read(fd, bloque, cabe);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) NoSeLee(errno);
     if (n == 0) return bytes;
     bytes.append(bloque, std::size_t(n));
-    if (bytes.size() > kMaxEntrada) Demasiado();
+    if (bytes.size() > kLargoMaximoDeEntrada) Demasiado();
   }
 }
 

@@ -7,12 +7,12 @@ namespace ruvek {
 
 // The most any input may hold: far more than any track of 10,000 points needs, and little enough
 // that nothing a user picks or pipes in takes time or memory in proportion to its size.
-inline constexpr std::size_t kMaxEntrada = std::size_t{64} << 20;
+inline constexpr std::size_t kLargoMaximoDeEntrada = std::size_t{64} << 20;
 
 // The whole of the input named `nombre`: a regular file, a named pipe, /dev/stdin, a process
 // substitution... Error(Archivo) when it cannot be opened or read or is a folder;
-// Error(DemasiadoLargo) when it holds more than kMaxEntrada bytes (a regular file that large is
-// refused before any byte is read).
+// Error(DemasiadoLargo) when it holds more than kLargoMaximoDeEntrada bytes (a regular file that
+// large is refused before any byte is read).
 std::string LeeEntrada(const std::string& nombre);
 
 // The same from an open file descriptor (standard input, for one), which stays open.

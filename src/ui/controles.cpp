@@ -5,13 +5,15 @@
 #include <QEvent>
 #include <QScreen>
 
-#include "ui/geometria.h"
+#include "ui/imagenes.h"
+#include "ui/medidas_y_fuentes.h"
 
 namespace ruvek {
 
 namespace {
 
-class Centrador : public QObject {
+// Centres its window on the screen each time the window is shown.
+class CentraAlMostrarse : public QObject {
  public:
   using QObject::QObject;
 
@@ -41,13 +43,17 @@ QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect
   return etiqueta;
 }
 
-void PonColorTexto(QWidget* w, const QColor& color) {
+void PonColores(QWidget* w, const QColor& texto, const QColor& fondo) {
   QPalette paleta = w->palette();
-  paleta.setColor(QPalette::WindowText, color);
+  paleta.setColor(QPalette::WindowText, texto);
+  if (fondo.isValid()) paleta.setColor(QPalette::Window, fondo);
   w->setPalette(paleta);
+  if (fondo.isValid()) w->setAutoFillBackground(true);
 }
 
-void CentraAlMostrar(QWidget* ventana) { ventana->installEventFilter(new Centrador(ventana)); }
+void CentraAlMostrar(QWidget* ventana) {
+  ventana->installEventFilter(new CentraAlMostrarse(ventana));
+}
 
 void PreparaDialogo(QDialog* dialogo, const char* nombre, const QString& titulo, QSize cliente) {
   dialogo->setObjectName(QString::fromLatin1(nombre));
@@ -73,16 +79,5 @@ QPushButton* BotonCerrar(QDialog* dialogo, const char* nombre, QRect caja) {
   QObject::connect(boton, &QPushButton::clicked, dialogo, &QDialog::accept);
   return boton;
 }
-
-QIcon IconoVentana() {
-  QIcon icono;
-  icono.addFile(QStringLiteral(":/pictures/icon-16.png"), QSize(16, 16));
-  icono.addFile(QStringLiteral(":/pictures/icon-32.png"), QSize(32, 32));
-  return icono;
-}
-
-QPixmap ImagenPrincipal() { return QPixmap(QStringLiteral(":/pictures/principal.png")); }
-
-QPixmap ImagenCerrar() { return QPixmap(QStringLiteral(":/pictures/cerrar.png")); }
 
 }  // namespace ruvek

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QIcon>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QString>
 
@@ -15,7 +13,8 @@ namespace ruvek {
 QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, QRect caja,
                  Qt::Alignment alineacion = Qt::AlignLeft);
 
-void PonColorTexto(QWidget* w, const QColor& color);
+// The colours of a control's text and, when given, of its background, which it then fills.
+void PonColores(QWidget* w, const QColor& texto, const QColor& fondo = QColor());
 
 // Centres the window on its screen each time it is shown.
 void CentraAlMostrar(QWidget* ventana);
@@ -26,10 +25,5 @@ void PreparaDialogo(QDialog* dialogo, const char* nombre, const QString& titulo,
 
 // A picture-only button that closes its dialog; its accessible name and tooltip say "Cerrar".
 QPushButton* BotonCerrar(QDialog* dialogo, const char* nombre, QRect caja);
-
-// The program's pictures, drawn by tools/make_pictures.py.
-QIcon IconoVentana();
-QPixmap ImagenPrincipal();
-QPixmap ImagenCerrar();
 
 }  // namespace ruvek

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "ui/plataforma_qt.h"
+#include "ui/mensajes_y_dialogos.h"
 #include "ui/ventana_principal.h"
 
 int main(int argc, char* argv[]) {

@@ -5,17 +5,18 @@
 
 #include "analysis/analisis.h"
 #include "ui/controles.h"
-#include "ui/geometria.h"
+#include "ui/medidas_y_fuentes.h"
 
 namespace ruvek {
 
 Analisis::Analisis(const Track& track, QWidget* padre) : QDialog(padre) {
   PreparaDialogo(this, "Analisis", QStringLiteral("Análisis del track"),
-                 Twips(0, 0, 6210, 3960).size());
+                 CajaEnVeinteavos(0, 0, 6210, 3960).size());
 
-  QLabel* altitud = Etiqueta(this, "Label1", QStringLiteral("Altitud"), Twips(360, 360, 1095, 255));
+  QLabel* altitud =
+      Etiqueta(this, "Label1", QStringLiteral("Altitud"), CajaEnVeinteavos(360, 360, 1095, 255));
   altitud->setFont(FuenteNegrita(12));
-  PonColorTexto(altitud, QColor(0, 0, 255));
+  PonColores(altitud, QColor(0, 0, 255));
 
   // Fixed caption on the left, value label on the right; all value labels end at one edge.
   struct Fila {
@@ -35,15 +36,16 @@ Analisis::Analisis(const Track& track, QWidget* padre) : QDialog(padre) {
       {"Label7", "TBajada", QStringLiteral("Total Bajada"), 2760, 2760, 1695},
   };
   for (const Fila& f : filas) {
-    for (QLabel* l : {Etiqueta(this, f.rotulo, f.texto, Twips(960, f.top, f.ancho, 255)),
-                      Etiqueta(this, f.valor, f.texto, Twips(f.left_valor, f.top, f.ancho, 255),
-                               Qt::AlignRight)}) {
+    for (QLabel* l :
+         {Etiqueta(this, f.rotulo, f.texto, CajaEnVeinteavos(960, f.top, f.ancho, 255)),
+          Etiqueta(this, f.valor, f.texto, CajaEnVeinteavos(f.left_valor, f.top, f.ancho, 255),
+                   Qt::AlignRight)}) {
       l->setFont(FuenteNegrita(9.75));
-      PonColorTexto(l, QColor(0, 0, 128));
+      PonColores(l, QColor(0, 0, 128));
     }
   }
 
-  BotonCerrar(this, "Command1", Twips(5400, 3360, 495, 495));
+  BotonCerrar(this, "Command1", CajaEnVeinteavos(5400, 3360, 495, 495));
 
   // The figures are in place before the window is first shown.
   const TextosDelAnalisis t = TextosDe(AnalizaAltitudes(track));

@@ -10,44 +10,41 @@
 #include "formats/lista_xy.h"
 #include "ui/controles.h"
 #include "ui/flujo_de_comandos.h"
-#include "ui/geometria.h"
+#include "ui/medidas_y_fuentes.h"
 
 namespace ruvek {
 
 Paste::Paste(FlujoDeComandos& ordenes, QWidget* padre) : QDialog(padre), flujo_(ordenes) {
   PreparaDialogo(this, "Paste", QStringLiteral("Copia un track desde el portapapeles"),
-                 Twips(0, 0, 4680, 3195).size());
+                 CajaEnVeinteavos(0, 0, 4680, 3195).size());
 
   caja_ = new QPlainTextEdit(this);
   caja_->setObjectName(QStringLiteral("Caja"));
-  caja_->setGeometry(Twips(120, 240, 2775, 2655));
+  caja_->setGeometry(CajaEnVeinteavos(120, 240, 2775, 2655));
   caja_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   caja_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   caja_->setTabChangesFocus(true);
 
   auto* pegar = new QPushButton(QStringLiteral("Pegar"), this);
   pegar->setObjectName(QStringLiteral("Command1"));
-  pegar->setGeometry(Twips(3360, 360, 975, 495));
+  pegar->setGeometry(CajaEnVeinteavos(3360, 360, 975, 495));
   pegar->setAutoDefault(false);
   connect(pegar, &QPushButton::clicked, this, &Paste::PegaDelPortapapeles);
 
   utilizar_ = new QPushButton(QStringLiteral("Utilizar"), this);
   utilizar_->setObjectName(QStringLiteral("Utilizar"));
-  utilizar_->setGeometry(Twips(3360, 960, 975, 495));
+  utilizar_->setGeometry(CajaEnVeinteavos(3360, 960, 975, 495));
   utilizar_->setAutoDefault(false);
   utilizar_->hide();
   connect(utilizar_, &QPushButton::clicked, this, &Paste::Utiliza);
 
-  QPushButton* cerrar = BotonCerrar(this, "Command3", Twips(3840, 2520, 495, 495));
+  QPushButton* cerrar = BotonCerrar(this, "Command3", CajaEnVeinteavos(3840, 2520, 495, 495));
 
   const auto aviso = [this](const char* nombre, const QString& texto, const QColor& color) {
-    QLabel* l = Etiqueta(this, nombre, texto, Twips(3120, 1680, 1455, 375), Qt::AlignHCenter);
+    QLabel* l =
+        Etiqueta(this, nombre, texto, CajaEnVeinteavos(3120, 1680, 1455, 375), Qt::AlignHCenter);
     l->setFont(FuenteNegrita(13.5));
-    QPalette paleta = l->palette();
-    paleta.setColor(QPalette::WindowText, color);
-    paleta.setColor(QPalette::Window, QColor(255, 255, 128));
-    l->setPalette(paleta);
-    l->setAutoFillBackground(true);
+    PonColores(l, color, QColor(255, 255, 128));
     l->hide();
     return l;
   };
@@ -65,7 +62,7 @@ void Paste::PegaDelPortapapeles() {
   aviso_correcto_->hide();
   // A text far larger than any track would take the box seconds and hundreds of megabytes to
   // show: it is refused at once.
-  const bool cabe = texto.size() <= qsizetype(kMaxTextoPegado);
+  const bool cabe = texto.size() <= qsizetype(kLargoMaximoDePegado);
   aviso_error_->setVisible(!cabe);
   utilizar_->setVisible(cabe);
   if (cabe) caja_->setPlainText(texto);

@@ -15,8 +15,9 @@
 #include "ajustes.h"
 #include "io/guarda_archivo.h"
 #include "ui/controles.h"
-#include "ui/geometria.h"
-#include "ui/plataforma_qt.h"
+#include "ui/imagenes.h"
+#include "ui/medidas_y_fuentes.h"
+#include "ui/mensajes_y_dialogos.h"
 #include "ui/ventana_analisis.h"
 #include "ui/ventana_paste.h"
 
@@ -82,14 +83,15 @@ void Principal::CreaMenu() {
 void Principal::CreaEtiquetas() {
   auto* cliente = new QWidget(this);
   cliente->setObjectName(QStringLiteral("Cliente"));
-  cliente->setFixedSize(Twips(0, 0, 7200, 6030).size());
+  cliente->setFixedSize(CajaEnVeinteavos(0, 0, 7200, 6030).size());
   setCentralWidget(cliente);
 
   // The picture at its natural size; its top rows lie above the client area, cut off there.
   auto* imagen = new QLabel(cliente);
   imagen->setObjectName(QStringLiteral("Image1"));
   imagen->setPixmap(ImagenPrincipal());
-  imagen->setGeometry(QRect(Twips(2040, -120, 0, 0).topLeft(), ImagenPrincipal().size()));
+  imagen->setGeometry(
+      QRect(CajaEnVeinteavos(2040, -120, 0, 0).topLeft(), ImagenPrincipal().size()));
 
   struct Texto {
     const char* nombre;
@@ -101,44 +103,49 @@ void Principal::CreaEtiquetas() {
   };
   const Texto textos[] = {
       {"Label1", QStringLiteral("Utilidad para transformar archivos de:"),
-       Twips(960, 2760, 5175, 375), 12, kAzul, Qt::AlignLeft},
+       CajaEnVeinteavos(960, 2760, 5175, 375), 12, kAzul, Qt::AlignLeft},
       {"Label6", QStringLiteral("- TrackMaker (formato txt) a texto X,Y"),
-       Twips(1680, 3120, 5175, 375), 12, kAzul, Qt::AlignLeft},
+       CajaEnVeinteavos(1680, 3120, 5175, 375), 12, kAzul, Qt::AlignLeft},
       {"Label7", QStringLiteral("- Texto X,Y a formato txt de TrackMaker"),
-       Twips(1680, 3480, 5175, 375), 12, kAzul, Qt::AlignLeft},
+       CajaEnVeinteavos(1680, 3480, 5175, 375), 12, kAzul, Qt::AlignLeft},
       {"Label8",
        QStringLiteral("Lo que posibilita interactuar entre TrackMaker y el Web del Sitna"),
-       Twips(960, 3840, 5655, 615), 12, kAzul, Qt::AlignLeft},
+       CajaEnVeinteavos(960, 3840, 5655, 615), 12, kAzul, Qt::AlignLeft},
       {"Label2",
        QStringLiteral("Webs de interés:"),
-       Twips(1080, 4440, 5535, 255),
+       CajaEnVeinteavos(1080, 4440, 5535, 255),
        0,
        {},
        Qt::AlignLeft},
-      {"Label3", QString::fromUtf8(kWebSitna), Twips(2400, 4440, 1935, 255), 0, {}, Qt::AlignLeft},
+      {"Label3",
+       QString::fromUtf8(kWebSitna),
+       CajaEnVeinteavos(2400, 4440, 1935, 255),
+       0,
+       {},
+       Qt::AlignLeft},
       {"Label4",
        QString::fromUtf8(kWebTrackMaker),
-       Twips(4320, 4440, 1695, 255),
+       CajaEnVeinteavos(4320, 4440, 1695, 255),
        0,
        {},
        Qt::AlignLeft},
       {"Label10",
        QStringLiteral("Datum European 1950 (GPS)"),
-       Twips(1800, 4800, 3615, 615),
+       CajaEnVeinteavos(1800, 4800, 3615, 615),
        12,
        {},
        Qt::AlignLeft},
       {"Label5",
        QStringLiteral("Ruvek, hecho por el equipo de Ruvek. Revisión: ") +
            QString::fromUtf8(kFechaRevision),
-       Twips(480, 5280, 6375, 255), 9.75, QColor(255, 0, 0), Qt::AlignHCenter},
+       CajaEnVeinteavos(480, 5280, 6375, 255), 9.75, QColor(255, 0, 0), Qt::AlignHCenter},
       {"Label9", QStringLiteral("Envíe sus sugerencias a ") + QString::fromUtf8(kContacto),
-       Twips(480, 5640, 6375, 255), 8.25, QColor(0, 0, 0), Qt::AlignHCenter},
+       CajaEnVeinteavos(480, 5640, 6375, 255), 8.25, QColor(0, 0, 0), Qt::AlignHCenter},
   };
   for (const Texto& t : textos) {
     QLabel* etiqueta = Etiqueta(cliente, t.nombre, t.texto, t.caja, t.alineacion);
     if (t.puntos > 0) etiqueta->setFont(FuenteNegrita(t.puntos));
-    if (t.color.isValid()) PonColorTexto(etiqueta, t.color);
+    if (t.color.isValid()) PonColores(etiqueta, t.color);
   }
 }
 

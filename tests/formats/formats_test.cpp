@@ -39,7 +39,7 @@ TEST(Lineas, EveryLineEndOnceAndEveryKindOfInput) {
   EXPECT_EQ(lee(dir.Archivo("")), "archivo@0");
   EXPECT_EQ(lee("/dev/zero"), "demasiado largo@0");  // read up to the bound, and no further
   test::EscribeArchivo(path, "");
-  ASSERT_EQ(truncate(path.c_str(), off_t(kMaxEntrada) + 1), 0);  // refused by its size
+  ASSERT_EQ(truncate(path.c_str(), off_t(kLargoMaximoDeEntrada) + 1), 0);  // refused by its size
   EXPECT_EQ(lee(path), "demasiado largo@0");
   int tubo[2];
   ASSERT_EQ(pipe(tubo), 0);

@@ -62,7 +62,7 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
   std::string notas;  // many small comments: no one of them too long
   for (int i = 0; i < 10000; ++i) notas += "<!-- nota --><?pi?>";
   std::string ancho = "Version\n";
-  while (ancho.size() <= kMaxEntrada) ancho += std::string(1000, 'x') + "\n";
+  while (ancho.size() <= kLargoMaximoDeEntrada) ancho += std::string(1000, 'x') + "\n";
   const std::pair<std::string, std::string> casos[] = {
       {largo, "demasiado largo@1"},
       {"1,2\r\n3,4\r\n" + largo, "demasiado largo@3 n=2 1,2,0 3,4,0"},

@@ -8,7 +8,7 @@
 #include "ajustes.h"
 #include "formats/lista_xy.h"
 #include "test_util.h"
-#include "ui/plataforma_qt.h"
+#include "ui/mensajes_y_dialogos.h"
 #include "ui/ventana_analisis.h"
 #include "ui/ventana_paste.h"
 #include "ui/ventana_principal.h"
@@ -121,7 +121,7 @@ TEST(Ventanas, AnalisisShowsItsFiguresAndPasteTakesTheClipboard) {
   paste.findChild<QPlainTextEdit*>("Caja")->setPlainText("X,Y");
   EXPECT_EQ(pulsa("Utilizar"), "111 X,Y") << "Utilizar hides neither label";
   EXPECT_EQ(pulsa("Command1").substr(0, 3), "100");
-  QGuiApplication::clipboard()->setText(QString(kMaxTextoPegado + 1, u'1'));
+  QGuiApplication::clipboard()->setText(QString(kLargoMaximoDePegado + 1, u'1'));
   EXPECT_EQ(pulsa("Command1"), "001 ") << "a text no track can be is refused, not shown";
   paste.findChild<QPushButton*>("Command3")->click();
   EXPECT_FALSE(paste.isVisible());

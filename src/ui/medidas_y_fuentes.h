@@ -7,13 +7,15 @@
 
 namespace ruvek {
 
-// Layout measures are kept in twips, as the window tables give them: 15 twips make one logical
-// pixel, so high-DPI screens scale the windows as a whole.
-inline constexpr int kTwipsPorPixel = 15;
+// The windows' measures are kept as their tables give them, in twentieths of a point (1/1440
+// inch, which older toolkits called twips): 15 make one logical pixel, so high-DPI screens scale
+// the windows as a whole.
+inline constexpr int kVeinteavosPorPixel = 15;
 
-inline QRect Twips(int left, int top, int width, int height) {
-  return QRect(left / kTwipsPorPixel, top / kTwipsPorPixel, width / kTwipsPorPixel,
-               height / kTwipsPorPixel);
+// A box given in twentieths of a point, in logical pixels.
+inline QRect CajaEnVeinteavos(int izquierda, int arriba, int ancho, int alto) {
+  return QRect(izquierda / kVeinteavosPorPixel, arriba / kVeinteavosPorPixel,
+               ancho / kVeinteavosPorPixel, alto / kVeinteavosPorPixel);
 }
 
 // The one place that chooses the program's bold sans-serif face: a face with the metrics of

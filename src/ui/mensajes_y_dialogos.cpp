@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/plataforma_qt.h"
+#include "ui/mensajes_y_dialogos.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
