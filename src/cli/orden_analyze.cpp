@@ -13,23 +13,15 @@ OrdenAnalyze::OrdenAnalyze(CLI::App& app)
     : orden_(NuevaOrden(app, "analyze",
                         "Escribe las seis cifras del análisis de altitudes de ENTRADA")) {
   orden_->add_flag("--json", json_, "Las escribe como un objeto JSON, en metros");
-  orden_->add_option("ENTRADA", entrada_, "Archivo de track (\"-\": la entrada estándar)")
-      ->type_name("");
-  simplify_.Anade(orden_);
+  entrada_.AnadeEntrada(orden_);
+  entrada_.AnadeOpciones(orden_);
 }
 
 int OrdenAnalyze::Ejecuta(Proyeccion& proyeccion) {
-  std::string error;
-  const std::optional<std::size_t> simplifica = simplify_.Puntos(error);
-  if (!error.empty()) return ErrorDeUso(error);
-  if (entrada_.empty()) return ErrorDeUso("falta la ENTRADA que analizar");
-  const std::string nombre = NombreDeEntrada(entrada_);
+  if (const std::optional<int> uso = entrada_.Comprueba("que analizar")) return *uso;
   std::string texto;
   try {
-    const Track track =
-        Carga(nombre, Bytes(entrada_),
-              {.datum = {}, .datum_de_listas = {}, .simplifica = simplifica}, proyeccion)
-            .track;
+    const Track track = entrada_.Carga(proyeccion);
     if (!track.con_altitudes) throw Error(TipoDeError::FaltaUnCampo, kNoPuedeAnalizarse);
     const ResultadoAnalisis r = AnalizaAltitudes(track);
     if (!r.inicial) {  // the window shows blanks; a script is told
@@ -53,7 +45,7 @@ int OrdenAnalyze::Ejecuta(Proyeccion& proyeccion) {
               t.total_bajada + "\n";
     }
   } catch (const Error& e) {
-    Informa(nombre, e);
+    Informa(entrada_.Nombre(), e);
     return 1;
   }
   try {

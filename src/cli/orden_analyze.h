@@ -4,7 +4,7 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
-#include "cli/opciones.h"
+#include "cli/entrada_de_un_track.h"
 #include "geo/proyeccion.h"
 
 namespace ruvek::cli {
@@ -20,9 +20,8 @@ class OrdenAnalyze {
 
  private:
   CLI::App* orden_;
-  std::string entrada_;
   bool json_ = false;
-  OpcionSimplify simplify_;
+  EntradaDeUnTrack entrada_;
 };
 
 }  // namespace ruvek::cli

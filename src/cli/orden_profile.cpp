@@ -24,16 +24,12 @@ OrdenProfile::OrdenProfile(CLI::App& app)
          "Alto en píxeles, de " + std::to_string(kAltoMinimo) + " a " +
              std::to_string(kLadoMaximo) + " (" + std::to_string(kAltoPerfil) + " si no se dice)",
          "ALTO");
-  orden_->add_option("ENTRADA", entrada_, "Archivo de track (\"-\": la entrada estándar)")
-      ->type_name("");
-  simplify_.Anade(orden_);
+  entrada_.AnadeEntrada(orden_);
+  entrada_.AnadeOpciones(orden_);
 }
 
 int OrdenProfile::Ejecuta(Proyeccion& proyeccion) {
-  std::string error;
-  const std::optional<std::size_t> simplifica = simplify_.Puntos(error);
-  if (!error.empty()) return ErrorDeUso(error);
-  if (entrada_.empty()) return ErrorDeUso("falta la ENTRADA del perfil");
+  if (const std::optional<int> uso = entrada_.Comprueba("del perfil")) return *uso;
   int lados[] = {kAnchoPerfil, kAltoPerfil};
   for (auto [opcion, texto, minimo, lado] :
        {std::tuple{"--width", &ancho_, kAnchoMinimo, &lados[0]},
@@ -46,14 +42,11 @@ int OrdenProfile::Ejecuta(Proyeccion& proyeccion) {
                         std::to_string(kLadoMaximo) + " píxeles: " + *texto);
     }
   }
-  const std::string nombre = NombreDeEntrada(entrada_);
+  const std::string nombre = entrada_.Nombre();
   std::string svg;
   try {
-    const Track track =
-        Carga(nombre, Bytes(entrada_),
-              {.datum = {}, .datum_de_listas = {}, .simplifica = simplifica}, proyeccion)
-            .track;
-    svg = PerfilSvg(track, std::filesystem::path(nombre).filename().string(), lados[0], lados[1]);
+    svg = PerfilSvg(entrada_.Carga(proyeccion), std::filesystem::path(nombre).filename().string(),
+                    lados[0], lados[1]);
   } catch (const Error& e) {
     Informa(nombre, e);
     return 1;

@@ -4,7 +4,7 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
-#include "cli/opciones.h"
+#include "cli/entrada_de_un_track.h"
 #include "geo/proyeccion.h"
 
 namespace ruvek::cli {
@@ -19,8 +19,8 @@ class OrdenProfile {
 
  private:
   CLI::App* orden_;
-  std::string salida_, entrada_, ancho_, alto_;
-  OpcionSimplify simplify_;
+  std::string salida_, ancho_, alto_;
+  EntradaDeUnTrack entrada_;
 };
 
 }  // namespace ruvek::cli

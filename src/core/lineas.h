@@ -83,4 +83,13 @@ inline LineasDeTexto LineasDeArchivo(std::string_view bytes) {
   return LineasDeTexto(bytes);
 }
 
+// The lines of a file that must hold one, its first line already in `primera`;
+// Error(ArchivoVacio) when it has none.
+inline LineasDeTexto LineasDeArchivoNoVacio(std::string_view bytes, std::string_view& primera) {
+  LineasDeTexto lineas = LineasDeArchivo(bytes);
+  if (!lineas.Siguiente(primera))
+    throw Error(TipoDeError::ArchivoVacio, "el archivo está vacío", 1);
+  return lineas;
+}
+
 }  // namespace ruvek

@@ -9,9 +9,8 @@ namespace ruvek {
 Track LeeListaXY(std::string_view bytes) {
   Track track;
   ReservaPuntos(track, bytes.size());
-  LineasDeTexto lineas = LineasDeArchivo(bytes);
   std::string_view linea;
-  if (!lineas.Siguiente(linea)) throw Error(TipoDeError::ArchivoVacio, "el archivo está vacío", 1);
+  LineasDeTexto lineas = LineasDeArchivoNoVacio(bytes, linea);
   LeeHastaUnError(track, [&] {
     do {
       const long n = lineas.numero();

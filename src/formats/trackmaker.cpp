@@ -39,9 +39,8 @@ long LineaDelPuntoTrackMaker(std::string_view bytes, std::size_t i) {
 Track LeeTrackMaker(std::string_view bytes) {
   Track track{.puntos = {}, .con_altitudes = true};
   ReservaPuntos(track, bytes.size());
-  LineasDeTexto lineas = LineasDeArchivo(bytes);
   std::string_view linea;
-  if (!lineas.Siguiente(linea)) throw Error(TipoDeError::ArchivoVacio, "el archivo está vacío", 1);
+  LineasDeTexto lineas = LineasDeArchivoNoVacio(bytes, linea);
   LeeHastaUnError(track, [&] {
     do {
       if (linea.empty() || linea.front() != 't') continue;
