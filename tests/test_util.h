@@ -44,25 +44,38 @@ inline std::string ArchivoDeDatos(const std::string& nombre) {
   return std::string(RUVEK_TEST_DATA) + "/" + nombre;
 }
 
-// The table tests/data/cases/`nombre`: one case a line, "input<TAB>expected", with the escapes
-// \r \n \t \0 \\ and \xHH; blank lines and lines starting with "#" are left out.
-inline std::vector<std::pair<std::string, std::string>> Casos(const std::string& nombre) {
-  std::vector<std::pair<std::string, std::string>> casos;
+// The table tests/data/cases/`nombre`: one row a line, its fields separated by tabs, with the
+// escapes \r \n \t \0 \\ and \xHH; blank lines and lines starting with "#" are left out.
+inline std::vector<std::vector<std::string>> Filas(const std::string& nombre) {
+  std::vector<std::vector<std::string>> filas;
   std::istringstream in(LeeArchivo(ArchivoDeDatos("cases/" + nombre)));
   for (std::string linea; std::getline(in, linea);) {
     if (linea.empty() || linea[0] == '#') continue;
-    std::string campo[2], *c = &campo[0];
+    std::vector<std::string>& f = filas.emplace_back(1);
     for (std::size_t i = 0; i < linea.size(); ++i) {
       const char e = linea[i] == '\\' && i + 1 < linea.size() ? linea[++i] : 0;
-      if (e == 'x') *c += char(std::stoi(linea.substr(i + 1, 2), nullptr, 16)), i += 2;
-      if (e == 0 && linea[i] == '\t') c = &campo[1];
+      if (e == 'x') f.back() += char(std::stoi(linea.substr(i + 1, 2), nullptr, 16)), i += 2;
+      if (e == 0 && linea[i] == '\t') f.emplace_back();
       if (e != 'x' && (e != 0 || linea[i] != '\t')) {
-        *c += e == 'r' ? '\r' : e == 'n' ? '\n' : e == 't' ? '\t' : e == '0' ? '\0' : linea[i];
+        f.back() += e == 'r'   ? '\r'
+                    : e == 'n' ? '\n'
+                    : e == 't' ? '\t'
+                    : e == '0' ? '\0'
+                               : linea[i];
       }
     }
-    casos.emplace_back(campo[0], campo[1]);
   }
-  EXPECT_FALSE(casos.empty()) << nombre;
+  EXPECT_FALSE(filas.empty()) << nombre;
+  return filas;
+}
+
+// The same table read as "input<TAB>expected" cases.
+inline std::vector<std::pair<std::string, std::string>> Casos(const std::string& nombre) {
+  std::vector<std::pair<std::string, std::string>> casos;
+  for (std::vector<std::string>& f : Filas(nombre)) {
+    f.resize(2);
+    casos.emplace_back(f[0], f[1]);
+  }
   return casos;
 }
 

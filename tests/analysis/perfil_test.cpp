@@ -21,6 +21,8 @@ struct Lectura {
   std::string abscisas, ordenadas, marcas, textos;
   int polilineas = 0;
   std::vector<double> xs, ys, cy;  // the line's vertices, the marks' heights
+  std::vector<double> ejes;        // the ends of the axes' lines: x1, y1, x2, y2...
+  bool en_ejes = false;            // within the group of the axes (drawn darker than the grid)
   bool bien_formado = false;
   std::string* actual = nullptr;
 };
@@ -37,6 +39,9 @@ Lectura Lee(const std::string& svg) {
         l.polilineas += std::strcmp(nombre, "polyline") == 0;
         for (const char** b = a; *b != nullptr; b += 2) {
           if (std::strcmp(b[0], "cy") == 0) l.cy.push_back(std::stod(b[1]));
+          if (std::strcmp(nombre, "g") == 0 && std::strcmp(b[0], "stroke") == 0)
+            l.en_ejes = std::strcmp(b[1], "#555555") == 0;
+          if (l.en_ejes && std::strcmp(nombre, "line") == 0) l.ejes.push_back(std::stod(b[1]));
           const bool linea = std::strcmp(nombre, "polyline") == 0;
           std::istringstream in(linea && std::strcmp(b[0], "points") == 0 ? b[1] : "");
           for (double x, y; in >> x && in.ignore() >> y;) l.xs.push_back(x), l.ys.push_back(y);
@@ -60,13 +65,18 @@ Lectura Lee(const std::string& svg) {
   return l;
 }
 
-// The line within the plot, from its left edge to its right, the two marks on its extremes.
+// The line within the plot its axes bound, from their left edge to their right, the two marks on
+// its extremes; the plot within the picture.
 void CompruebaLinea(const Lectura& l, int ancho, int alto) {
+  ASSERT_EQ(l.ejes.size(), 8u);  // two lines
+  const auto [x0, x1] = std::minmax({l.ejes[0], l.ejes[2], l.ejes[4], l.ejes[6]});
+  const auto [y0, y1] = std::minmax({l.ejes[1], l.ejes[3], l.ejes[5], l.ejes[7]});
+  EXPECT_TRUE(x0 > 0 && y0 > 0 && x1 < ancho && y1 < alto && x0 < x1 && y0 < y1);
   for (std::size_t i = 0; i < l.xs.size(); ++i) {
-    EXPECT_TRUE(l.xs[i] >= 64 && l.xs[i] <= ancho - 24 && l.ys[i] >= 58 && l.ys[i] <= alto - 46);
+    EXPECT_TRUE(l.xs[i] >= x0 && l.xs[i] <= x1 && l.ys[i] >= y0 && l.ys[i] <= y1);
   }
-  EXPECT_EQ(l.xs.front(), 64);
-  EXPECT_EQ(l.xs.back(), l.xs.size() > 1 ? ancho - 24 : 64);
+  EXPECT_EQ(l.xs.front(), x0);
+  EXPECT_EQ(l.xs.back(), l.xs.size() > 1 ? x1 : x0);
   const auto [arriba, abajo] = std::minmax_element(l.ys.begin(), l.ys.end());
   EXPECT_EQ(l.cy, (std::vector<double>{*arriba, *abajo}));
 }

@@ -42,3 +42,36 @@ TEST(RuvekCli, WritesWhatTheWindowWrites) {
     }
   }
 }
+
+// The help, the manual page and the completion name every layout of the table: each written one
+// for --to and with the ending of its files, each read one by the endings of its files.
+TEST(RuvekCli, TheHelpTheManualAndTheCompletionNameEveryLayout) {
+  const std::string datos = std::string(RUVEK_TEST_DATA) + "/../../data/";
+  const std::string manual = test::LeeArchivo(datos + "ruvek-cli.1");
+  const std::string completa = test::LeeArchivo(datos + "ruvek-cli.bash");
+  EXPECT_NE(Salida("convert --help").find("Formato de salida: " + NombresDeFormatosEscritos()),
+            std::string::npos);
+  std::string nombres, extensiones;
+  for (const FichaDeFormato& f : Formatos()) {
+    if (f.escribe != nullptr) {
+      nombres += std::string(nombres.empty() ? "" : " ") + f.nombre;
+      EXPECT_NE(manual.find(std::string(".B ").append(f.nombre).append("\n")), std::string::npos)
+          << f.nombre;
+      std::string final_;  // as the manual writes it: "-" escaped
+      for (const char c : std::string_view(f.final_del_nombre)) {
+        if (c == '-') final_ += '\\';
+        final_ += c;
+      }
+      EXPECT_NE(manual.find(final_), std::string::npos) << final_;
+    }
+    for (std::string_view e = f.extensiones; f.lee != nullptr && !e.empty();) {
+      const std::string una(e.substr(1, e.find(' ') - 1));
+      std::string mayusculas = una;
+      for (char& c : mayusculas) c = char(std::toupper(static_cast<unsigned char>(c)));
+      EXPECT_NE(completa.find(una + "|" + mayusculas), std::string::npos) << una;
+      e.remove_prefix(std::min(e.size(), una.size() + 2));
+    }
+  }
+  EXPECT_NE(completa.find("--to) mapfile -t COMPREPLY < <(compgen -W \"" + nombres + "\""),
+            std::string::npos);
+}

@@ -12,12 +12,12 @@ using namespace ruvek;
 
 namespace {
 
-double M(ValorFijo v) { return double(v.diezmilesimas()) / kDiezmilesimasPorUnidad; }
-
 // The distance from point `p` to the segment from `a` to `b`, in X, Y and altitude.
 double Distancia(const Punto& p, const Punto& a, const Punto& b) {
-  const double u[] = {M(b.x) - M(a.x), M(b.y) - M(a.y), M(b.altitud) - M(a.altitud)};
-  const double v[] = {M(p.x) - M(a.x), M(p.y) - M(a.y), M(p.altitud) - M(a.altitud)};
+  const double u[] = {b.x.EnDouble() - a.x.EnDouble(), b.y.EnDouble() - a.y.EnDouble(),
+                      b.altitud.EnDouble() - a.altitud.EnDouble()};
+  const double v[] = {p.x.EnDouble() - a.x.EnDouble(), p.y.EnDouble() - a.y.EnDouble(),
+                      p.altitud.EnDouble() - a.altitud.EnDouble()};
   const double uu = u[0] * u[0] + u[1] * u[1] + u[2] * u[2];
   const double t = uu == 0 ? 0 : std::clamp((u[0] * v[0] + u[1] * v[1] + u[2] * v[2]) / uu, 0., 1.);
   return std::hypot(v[0] - t * u[0], v[1] - t * u[1], v[2] - t * u[2]);

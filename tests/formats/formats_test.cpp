@@ -11,44 +11,6 @@
 
 using namespace ruvek;
 
-// Writes `bytes` to `path` and reads its lines back, each in brackets.
-std::string Lineas(const std::string& path, const std::string& bytes) {
-  test::EscribeArchivo(path, bytes);
-  const std::string texto = LeeEntrada(path);
-  LineasDeTexto lector = LineasDeArchivo(texto);
-  std::string lineas;
-  for (std::string_view l; lector.Siguiente(l);) lineas.append("[").append(l).append("]");
-  return lineas;
-}
-
-TEST(Lineas, EveryLineEndOnceAndEveryKindOfInput) {
-  test::CarpetaTemporal dir;
-  const std::string path = dir.Archivo("f.txt");
-  for (const auto& [bytes, lineas] : test::Casos("line_reader.txt"))
-    EXPECT_EQ(Lineas(path, bytes), lineas);
-  const std::string tope(kLargoMaximoDeLinea,
-                         'x');  // a line of the bound is a line; a byte more is not
-  EXPECT_EQ(Lineas(path, tope + "\n" + tope), "[" + tope + "][" + tope + "]");
-  EXPECT_EQ(test::Resultado([&] { return Lineas(path, "\n" + tope + "x"); }), "demasiado largo@2");
-  // A CR that ends the file, over bytes of earlier reads that were LF.
-  EXPECT_EQ(Lineas(path, std::string(200000, '\n') + "b\r").size(), 400003u);
-  const auto lee = [](const std::string& p) {
-    return test::Resultado([&] { return LeeEntrada(p); });
-  };
-  EXPECT_EQ(lee(dir.Archivo("no.txt")), "archivo@0");
-  EXPECT_EQ(lee(dir.Archivo("")), "archivo@0");
-  EXPECT_EQ(lee("/dev/zero"), "demasiado largo@0");  // read up to the bound, and no further
-  test::EscribeArchivo(path, "");
-  ASSERT_EQ(truncate(path.c_str(), off_t(kLargoMaximoDeEntrada) + 1), 0);  // refused by its size
-  EXPECT_EQ(lee(path), "demasiado largo@0");
-  int tubo[2];
-  ASSERT_EQ(pipe(tubo), 0);
-  EXPECT_EQ(write(tubo[1], "1,2\n", 4), 4);
-  close(tubo[1]);
-  EXPECT_EQ(LeeDescriptor(tubo[0]), "1,2\n");
-  close(tubo[0]);
-}
-
 // Reads the file `path` as the open command does: the layout and the track, or the error.
 std::string Lectura(const std::string& path, Proyeccion& proyeccion, bool gpx) {
   return test::Resultado([&] {

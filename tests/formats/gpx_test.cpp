@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <expat.h>
 #include <gtest/gtest.h>
 
 #include "ajustes.h"
@@ -11,18 +12,38 @@
 
 using namespace ruvek;
 
+// What an XML reader finds in a GPX: each element, with its namespace and its attributes, and
+// its text; a line each.
+std::string LoQueSeLee(const std::string& xml) {
+  std::string leido;
+  XML_Parser p = XML_ParserCreateNS(nullptr, '|');
+  XML_SetUserData(p, &leido);
+  XML_SetElementHandler(
+      p,
+      [](void* yo, const char* nombre, const char** a) {
+        auto& l = *static_cast<std::string*>(yo);
+        l.append(l.empty() ? "" : "\n").append(nombre).append(":");
+        for (; *a != nullptr; a += 2) l.append(" ").append(a[0]).append("=").append(a[1]);
+      },
+      [](void*, const char*) {});
+  XML_SetCharacterDataHandler(p, [](void* yo, const char* s, int n) {
+    if (std::string_view(s, std::size_t(n)).find_first_not_of(" \r\n") != std::string_view::npos)
+      static_cast<std::string*>(yo)->append(s, std::size_t(n));
+  });
+  const bool bien = XML_Parse(p, xml.data(), int(xml.size()), 1) == XML_STATUS_OK;
+  XML_ParserFree(p);
+  return bien ? leido : "mal formado";
+}
+
 TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTrack) {
   Proyeccion proyeccion;
-  EXPECT_EQ(EscribeGpx(test::Puntos("610000,4740000,457"), "a&b<c>\"'\xff", proyeccion),
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<gpx version=\"1.1\" creator=\"Ruvek " +
-                std::string(kVersionTexto) +
-                "\" xmlns=\"http://www.topografix.com/GPX/1/1\" "
-                "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-                "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
-                "http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n  <trk>\r\n    "
-                "<name>a&amp;b&lt;c&gt;&quot;&apos;\xEF\xBF\xBD</name>\r\n    <trkseg>\r\n      "
-                "<trkpt lat=\"42.8027852\" lon=\"-1.6560520\"><ele>457</ele></trkpt>\r\n    "
-                "</trkseg>\r\n  </trk>\r\n</gpx>\r\n");
+  const std::string gpx = "http://www.topografix.com/GPX/1/1|";
+  EXPECT_EQ(LoQueSeLee(EscribeGpx(test::Puntos("610000,4740000,457"), "a&b<c>\"'\xff", proyeccion)),
+            gpx + "gpx: version=1.1 creator=Ruvek " + kVersionTexto +
+                " http://www.w3.org/2001/XMLSchema-instance|schemaLocation=" + gpx.substr(0, 33) +
+                " http://www.topografix.com/GPX/1/1/gpx.xsd\n" + gpx + "trk:\n" + gpx +
+                "name:a&b<c>\"'\xEF\xBF\xBD\n" + gpx + "trkseg:\n" + gpx +
+                "trkpt: lat=42.8027852 lon=-1.6560520\n" + gpx + "ele:457");
   // What the reader would refuse is not written: outside the area, or an X that ends the track.
   for (const char* puntos : {"500000,9900000,0", "610000,4740000 0,4740000"}) {
     EXPECT_EQ(test::Resultado([&] { return EscribeGpx(test::Puntos(puntos), "p", proyeccion); }),

@@ -55,16 +55,16 @@ std::string Responde(Principal& principal, const char* orden, QStringList respue
 TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
   Principal principal;
   principal.show();
-  QString menu = principal.windowTitle();
-  for (const QAction* a : principal.menuBar()->actions().value(0)->menu()->actions())
-    menu += " | " + a->objectName() + ":" + a->text() + ":" + QString::number(a->isEnabled());
-  EXPECT_EQ(
-      menu.toStdString(),
-      kTitulo +
-          " | Abrir:Abrir:1 | GuardarTM:Guardar para TrackMaker:0 | "
-          "GuardarSitna:Guardar para Sitna:0 | Analizar:Analizar el track:0 | Copiar:Copiar "
-          "el track al portapapeles:0 | Copiardesde:Copiar un track desde el portapapeles:1 | "
-          "Salir:Salir:1");
+  EXPECT_EQ(principal.windowTitle().toStdString(), kTitulo);
+  QString textos, encendidas;  // what the menu shows
+  for (const QAction* a : principal.menuBar()->actions().value(0)->menu()->actions()) {
+    textos += a->text() + "|";
+    if (a->isEnabled()) encendidas += a->objectName() + " ";
+  }
+  EXPECT_EQ(textos.toStdString(),
+            "Abrir|Guardar para TrackMaker|Guardar para Sitna|Analizar el track|Copiar el track "
+            "al portapapeles|Copiar un track desde el portapapeles|Salir|");
+  EXPECT_EQ(encendidas.toStdString(), "Abrir Copiardesde Salir ");
   test::CarpetaTemporal dir;
   test::EscribeArchivo(dir.Archivo("paseo.txt"),
                        test::LeeArchivo(test::ArchivoDeDatos("trackmaker_crlf.txt")));
@@ -130,8 +130,7 @@ TEST(Ventanas, AnalisisShowsItsFiguresAndPasteTakesTheClipboard) {
 // The controls of a fixed-size window, by name; each lies inside the client area (the picture's
 // top is cut off by design) in the house face, and no text or control covers another but for
 // those `solapes` names.
-std::string Layout(const QWidget* cliente, QSize tamano, const QString& solapes) {
-  EXPECT_EQ(cliente->size(), tamano);
+std::string Layout(const QWidget* cliente, const QString& solapes) {
   EXPECT_EQ(cliente->window()->minimumSize(), cliente->window()->maximumSize()) << "fixed size";
   EXPECT_FALSE(cliente->window()->windowFlags() & Qt::WindowMinMaxButtonsHint);
   const auto ocupa = [](const QWidget* w) {
@@ -159,18 +158,18 @@ std::string Layout(const QWidget* cliente, QSize tamano, const QString& solapes)
 TEST(Layout, EveryWindowHoldsItsNamedControls) {
   Principal principal;
   principal.show();
-  EXPECT_EQ(Layout(principal.centralWidget(), {480, 402}, ""),
+  EXPECT_EQ(Layout(principal.centralWidget(), ""),
             "Image1 Label1 Label10 Label2 Label3 Label4 Label5 Label6 Label7 Label8 Label9");
-  EXPECT_EQ(principal.findChild<QLabel*>("Image1")->pixmap().size(), QSize(200, 181));
+  EXPECT_FALSE(principal.findChild<QLabel*>("Image1")->pixmap().isNull());
   Analisis analisis(Track{}, nullptr);
-  EXPECT_EQ(Layout(&analisis, {414, 264}, ""),
+  EXPECT_EQ(Layout(&analisis, ""),
             "Command1 Final Inicial Label1 Label2 Label3 Label4 Label5 Label6 Label7 Maxima "
             "Minima TBajada TSubida");
-  for (const char* n : {"Inicial", "Maxima", "Minima", "Final", "TSubida", "TBajada"})
-    EXPECT_EQ(analisis.findChild<QLabel*>(n)->geometry().right(), 296) << "one right edge";
+  const int derecha = analisis.findChild<QLabel*>("Inicial")->geometry().right();
+  for (const char* n : {"Maxima", "Minima", "Final", "TSubida", "TBajada"})
+    EXPECT_EQ(analisis.findChild<QLabel*>(n)->geometry().right(), derecha) << "one right edge";
   Paste paste(principal.flujo(), &principal);
-  EXPECT_EQ(Layout(&paste, {312, 213}, "Aviso/Aviso2"),
-            "Aviso Aviso2 Caja Command1 Command3 Utilizar");
+  EXPECT_EQ(Layout(&paste, "Aviso/Aviso2"), "Aviso Aviso2 Caja Command1 Command3 Utilizar");
   QString orden;
   for (QWidget* w = paste.findChild<QWidget*>("Caja"); orden.size() < 30; w = w->nextInFocusChain())
     if (w->focusPolicy() & Qt::TabFocus) orden += w->objectName() + " ";
