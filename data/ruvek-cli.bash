@@ -3,7 +3,7 @@
 _ruvek_cli() {
   local actual="${COMP_WORDS[COMP_CWORD]}" anterior="${COMP_WORDS[COMP_CWORD - 1]}"
   case "$anterior" in
-    --to) mapfile -t COMPREPLY < <(compgen -W "sitna trackmaker gpx" -- "$actual"); return ;;
+    --to) mapfile -t COMPREPLY < <(compgen -W "sitna trackmaker gpx kml geojson" -- "$actual"); return ;;
     --datum | --input-datum) mapfile -t COMPREPLY < <(compgen -W "ed50 etrs89" -- "$actual"); return ;;
     --output-dir) mapfile -t COMPREPLY < <(compgen -d -- "$actual"); return ;;
     -o | --output) mapfile -t COMPREPLY < <(compgen -f -- "$actual"); return ;;
@@ -18,7 +18,7 @@ _ruvek_cli() {
     convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --datum --input-datum --simplify --help" -- "$actual") ;;
     analyze:-*) mapfile -t COMPREPLY < <(compgen -W "--json --simplify --help" -- "$actual") ;;
     profile:-*) mapfile -t COMPREPLY < <(compgen -W "-o --output --width --height --simplify --help" -- "$actual") ;;
-    *) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(txt|TXT|gpx|GPX)' -- "$actual"; compgen -d -- "$actual") ;;
+    *) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(txt|TXT|gpx|GPX|kml|KML|geojson|GEOJSON|json|JSON)' -- "$actual"; compgen -d -- "$actual") ;;
   esac
 }
 complete -o filenames -F _ruvek_cli ruvek-cli

@@ -92,4 +92,24 @@ inline LineasDeTexto LineasDeArchivoNoVacio(std::string_view bytes, std::string_
   return lineas;
 }
 
+// The line of a byte of a text, for bytes asked in increasing order (one asked backwards counts
+// again from the start): 1 and one more for every LF before it.
+class NumerosDeLinea {
+ public:
+  explicit NumerosDeLinea(std::string_view texto) : texto_(texto) {}
+  long De(std::size_t byte) {
+    byte = std::min(byte, texto_.size());
+    if (byte < hasta_) hasta_ = 0, linea_ = 1;
+    linea_ += std::count(texto_.begin() + std::ptrdiff_t(hasta_),
+                         texto_.begin() + std::ptrdiff_t(byte), '\n');
+    hasta_ = byte;
+    return linea_;
+  }
+
+ private:
+  std::string_view texto_;
+  std::size_t hasta_ = 0;
+  long linea_ = 1;
+};
+
 }  // namespace ruvek

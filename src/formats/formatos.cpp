@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "formats/geojson.h"
 #include "formats/gpx.h"
+#include "formats/kml.h"
 #include "formats/lista_xy.h"
 #include "formats/trackmaker.h"
 
@@ -53,6 +55,32 @@ const FichaDeFormato kFormatos[] = {
      .lee = &LeeGpx,
      .escribe = &EscribeGpx,
      .linea_del_punto = &LineaDelPuntoGpx},
+    {.formato = Formato::Kml,
+     .nombre = "kml",
+     .que_es = "un KML (WGS 84)",
+     .en_que_datum = "el KML va siempre en WGS 84",
+     .final_del_nombre = ".kml",
+     .coordenadas = Coordenadas::GradosWgs84,
+     .documento = Documento::Xml,
+     .extensiones = ".kml",
+     .filtro = "KML Archivo KML(*.kml)|*.kml|",
+     .reconoce = &EsKml,
+     .lee = &LeeKml,
+     .escribe = &EscribeKml,
+     .linea_del_punto = &LineaDelPuntoKml},
+    {.formato = Formato::GeoJson,
+     .nombre = "geojson",
+     .que_es = "un GeoJSON",
+     .en_que_datum = "el GeoJSON va siempre en WGS 84",
+     .final_del_nombre = ".geojson",
+     .coordenadas = Coordenadas::GradosWgs84,
+     .documento = Documento::Json,
+     .extensiones = ".geojson .json",
+     .filtro = "GeoJSON Archivo GeoJSON(*.geojson *.json)|*.geojson *.json|",
+     .reconoce = nullptr,
+     .lee = &LeeGeoJson,
+     .escribe = &EscribeGeoJson,
+     .linea_del_punto = &LineaDelPuntoGeoJson},
 };
 
 // The layout of `bytes` among those written as `documento`; as text when none is read.
@@ -96,6 +124,16 @@ const FichaDeFormato& FormatoPorContenido(std::string_view bytes) {
 
 const FichaDeFormato& FormatoDeTexto(std::string_view bytes) {
   return Reconoce(bytes, Documento::Texto);
+}
+
+std::size_t LargoDeLaExtension(std::string_view nombre) {
+  const FichaDeFormato* ficha = FormatoPorExtension(nombre);
+  for (std::string_view e = ficha ? ficha->extensiones : ""; !e.empty();) {
+    const std::string_view una = e.substr(0, e.find(' '));
+    if (TerminaEn(nombre, una)) return una.size();
+    e.remove_prefix(std::min(e.size(), una.size() + 1));
+  }
+  return 0;
 }
 
 const FichaDeFormato* FormatoPorExtension(std::string_view nombre) {

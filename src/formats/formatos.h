@@ -13,7 +13,7 @@ namespace ruvek {
 // The layouts of a track that Ruvek reads or writes. Each has its module in this folder and its
 // row in the table of formatos.cpp, which holds everything else the program knows of it: the
 // faces take names, endings, messages and rules from there, never from a list of their own.
-enum class Formato { Gpx, TrackMaker, ListaXY };
+enum class Formato { ListaXY, TrackMaker, Gpx, Kml, GeoJson };
 
 // What the X,Y of a layout are.
 enum class Coordenadas {
@@ -70,6 +70,9 @@ const FichaDeFormato& FormatoDeTexto(std::string_view bytes);
 // The layout the windows open a file named `nombre` as, by its ending in any case; nullptr for a
 // name no layout is opened by. For the text layouts it is the first of them.
 const FichaDeFormato* FormatoPorExtension(std::string_view nombre);
+
+// How long the ending of `nombre` is that the windows open it by (".geojson": 8), or 0.
+std::size_t LargoDeLaExtension(std::string_view nombre);
 
 // The written layout called `nombre`, or nullptr.
 const FichaDeFormato* FormatoEscritoLlamado(std::string_view nombre);

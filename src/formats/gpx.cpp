@@ -1,89 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/gpx.h"
 
-#include <charconv>
-#include <cmath>
 #include <vector>
 
 #include "formats/gpx_xml.h"
+#include "formats/grados.h"
 
 namespace ruvek {
 
-namespace {
-
-// A number of degrees as short as it reads back.
-std::string TextoGrados(double g) {
-  char texto[32];
-  return std::string(texto, std::to_chars(texto, texto + sizeof texto, g).ptr);
-}
-
-// Zone 30's X is 1 or more east of this longitude at every latitude of the area (9,886 m at the
-// equator, more further north), so a point whose X ends a track lies west of it.
-constexpr double kLonXMenorQue1 = -7.4;
-
-// The points whose errors name their line: those outside the area or near its rim, and those
-// whose X may end a track.
-bool PuedeFallar(double lon, double lat) {
-  return !EnElHuso(lon, lat, -2 * kBordeHuso) || lon < kLonXMenorQue1;
-}
-
-// The error for point number `numero`, `p`, outside the area.
-Error Fuera(const PuntoGpx& p, std::size_t numero) {
-  return ErrorFueraDelHuso(
-      numero, "latitud " + TextoGrados(p.lat) + ", longitud " + TextoGrados(p.lon), p.linea);
-}
-
-}  // namespace
-
 long LineaDelPuntoGpx(std::string_view bytes, std::size_t i) {
-  const std::vector<PuntoGpx> puntos = LeeXmlGpx(bytes, [](double, double) { return true; });
+  const std::vector<PuntoEnGrados> puntos = LeeXmlGpx(bytes, [](double, double) { return true; });
   return i < puntos.size() ? puntos[i].linea : 0;
 }
 
 Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion, Datum datum) {
-  const std::vector<PuntoGpx> puntos = LeeXmlGpx(bytes, &PuedeFallar);
-  std::vector<double> x(puntos.size()), y(puntos.size());
-  bool con_altitudes = true;
-  // Beyond the rim by less than a millionth of a degree, a point may be one written on it with 7
-  // decimals: its metres decide. So do they for every point within a rim's width of the rim (a
-  // point and its whole metres taken back to degrees are metres apart).
-  std::vector<std::size_t> al_borde;
-  for (std::size_t i = 0; i < puntos.size(); ++i) {
-    const PuntoGpx& p = puntos[i];
-    if (!EnElHuso(p.lon, p.lat, 1e-6)) throw Fuera(p, i + 1);
-    if (!EnElHuso(p.lon, p.lat, -2 * kBordeHuso)) al_borde.push_back(i);
-    x[i] = p.lon;
-    y[i] = p.lat;
-    con_altitudes = con_altitudes && p.ele.has_value();
-  }
-  const std::size_t malo = proyeccion.AUtm(datum, x, y);
-  if (malo < puntos.size()) {
-    throw Error(TipoDeError::Transformacion,
-                "PROJ no puede proyectar el punto " + std::to_string(malo + 1),
-                LineaDelPuntoGpx(bytes, malo));
-  }
-  // Near the rim, a point is in when its whole metres go back to degrees in, as a writer takes
-  // them: so every track read writes back, and every track written reads back.
-  std::vector<double> lon, lat;
-  for (const std::size_t i : al_borde) {
-    lon.push_back(double(std::llround(x[i])));
-    lat.push_back(double(std::llround(y[i])));
-  }
-  const std::size_t vueltos = proyeccion.AGeograficas(datum, lon, lat);
-  for (std::size_t k = 0; k < lon.size(); ++k) {
-    if (k >= vueltos || !EnElHuso(lon[k], lat[k]))
-      throw Fuera(puntos[al_borde[k]], al_borde[k] + 1);
-  }
-  Track track{.puntos = std::vector<Punto>(puntos.size()), .con_altitudes = con_altitudes};
-  for (std::size_t i = 0; i < puntos.size(); ++i) {
-    Punto& p = track.puntos[i];
-    p.x = ValorFijo::Entero(std::llround(x[i]));
-    p.y = ValorFijo::Entero(std::llround(y[i]));
-    // West of about 9 degrees west zone 30's X is below 1, where a track ends: not a track here.
-    if (AcabaElTrack(p.x)) throw Fuera(puntos[i], i + 1);
-    if (con_altitudes) p.altitud = *puntos[i].ele;
-  }
-  return track;
+  return TrackDeGrados(LeeXmlGpx(bytes, &PuedeFallar), proyeccion, datum,
+                       [bytes](std::size_t i) { return LineaDelPuntoGpx(bytes, i); });
 }
 
 }  // namespace ruvek

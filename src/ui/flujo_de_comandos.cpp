@@ -153,8 +153,13 @@ struct FlujoDeComandos::Guardado {
 void FlujoDeComandos::Guarda(const Guardado& g) {
   const FichaDeFormato& ficha = Ficha(g.formato);
   try {
+    // The current name without its extension: a layout's ending, whatever its length, or its last
+    // four characters, whatever they are.
+    const std::size_t extension = LargoDeLaExtension(archivo_actual_);
     const std::optional<std::string> propuesta =
-        NombrePropuesto(archivo_actual_, ficha.final_del_nombre);
+        extension > 4
+            ? archivo_actual_.substr(0, archivo_actual_.size() - extension) + ficha.final_del_nombre
+            : NombrePropuesto(archivo_actual_, ficha.final_del_nombre);
     if (!propuesta) return;  // no name to derive a proposal from
     if (!PideArchivo({TipoDialogo::Guardar, g.titulo_dialogo, g.filtro, propuesta})) return;
     p_.GuardaArchivo(archivo_actual_, ficha.escribe(track_, {}, proyeccion_, Datum::Ed50));

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -82,7 +83,10 @@ void CompruebaLinea(const Lectura& l, int ancho, int alto) {
 }
 
 std::string Describe(const Track& t, int ancho = kAnchoPerfil, int alto = kAltoPerfil) {
-  const Lectura l = Lee(PerfilSvg(t, "paseo <1>.gpx", ancho, alto));
+  const std::string svg = PerfilSvg(t, "paseo <1>.gpx", ancho, alto);
+  // Every place in the picture to a tenth of a pixel, and no finer: the text stays small.
+  EXPECT_FALSE(std::regex_search(svg, std::regex("[0-9]\\.[0-9][0-9]"))) << svg;
+  const Lectura l = Lee(svg);
   CompruebaLinea(l, ancho, alto);
   std::string d = l.bien_formado ? "x=" : "roto x=";
   d.append(l.abscisas).append(" y=").append(l.ordenadas).append(" v=");

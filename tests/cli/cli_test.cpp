@@ -5,9 +5,6 @@
 #include <filesystem>
 
 #include "formats/formatos.h"
-#include "formats/gpx.h"
-#include "formats/lista_xy.h"
-#include "formats/trackmaker.h"
 #include "io/entrada.h"
 #include "test_util.h"
 
@@ -23,22 +20,21 @@ std::string Salida(const std::string& argumentos) {
   return salida;
 }
 
-// Each layout to each format: the bytes the windows' readers and writers give.
+// Each layout to each layout written: the bytes the windows' readers and writers give.
 TEST(RuvekCli, WritesWhatTheWindowWrites) {
   Proyeccion proyeccion;
-  for (const char* entrada : {"trackmaker_crlf.txt", "sitna_lf_noend.txt", "gpx/pamplona.gpx",
-                              "gpx/madrid_1_0.gpx", "gpx/palma_ruta.gpx"}) {
+  for (const char* entrada :
+       {"trackmaker_crlf.txt", "sitna_lf_noend.txt", "gpx/pamplona.gpx", "gpx/madrid_1_0.gpx",
+        "gpx/palma_ruta.gpx", "kml/pamplona.kml", "geojson/pamplona.geojson"}) {
     const std::string ruta = test::ArchivoDeDatos(entrada);
     const std::string bytes = LeeEntrada(ruta);
     const Track t = Lee(FormatoPorContenido(bytes), bytes, proyeccion).track;
     const std::string nombre = std::filesystem::path(entrada).stem().string();
-    const std::pair<const char*, std::string> formatos[] = {
-        {"sitna", EscribeListaXY(t)},
-        {"trackmaker", EscribeTrackMaker(t)},
-        {"gpx", EscribeGpx(t, nombre, proyeccion)}};
-    for (const auto& [formato, esperado] : formatos) {
-      EXPECT_EQ(Salida("convert --to " + std::string(formato) + " " + ruta), esperado)
-          << entrada << " to " << formato;
+    for (const FichaDeFormato& f : Formatos()) {
+      if (f.escribe == nullptr) continue;
+      EXPECT_EQ(Salida("convert --to " + std::string(f.nombre) + " " + ruta),
+                f.escribe(t, nombre, proyeccion, Datum::Ed50))
+          << entrada << " to " << f.nombre;
     }
   }
 }

@@ -43,6 +43,11 @@ caso 2 '' "ruvek-cli: a la opción --to le falta su valor$uso" convert --to
 caso 2 '' "ruvek-cli: orden desconocida: bogus$uso" bogus
 caso 2 '' "ruvek-cli: argumento de más: -$uso" analyze tm.txt -
 caso 2 '' "ruvek-cli: la opción --to va una sola vez$uso" convert --to sitna --to gpx tm.txt
+caso 2 '' "ruvek-cli: la opción -o va una sola vez$uso" convert --to sitna --output a -o b tm.txt
+caso 2 '' "ruvek-cli: formato desconocido: xyz (sitna, trackmaker, gpx, kml o geojson)$uso" \
+  convert --to xyz tm.txt
+caso 1 '' 'ruvek-cli: /dev/zero: la entrada pasa de 64 MiB, mucho más de lo que ocupa un track' \
+  analyze /dev/zero
 
 # Standard input and output; nothing on standard output when an input fails.
 xy=$'610125,4741064\r\n610134,4741070\r\n610142,4741081\r\n610150,4741093\r\n'
@@ -86,14 +91,30 @@ caso 1 '' 'ruvek-cli: /dev/full: no se puede escribir: no queda espacio en el di
 caso 1 '' 'ruvek-cli: p.gpx: la salida ./p.gpx es el mismo archivo que la entrada: no se toca' \
   convert --to gpx --output-dir . p.gpx
 
+# KML and GeoJSON, read by their content and written: the same points as the GPX.
+"$cli" convert --to kml p.gpx -o p.kml && "$cli" convert --to geojson p.kml -o p.json
+caso 0 "$xy" '' convert --to sitna p.json
+printf '<kml>\n<LineString><coordinates>-1.65,42.8\n-1.65,42.8,x</coordinates></LineString></kml>\n' >malo.kml
+caso 1 '' 'ruvek-cli: malo.kml:3: la altitud «x» no es un número' convert --to gpx malo.kml
+printf '{"type": "LineString",\n"coordinates": [[-1.65, 42.8],\n[-1.65]]}' >malo.geojson
+caso 1 '' 'ruvek-cli: malo.geojson:3: a la posición le falta la latitud' convert --to gpx malo.geojson
+caso 2 '' "ruvek-cli: --input-datum solo vale para listas X,Y, y p.json es un GeoJSON$uso" \
+  convert --to sitna --input-datum etrs89 p.json
+caso 2 '' "ruvek-cli: --datum solo vale con --to sitna: el KML va siempre en WGS 84$uso" \
+  convert --to kml --datum etrs89 p.json
+printf '<gpx><trk><trkseg>\n<trkpt lat="42.8" lon="-1.65"/>\n<trkpt lat="84.0010005" lon="6"/>\n</trkseg></trk></gpx>\n' >borde.gpx
+caso 1 '' 'ruvek-cli: borde.gpx:3: el punto 2 (latitud 84.0010005, longitud 6) cae fuera *' convert --to sitna borde.gpx
+
 # Batches: each output named as the window proposes it; a failing input does not stop the rest.
 caso 1 '' $'ruvek-cli: nada.txt: no existe\nruvek-cli: vacio.txt:1: el archivo está vacío' \
   convert --to trackmaker --output-dir out tm.txt nada.txt p.gpx vacio.txt xy.txt
 cp xy.txt ab && cp xy.txt carpeta/tm.txt && cp xy.txt track
 caso 0 '' '' convert --to gpx --output-dir out tm.txt p.gpx ab
 caso 0 '' '' convert --to sitna --output-dir out track
+caso 0 '' '' convert --to kml --output-dir out p.json
+caso 0 '' '' convert --to geojson --output-dir out p.kml
 listado=$(cd out && ls | tr '\n' '|')
-[ "$listado" = "ab.gpx|p (TrackMaker).txt|p.gpx|tm (TrackMaker).txt|tm.gpx|track (Sitna).txt|xy (TrackMaker).txt|" ] ||
+[ "$listado" = "ab.gpx|p (TrackMaker).txt|p.geojson|p.gpx|p.kml|tm (TrackMaker).txt|tm.gpx|track (Sitna).txt|xy (TrackMaker).txt|" ] ||
   { echo "FALLO: names in out/: $listado"; fallos=$((fallos + 1)); }
 # Two inputs of one batch that would have the same output: the second does not replace the first.
 caso 1 '' 'ruvek-cli: carpeta/tm.txt: la salida out/tm.gpx es ya la de tm.txt: no se toca' \

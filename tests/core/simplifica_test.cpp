@@ -76,9 +76,14 @@ TEST(Simplifica, EveryRemovedPointWithinTheReportedDistance) {
             "0,8 m del track.");
 }
 
-TEST(Simplifica, StraightLinesCollapseAndShortTracksStay) {
+TEST(Simplifica, StraightLinesCollapseLoopsKeepTheirFarthestPointShortTracksStay) {
   Track recta = test::Puntos("0,0,0 10,10,10 20,20,20 30,30,30 35,35,35 40,40,40");
   EXPECT_EQ(Comprueba(recta, 3).despues, 2u);
+  // A walk that comes back to its start keeps its farthest point: its ends are one place.
+  Track vuelta = test::Puntos("0,0,0 10,0,0 20,5,0 10,9,0 0,0,0");
+  Comprueba(vuelta, 3);
+  Simplifica(vuelta, 3);
+  EXPECT_EQ(test::Resumen(vuelta), "n=3 0,0,0 20,5,0 0,0,0");
   Track corto = test::Puntos("1,1,1 5,9,2 9,1,3");
   const Track antes = corto;
   const Simplificacion s = Simplifica(corto, 3);

@@ -12,11 +12,13 @@
 using namespace ruvek;
 
 // Reads the file `path` as the open command does: the layout and the track, or the error.
-std::string Lectura(const std::string& path, Proyeccion& proyeccion, bool gpx) {
+// Reads the file `path` as the open command does: the layout and the track of a text, the track of
+// `ficha`'s layout (nullptr for text), or the error.
+std::string Lectura(const std::string& path, Proyeccion& proyeccion, const FichaDeFormato* ficha) {
   return test::Resultado([&] {
     const std::string bytes = LeeEntrada(path);
-    if (gpx) {
-      const Track t = Lee(Ficha(Formato::Gpx), bytes, proyeccion).track;
+    if (ficha != nullptr) {
+      const Track t = Lee(*ficha, bytes, proyeccion).track;
       return (t.con_altitudes ? "altitudes " : "sin altitudes ") + test::Resumen(t);
     }
     const TrackLeido l = Lee(FormatoDeTexto(bytes), bytes, proyeccion);
@@ -25,24 +27,33 @@ std::string Lectura(const std::string& path, Proyeccion& proyeccion, bool gpx) {
 }
 
 // Each case of `tabla`: a file of tests/data, or the bytes of a file, or a file not there.
-void Casos(const std::string& tabla, bool gpx) {
+void Casos(const std::string& tabla, const FichaDeFormato* ficha) {
   test::CarpetaTemporal dir;
   Proyeccion proyeccion;
   for (const auto& [archivo, esperado] : test::Casos(tabla)) {
     std::string path = test::ArchivoDeDatos(archivo);
     if (std::error_code e; archivo.empty() || !std::filesystem::exists(path, e)) {
-      path = dir.Archivo(gpx ? "case.gpx" : "case.txt");
+      path = dir.Archivo("caso");
       test::EscribeArchivo(path, archivo);
       if (archivo.starts_with("missing.")) std::filesystem::remove(path);
     }
-    EXPECT_EQ(Lectura(path, proyeccion, gpx), esperado) << archivo;
+    EXPECT_EQ(Lectura(path, proyeccion, ficha), esperado) << archivo;
+    // A document recognised by its content is read as the layout of its table.
+    const std::string bytes = test::LeeArchivo(path);
+    if (ficha != nullptr && !bytes.empty() && esperado.find("mal formado") == std::string::npos) {
+      EXPECT_EQ(FormatoPorContenido(bytes).formato, ficha->formato) << archivo;
+    }
   }
-  EXPECT_EQ(Lectura(dir.Archivo(""), proyeccion, gpx), "archivo@0") << "a folder";
+  EXPECT_EQ(Lectura(dir.Archivo(""), proyeccion, ficha), "archivo@0") << "a folder";
 }
 
-TEST(LeeTexto, BothLayoutsWholeOrTheErrorWithItsLine) { Casos("abrir_txt.txt", false); }
+TEST(LeeTexto, BothLayoutsWholeOrTheErrorWithItsLine) { Casos("abrir_txt.txt", nullptr); }
 
-TEST(LeeGpx, TracksAndRoutesWholeOrTheErrorWithItsLine) { Casos("gpx.txt", true); }
+TEST(LeeGradosWgs84, GpxKmlAndGeoJsonWholeOrTheErrorWithItsLine) {
+  Casos("gpx.txt", &Ficha(Formato::Gpx));
+  Casos("kml.txt", &Ficha(Formato::Kml));
+  Casos("geojson.txt", &Ficha(Formato::GeoJson));
+}
 
 std::string Puntos(int n, bool trackmaker) {
   std::string texto = trackmaker ? "Version , 212\r\n" : "";

@@ -138,7 +138,10 @@ struct Sesion {
         {"w.gpx", "gpx/solo_waypoints.gpx"},
         {"vacio.txt", "empty.txt"},
         {"sin_coma.txt", "trackmaker_no_comma_after_altitude.txt"},
-        {"tras_y.txt", "trackmaker_ends_after_y.txt"}};
+        {"tras_y.txt", "trackmaker_ends_after_y.txt"},
+        {"r.KML", "kml/pamplona.kml"},
+        {"ruta.geojson", "geojson/pamplona.geojson"},
+        {"r.json", "geojson/pamplona.geojson"}};
     for (const auto& [nombre, muestra] : copias)
       test::EscribeArchivo(dir.Archivo(nombre), test::LeeArchivo(test::ArchivoDeDatos(muestra)));
     std::string trackmaker = "Version , 212\r\n", lista;  // a point more than the table holds
@@ -213,7 +216,8 @@ TEST(FlujoDeComandos, SessionsOfTheMenu) {
   filtros.merge(s->p.filtros);
   const std::map<std::string, std::string> esperados = {
       {"Abrir archivo",
-       "TXT Archivo texto de TM o Sitna(*.txt)|*.txt|GPX Archivo GPX(*.gpx)|*.gpx|"},
+       "TXT Archivo texto de TM o Sitna(*.txt)|*.txt|GPX Archivo GPX(*.gpx)|*.gpx|KML Archivo "
+       "KML(*.kml)|*.kml|GeoJSON Archivo GeoJSON(*.geojson *.json)|*.geojson *.json|"},
       {"Guadar archivo para Sitna", "TXT Archivo texto Sitna(*.txt)|*.txt|"},
       {"Guardar archivo para TrackMaker", "TXT Archivo texto TrackMaker(*.txt)|*.txt|"}};
   EXPECT_EQ(filtros, esperados);

@@ -71,12 +71,14 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
   std::string vistos =
       Responde(principal, "Abrir", {QString::fromStdString(dir.Archivo("paseo.txt")), ""});
   vistos += Responde(principal, "GuardarSitna", {"", ""});
-  EXPECT_EQ(vistos,
-            "Abrir archivo TXT Archivo texto de TM o Sitna(*.txt);GPX Archivo GPX(*.gpx) 0\n"
-            "Track cargado: Este track puede ser analizado Aceptar1\n"
-            "Guadar archivo para Sitna TXT Archivo texto Sitna(*.txt) 1\n"
-            "Track guardado: Este track se ha guardado para ser utilizado en el web del Sitna "
-            "Aceptar1\n");
+  EXPECT_EQ(
+      vistos,
+      "Abrir archivo TXT Archivo texto de TM o Sitna(*.txt);GPX Archivo GPX(*.gpx);KML Archivo "
+      "KML(*.kml);GeoJSON Archivo GeoJSON(*.geojson *.json) 0\n"
+      "Track cargado: Este track puede ser analizado Aceptar1\n"
+      "Guadar archivo para Sitna TXT Archivo texto Sitna(*.txt) 1\n"
+      "Track guardado: Este track se ha guardado para ser utilizado en el web del Sitna "
+      "Aceptar1\n");
   EXPECT_EQ(test::LeeArchivo(dir.Archivo("paseo (Sitna).txt")),
             "612346,4734567\r\n612350,4734571\r\n612361,4734581\r\n");
   EXPECT_EQ(principal.windowTitle().toStdString(),

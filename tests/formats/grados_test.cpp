@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <expat.h>
 #include <gtest/gtest.h>
+#include <rapidjson/document.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
 
 #include "ajustes.h"
 #include "core/lineas.h"
 #include "formats/formatos.h"
+#include "formats/geojson.h"
 #include "formats/gpx.h"
+#include "formats/kml.h"
 #include "formats/lista_xy.h"
 #include "io/entrada.h"
 #include "test_util.h"
@@ -35,7 +40,7 @@ std::string LoQueSeLee(const std::string& xml) {
   return bien ? leido : "mal formado";
 }
 
-TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTrack) {
+TEST(Grados, GpxKmlAndGeoJsonWrittenAsTheirStandardsAndReadBackToTheSameTrack) {
   Proyeccion proyeccion;
   const std::string gpx = "http://www.topografix.com/GPX/1/1|";
   EXPECT_EQ(LoQueSeLee(EscribeGpx(test::Puntos("610000,4740000,457"), "a&b<c>\"'\xff", proyeccion)),
@@ -44,30 +49,51 @@ TEST(Gpx, WritesGpx11AndReadsItBackToTheSameTrack) {
                 " http://www.topografix.com/GPX/1/1/gpx.xsd\n" + gpx + "trk:\n" + gpx +
                 "name:a&b<c>\"'\xEF\xBF\xBD\n" + gpx + "trkseg:\n" + gpx +
                 "trkpt: lat=42.8027852 lon=-1.6560520\n" + gpx + "ele:457");
+  const std::string kml = "http://www.opengis.net/kml/2.2|";
+  EXPECT_EQ(LoQueSeLee(EscribeKml(test::Puntos("610000,4740000,457"), "a<", proyeccion)),
+            kml + "kml:\n" + kml + "Document:\n" + kml + "Placemark:\n" + kml + "name:a<\n" + kml +
+                "LineString:\n" + kml + "altitudeMode:absolute\n" + kml +
+                "coordinates:          -1.6560520,42.8027852,457");
+  rapidjson::Document json;  // written again by RapidJSON, in one line
+  json.Parse(EscribeGeoJson(test::Puntos("610000,4740000", false), "a\"\x01", proyeccion).c_str());
+  rapidjson::StringBuffer compacto;
+  rapidjson::Writer<rapidjson::StringBuffer> escritor(compacto);
+  json.Accept(escritor);
+  EXPECT_EQ(
+      std::string(compacto.GetString()),
+      "{\"type\":\"FeatureCollection\",\"features\":[{\"type\":\"Feature\",\"properties\":{"
+      "\"name\":\"a\\\"\xEF\xBF\xBD\"},\"geometry\":{\"type\":\"LineString\",\"coordinates\":[["
+      "-1.656052,42.8027852]]}}]}");
   // What the reader would refuse is not written: outside the area, or an X that ends the track.
   for (const char* puntos : {"500000,9900000,0", "610000,4740000 0,4740000"}) {
     EXPECT_EQ(test::Resultado([&] { return EscribeGpx(test::Puntos(puntos), "p", proyeccion); }),
               "fuera del huso@0")
         << puntos;
   }
-  // Written and read again, a track stays the same, with or without altitudes.
-  const auto relee = [&](const Track& t) {
-    return LeeGpx(EscribeGpx(t, "b", proyeccion), proyeccion);
-  };
+  // Written and read again, a track stays the same, with or without altitudes, in every layout
+  // in degrees.
   const Track esquinas = test::Puntos("1,0 604701,9336517", false);  // corners of the area
-  EXPECT_EQ(relee(esquinas), esquinas);
   const Track pamplona = LeeGpx(LeeEntrada(test::ArchivoDeDatos("gpx/pamplona.gpx")), proyeccion);
-  EXPECT_EQ(relee(pamplona), pamplona);
-  Track t{.puntos = {}, .con_altitudes = true};
+  Track t{.puntos = {}, .con_altitudes = true};  // filled below, then kept
   // The first point is one that would come back 15 m off if the writer did not correct it.
   for (int i = 15; i < kMaximoDePuntos + 15; ++i) {
     t.puntos.push_back({ValorFijo::Entero(100000 + i * 97 % 900000),
                         ValorFijo::Entero(3900000 + i * 131 % 900000), ValorFijo::Entero(i - 500)});
   }
-  EXPECT_TRUE(relee(t) == t) << "10,000 points across the area, written and read back";
-  t.con_altitudes = false;
-  for (Punto& p : t.puntos) p.altitud = {};
-  EXPECT_TRUE(relee(t) == t);
+  const Track llano = [t]() mutable {
+    t.con_altitudes = false;
+    for (Punto& p : t.puntos) p.altitud = {};
+    return t;
+  }();
+  for (const Formato f : {Formato::Gpx, Formato::Kml, Formato::GeoJson}) {
+    const FichaDeFormato& ficha = Ficha(f);
+    for (const Track* track :
+         std::initializer_list<const Track*>{&esquinas, &pamplona, &t, &llano}) {
+      const std::string bytes = ficha.escribe(*track, "b", proyeccion, Datum::Ed50);
+      EXPECT_EQ(FormatoPorContenido(bytes).formato, f);
+      EXPECT_TRUE(ficha.lee(bytes, proyeccion, Datum::Ed50) == *track) << ficha.nombre;
+    }
+  }
 }
 
 // Inputs far beyond any track are refused at their first excess, with its line.
