@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
-#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -85,7 +85,13 @@ void CompruebaLinea(const Lectura& l, int ancho, int alto) {
 std::string Describe(const Track& t, int ancho = kAnchoPerfil, int alto = kAltoPerfil) {
   const std::string svg = PerfilSvg(t, "paseo <1>.gpx", ancho, alto);
   // Every place in the picture to a tenth of a pixel, and no finer: the text stays small.
-  EXPECT_FALSE(std::regex_search(svg, std::regex("[0-9]\\.[0-9][0-9]"))) << svg;
+  const auto cifra = [&svg](std::size_t i) {
+    return i < svg.size() && std::isdigit(static_cast<unsigned char>(svg[i]));
+  };
+  for (std::size_t i = svg.find('.'); i != std::string::npos; i = svg.find('.', i + 1)) {
+    EXPECT_FALSE(i > 0 && cifra(i - 1) && cifra(i + 1) && cifra(i + 2))
+        << svg.substr(i - std::min<std::size_t>(i, 8), 20);
+  }
   const Lectura l = Lee(svg);
   CompruebaLinea(l, ancho, alto);
   std::string d = l.bien_formado ? "x=" : "roto x=";
