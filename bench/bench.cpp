@@ -1,93 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Timings of everything that touches a full-size track: 10,000 points with realistic UTM zone
-// 30T values, fractional fields and CR LF line ends.
+// Timings of everything that touches a full-size track (bench/datos_bench.h).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "analysis/analisis.h"
-#include "formats/formatos.h"
-#include "formats/gpx.h"
+#include "datos_bench.h"
 #include "formats/lista_xy.h"
-#include "formats/trackmaker.h"
-#include "io/entrada.h"
 
-namespace ruvek {
+namespace ruvek::bench {
 namespace {
-
-// A walk over a hillside near Pamplona's latitude: 612,000 E, 4,734,000 N, 400 to 1,600 m.
-struct Datos {
-  std::string trackmaker;
-  std::string sitna;
-  std::string pegado;
-  std::string ruta_trackmaker;
-  std::string ruta_sitna;
-  std::string gpx;
-  std::string ruta_gpx;
-
-  Datos() {
-    trackmaker =
-        "Version , 212\r\n\r\nWGS 1984 (GPS) ,217, 6378137, 298.257223563, 0, 0, 0\r\n"
-        "USER GRID, 0, 0, 0, 0, 0\r\n\r\n";
-    unsigned semilla = 12345;
-    const auto azar = [&semilla](int n) {
-      semilla = semilla * 1103515245u + 12345u;
-      return static_cast<int>((semilla >> 16) % static_cast<unsigned>(n));
-    };
-    double x = 612000.0, y = 4734000.0, z = 400.0;
-    for (int i = 0; i < kMaximoDePuntos; ++i) {
-      x += (azar(200) - 80) / 10.0;
-      y += (azar(200) - 90) / 10.0;
-      z += (azar(100) - 45) / 10.0;
-      char linea[160];
-      std::snprintf(linea, sizeof linea,
-                    "t,utm,30T,%.1f,%.1f,01/05/2009,%02d:%02d:%02d,%.1f,%d\r\n", x, y,
-                    (i / 3600) % 24, (i / 60) % 60, i % 60, z, i == 0 ? 1 : 0);
-      trackmaker += linea;
-      std::snprintf(linea, sizeof linea, "%.1f,%.1f\r\n", x, y);
-      sitna += linea;
-      std::snprintf(linea, sizeof linea, "%s%.0f,%.0f", i == 0 ? "" : "\r\n", x, y);
-      pegado += linea;
-    }
-    ruta_trackmaker = Guarda("trackmaker", trackmaker);
-    ruta_sitna = Guarda("sitna", sitna);
-    gpx = EscribeGpx(LeeTrackMaker(trackmaker), "paseo", proyeccion());
-    ruta_gpx = Guarda("gpx", gpx);
-  }
-  ~Datos() {
-    std::remove(ruta_trackmaker.c_str());
-    std::remove(ruta_sitna.c_str());
-    std::remove(ruta_gpx.c_str());
-  }
-
-  // PROJ's transformation, made once for every benchmark that reads or writes GPX.
-  static Proyeccion& proyeccion() {
-    static Proyeccion p;
-    return p;
-  }
-
-  static std::string Guarda(const char* nombre, const std::string& texto) {
-    const std::string ruta = "/tmp/ruvek-bench-" + std::to_string(getpid()) + "-" + nombre + ".txt";
-    std::FILE* f = std::fopen(ruta.c_str(), "wb");
-    std::fwrite(texto.data(), 1, texto.size(), f);
-    std::fclose(f);
-    return ruta;
-  }
-};
-
-const Datos& datos() {
-  static const Datos d;
-  return d;
-}
-
-// The track of a file, read as the open command reads it.
-Track LeeArchivo(const std::string& ruta) {
-  const std::string bytes = LeeEntrada(ruta);
-  return Lee(FormatoPorContenido(bytes), bytes, Datos::proyeccion()).track;
-}
 
 void Carga(benchmark::State& state, const std::string& ruta, const std::string& texto) {
   std::size_t puntos = 0;
@@ -197,6 +121,6 @@ void BM_Analiza(benchmark::State& state) {
 BENCHMARK(BM_Analiza);
 
 }  // namespace
-}  // namespace ruvek
+}  // namespace ruvek::bench
 
 BENCHMARK_MAIN();

@@ -31,7 +31,28 @@ ValorFijo LeeRedondeado(std::string_view campo) {
   return cifras::Compone(entero, redondea ? kDiezmilesimasPorUnidad : 0);
 }
 
+std::optional<std::string_view> DecimalLlano(std::string_view t) {
+  const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
+  while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
+  std::size_t i = t.starts_with('-') ? 1 : 0;
+  const auto cifras = [&t, &i] {
+    const std::size_t desde = i;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+    return i - desde;
+  };
+  const std::size_t entera = cifras();
+  if (entera == 0 || (entera > 1 && t[i - entera] == '0')) return std::nullopt;
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    if (cifras() == 0) return std::nullopt;
+  }
+  if (i != t.size()) return std::nullopt;
+  return t;
+}
+
 std::optional<std::string> DecimalSinExponente(std::string_view t) {
+  if (const auto llano = DecimalLlano(t)) return std::string(*llano);  // most numbers of a GPX
   const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
   while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
@@ -63,11 +84,6 @@ std::optional<std::string> DecimalSinExponente(std::string_view t) {
   }
   if (!t.empty() || exponente > 400) return std::nullopt;
   std::string r = negativo ? "-" : "";
-  if (exponente == 0 && !entera.empty() && (entera.size() == 1 || entera[0] != '0')) {
-    r.append(entera);  // already plain: most numbers of a GPX
-    if (!fraccion.empty()) r.append(".").append(fraccion);
-    return r;
-  }
   // The digits with the point moved by the exponent, without leading zeros before it.
   std::string todas(entera);
   todas.append(fraccion);

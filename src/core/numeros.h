@@ -24,4 +24,9 @@ ValorFijo LeeRedondeado(std::string_view campo);
 // for any other text (NaN, infinities, hexadecimal, an exponent beyond 400).
 std::optional<std::string> DecimalSinExponente(std::string_view texto);
 
+// The same number when it is already plain ("-12.5", "0.25", "7", blanks around): the text
+// without its blanks, which DecimalSinExponente would return; nothing for any other, which needs
+// it.
+std::optional<std::string_view> DecimalLlano(std::string_view texto);
+
 }  // namespace ruvek

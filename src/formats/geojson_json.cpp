@@ -156,26 +156,30 @@ bool LectorGeoJson::Abre(bool arreglo) {
 
 bool LectorGeoJson::RawNumber(const char* texto, rapidjson::SizeType largo, bool) {
   if (pila_.empty() || pila_.back().papel != Papel::Coordenadas) return true;
-  Marco& m = pila_.back();
+  const Marco& m = pila_.back();
   const std::string_view numero(texto, largo);
-  const double n = NumeroDelDocumento(numero);
-  if (std::isnan(n)) return Falla(TipoDeError::Conversion, Cita(numero) + " no es un número");
-  if (m.posicion == kNinguna) return true;  // of a geometry that is not a line
-  Posicion& p = posiciones[m.posicion];
-  if (p.cuantos == 0) p.punto.lon = n;
-  if (p.cuantos == 1) p.punto.lat = n;
-  if (p.cuantos == 2) {
+  Posicion* p = m.posicion == kNinguna ? nullptr : &posiciones[m.posicion];
+  if (p != nullptr && p->cuantos == 2) {  // an altitude, read as the fixed-point value it is
     try {
-      p.punto.ele = AltitudDelDocumento(numero);
+      p->punto.ele = AltitudDelDocumento(numero);
     } catch (const Error& e) {
       return Falla(e.tipo(), e.detalle());
     }
+  } else {
+    const double n = NumeroDelDocumento(numero);
+    if (std::isnan(n)) return Falla(TipoDeError::Conversion, Cita(numero) + " no es un número");
+    if (p != nullptr && p->cuantos == 0) p->punto.lon = n;
+    if (p != nullptr && p->cuantos == 1) p->punto.lat = n;
   }
-  ++p.cuantos;
+  if (p != nullptr) ++p->cuantos;
   return true;
 }
 
 bool LectorGeoJson::Cierra() {
+  if (pila_.back().papel == Papel::Coordenadas) {  // a position, or an array of them
+    pila_.pop_back();
+    return true;
+  }
   Marco m = std::move(pila_.back());
   pila_.pop_back();
   if (m.papel == Papel::Crs && !m.arreglo && pila_.size() == 1) tipo_de_crs = m.tipo;

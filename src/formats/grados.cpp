@@ -34,18 +34,34 @@ bool PuedeFallar(double lon, double lat) {
 }
 
 double NumeroDelDocumento(std::string_view texto) {
-  const auto d = DecimalSinExponente(texto);
+  // Most numbers are plain ("-1.6543210"): digits and a point, which the standard library reads
+  // without a copy; any other goes through DecimalSinExponente.
+  std::string_view t = texto;
+  const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
+  while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
+  const std::size_t cifra = t.starts_with('-') ? 1 : 0;
   double g = NAN;
-  const char* const fin = d ? d->data() + d->size() : nullptr;
-  if (d && std::from_chars(d->data(), fin, g).ptr != fin) g = NAN;
+  if (t.size() > cifra && t[cifra] >= '0' && t[cifra] <= '9' &&
+      std::from_chars(t.data(), t.data() + t.size(), g, std::chars_format::fixed).ptr ==
+          t.data() + t.size()) {
+    return g;
+  }
+  const std::optional<std::string> d = DecimalSinExponente(texto);
+  if (!d || std::from_chars(d->data(), d->data() + d->size(), g).ptr != d->data() + d->size()) {
+    return NAN;
+  }
   return g;
 }
 
 ValorFijo AltitudDelDocumento(std::string_view texto) {
-  const std::optional<std::string> d = DecimalSinExponente(texto);
-  if (!d) throw Error(TipoDeError::Conversion, "la altitud " + Cita(texto) + " no es un número");
+  const std::optional<std::string_view> llano = DecimalLlano(texto);
+  const std::optional<std::string> d = llano ? std::nullopt : DecimalSinExponente(texto);
+  if (!llano && !d) {
+    throw Error(TipoDeError::Conversion, "la altitud " + Cita(texto) + " no es un número");
+  }
   try {
-    return LeeRedondeado(*d);
+    return LeeRedondeado(llano ? *llano : std::string_view(*d));
   } catch (const Error& e) {
     throw Error(e.tipo(), "la altitud " + Cita(texto) + ": " + e.detalle());
   }
