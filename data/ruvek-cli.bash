@@ -7,7 +7,8 @@ _ruvek_cli() {
     --datum | --input-datum) mapfile -t COMPREPLY < <(compgen -W "ed50 etrs89" -- "$actual"); return ;;
     --output-dir) mapfile -t COMPREPLY < <(compgen -d -- "$actual"); return ;;
     -o | --output) mapfile -t COMPREPLY < <(compgen -f -- "$actual"); return ;;
-    --width | --height) return ;;
+    --dem) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(tif|TIF|tiff|TIFF|asc|ASC|vrt|VRT|img|IMG)' -- "$actual"; compgen -d -- "$actual"); return ;;
+    --width | --height | --threshold) return ;;
   esac
   local orden="" palabra
   for palabra in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
@@ -15,9 +16,9 @@ _ruvek_cli() {
   done
   case "$orden:$actual" in
     :*) mapfile -t COMPREPLY < <(compgen -W "convert analyze profile --help --version" -- "$actual") ;;
-    convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --datum --input-datum --simplify --help" -- "$actual") ;;
-    analyze:-*) mapfile -t COMPREPLY < <(compgen -W "--json --simplify --help" -- "$actual") ;;
-    profile:-*) mapfile -t COMPREPLY < <(compgen -W "-o --output --width --height --simplify --help" -- "$actual") ;;
+    convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --datum --input-datum --dem --simplify --help" -- "$actual") ;;
+    analyze:-*) mapfile -t COMPREPLY < <(compgen -W "--json --threshold --dem --simplify --help" -- "$actual") ;;
+    profile:-*) mapfile -t COMPREPLY < <(compgen -W "-o --output --width --height --threshold --dem --simplify --help" -- "$actual") ;;
     *) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(txt|TXT|gpx|GPX|kml|KML|geojson|GEOJSON|json|JSON)' -- "$actual"; compgen -d -- "$actual") ;;
   esac
 }

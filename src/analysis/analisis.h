@@ -25,7 +25,13 @@ struct ResultadoAnalisis {
   std::optional<ValorFijo> final_;
 };
 
-ResultadoAnalisis AnalizaAltitudes(const Track& track);
+// With `umbral` (whole metres, 1 or more), the totals count only the track's swings of at least
+// that much, as a zigzag filter does: from the last turning point, a climb (or a descent) starts
+// once the altitude is `umbral` above (or below) it, and ends at its highest (or lowest) point
+// once the altitude falls (or rises) `umbral` from there; a climb or descent under way at the end
+// counts to its extreme. Noise below `umbral` does not add up; the four other figures are the
+// track's own.
+ResultadoAnalisis AnalizaAltitudes(const Track& track, std::optional<int> umbral = std::nullopt);
 
 // A figure as the windows and ruvek-cli show it: its text form and " m" (just " m" for none).
 std::string EnMetros(std::optional<FijoAncho> valor);

@@ -68,13 +68,14 @@ std::string Kilometros(double metros) {
   return ConComa(Decimales(std::round(metros / 100) / 10, 1));
 }
 
-std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, int alto) {
+std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, int alto,
+                      std::optional<int> umbral) {
   const std::span<const Punto> puntos = PuntosHastaElFinal(track);
   if (!track.con_altitudes || puntos.empty()) {
     throw Error(TipoDeError::FaltaUnCampo, kNoPuedeAnalizarse);
   }
   const std::vector<double> d = Distancias(puntos);
-  const ResultadoAnalisis r = AnalizaAltitudes(track);
+  const ResultadoAnalisis r = AnalizaAltitudes(track, umbral);
   const double x0 = kIzquierda, x1 = ancho - kDerecha, y0 = kArriba, y1 = alto - kAbajo;
   const Escala ex(0, d.back() / 1000, std::max(2, int((x1 - x0) / 70)), false);
   const Escala ey(r.minima->EnDouble(), r.maxima->EnDouble(), std::max(3, int((y1 - y0) / 32)),

@@ -10,7 +10,13 @@ void EntradaDeUnTrack::AnadeEntrada(CLI::App* orden) {
       ->type_name("");
 }
 
-void EntradaDeUnTrack::AnadeOpciones(CLI::App* orden) { simplify_.Anade(orden); }
+void EntradaDeUnTrack::AnadeOpciones(CLI::App* orden) {
+  OpcionRepetible(orden, "--dem", dem_,
+                  "Toma la altitud de cada punto del modelo del terreno ARCHIVO (GeoTIFF, "
+                  "ASCII...); con varios, del primero que lo cubre",
+                  "ARCHIVO");
+  simplify_.Anade(orden);
+}
 
 std::optional<int> EntradaDeUnTrack::Comprueba(const std::string& para_que) {
   std::string error;
@@ -22,8 +28,9 @@ std::optional<int> EntradaDeUnTrack::Comprueba(const std::string& para_que) {
 
 std::string EntradaDeUnTrack::Nombre() const { return NombreDeEntrada(entrada_); }
 
-Track EntradaDeUnTrack::Carga(Proyeccion& proyeccion) const {
-  const ComoCargar como{.datum = {}, .datum_de_listas = {}, .simplifica = simplifica_};
+Track EntradaDeUnTrack::Carga(Proyeccion& proyeccion) {
+  const ComoCargar como{
+      .datum = {}, .datum_de_listas = {}, .terreno = &terreno_, .simplifica = simplifica_};
   return cli::Carga(Nombre(), Bytes(entrada_), como, proyeccion).track;
 }
 

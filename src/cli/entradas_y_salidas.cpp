@@ -56,6 +56,17 @@ TrackCargado Carga(const std::string& nombre, std::string_view bytes, const Como
                   ficha.linea_del_punto(bytes, malo));
     }
   }
+  if (como.terreno != nullptr && !como.terreno->vacio()) {
+    std::string por_que;
+    const std::size_t malo = como.terreno->PonAltitudes(t.track, t.datum, proyeccion, por_que);
+    if (malo < t.track.puntos.size()) {
+      const Punto& p = t.track.puntos[malo];
+      throw Error(TipoDeError::FueraDelTerreno,
+                  "el punto " + std::to_string(malo + 1) + " (X " + p.x.Texto() + ", Y " +
+                      p.y.Texto() + ") " + por_que,
+                  ficha.linea_del_punto(bytes, malo));
+    }
+  }
   if (como.simplifica) {
     const Simplificacion s = Simplifica(t.track, *como.simplifica);
     if (s.despues != s.antes) {
@@ -68,6 +79,18 @@ TrackCargado Carga(const std::string& nombre, std::string_view bytes, const Como
                     ": --simplify lo reduce a " + std::to_string(kMaximoDePuntos));
   }
   return t;
+}
+
+bool AbreModelos(const std::vector<std::string>& archivos, Terreno& terreno) {
+  for (const std::string& archivo : archivos) {
+    try {
+      terreno.Anade(archivo);
+    } catch (const Error& e) {
+      Informa(archivo, e);
+      return false;
+    }
+  }
+  return true;
 }
 
 void Escribe(const std::string& salida, const std::string& bytes) {

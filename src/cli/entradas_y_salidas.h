@@ -9,6 +9,7 @@
 #include "core/errores.h"
 #include "core/track.h"
 #include "geo/proyeccion.h"
+#include "geo/terreno.h"
 
 namespace ruvek::cli {
 
@@ -27,12 +28,18 @@ std::string Bytes(const std::string& entrada);
 
 // How an order takes the track of an input: the datum of its metres, where degrees are projected
 // to and metres in another datum are changed to (nothing: degrees to ED50, metres as read); that of
-// the X,Y lists read (--input-datum; ED50 when not said); the most points it keeps (--simplify).
+// the X,Y lists read (--input-datum; ED50 when not said); the terrain models that give its
+// altitudes (--dem; none when empty or null); the most points it keeps (--simplify).
 struct ComoCargar {
   std::optional<Datum> datum;
   std::optional<Datum> datum_de_listas;
+  Terreno* terreno = nullptr;
   std::optional<std::size_t> simplifica;
 };
+
+// Opens the terrain models `archivos` into `terreno`; false, having said why on standard error
+// naming the file, when one cannot be used.
+bool AbreModelos(const std::vector<std::string>& archivos, Terreno& terreno);
 
 // A track as an order takes it, and the datum of its metres.
 struct TrackCargado {
@@ -40,9 +47,10 @@ struct TrackCargado {
   Datum datum;
 };
 
-// The track of `bytes`, input `nombre`, read in the layout its content shows, as `como` says.
-// A simplification is said on standard error; a track beyond kMaximoDePuntos is refused, with the
-// hint of --simplify.
+// The track of `bytes`, input `nombre`, read in the layout its content shows, as `como` says: in
+// its datum, then with the terrain's altitudes, then simplified (all before a point's line may be
+// lost). A simplification is said on standard error; a track beyond kMaximoDePuntos is refused,
+// with the hint of --simplify.
 TrackCargado Carga(const std::string& nombre, std::string_view bytes, const ComoCargar& como,
                    Proyeccion& proyeccion);
 

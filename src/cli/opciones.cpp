@@ -50,7 +50,33 @@ CLI::Option* Opcion(CLI::App* orden, const char* nombres, std::string& valor,
   return orden->add_option(nombres, valor, descripcion)
       ->type_name(tipo)
       ->expected(0, 1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+CLI::Option* OpcionRepetible(CLI::App* orden, const char* nombres,
+                             std::vector<std::string>& valores, const std::string& descripcion,
+                             const char* tipo) {
+  return orden->add_option(nombres, valores, descripcion)
+      ->type_name(tipo)
+      ->expected(0, 1)
+      ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
+void OpcionUmbral::Anade(CLI::App* orden) {
+  opcion_ = Opcion(orden, "--threshold", valor_,
+                   "Suma solo las subidas y bajadas de N metros o más (las demás son ruido)", "N");
+}
+
+std::optional<int> OpcionUmbral::Metros(std::string& error) const {
+  if (opcion_->count() == 0) return std::nullopt;
+  int n = 0;
+  const char* fin = valor_.data() + valor_.size();
+  const auto [donde, ec] = std::from_chars(valor_.data(), fin, n);
+  if (ec != std::errc() || donde != fin || n < 1) {
+    error = "--threshold N pide un número entero de metros, 1 o más: " + valor_;
+  }
+  return n;
 }
 
 void OpcionSimplify::Anade(CLI::App* orden) {
@@ -118,10 +144,12 @@ std::optional<int> Interpreta(CLI::App& app, int argc, char** argv) {
     }
     for (const CLI::Option* o : orden->get_options()) {
       const bool de_un_valor = o->get_expected_max() == 1 && o->get_expected_min() == 0;
-      if (!de_un_valor) continue;  // only those made by Opcion
+      if (!de_un_valor) continue;  // only those made by Opcion and OpcionRepetible
       const std::string nombre = ComoSeEscribio(o, argc, argv);
-      if (o->count() > 1) return ErrorDeUso("la opción " + nombre + " va una sola vez");
-      if (o->count() == 1 && o->results()[0].empty()) {
+      const bool una_vez = o->get_multi_option_policy() == CLI::MultiOptionPolicy::TakeLast;
+      if (una_vez && o->count() > 1) return ErrorDeUso("la opción " + nombre + " va una sola vez");
+      const std::vector<std::string>& valores = o->results();
+      if (std::find(valores.begin(), valores.end(), "") != valores.end()) {
         return ErrorDeUso("a la opción " + nombre + " le falta su valor");
       }
     }

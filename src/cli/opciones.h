@@ -25,6 +25,24 @@ CLI::App* NuevaOrden(CLI::App& app, const char* nombre, const char* descripcion)
 CLI::Option* Opcion(CLI::App* orden, const char* nombres, std::string& valor,
                     const std::string& descripcion, const char* tipo);
 
+// The same for an option that may be given again, each time with one value.
+CLI::Option* OpcionRepetible(CLI::App* orden, const char* nombres,
+                             std::vector<std::string>& valores, const std::string& descripcion,
+                             const char* tipo);
+
+// --threshold N, whole metres from 1 on: the swings of altitude the totals count (see
+// AnalizaAltitudes).
+class OpcionUmbral {
+ public:
+  void Anade(CLI::App* orden);
+  // The metres asked for, or nothing; `error` says why a value is refused.
+  std::optional<int> Metros(std::string& error) const;
+
+ private:
+  CLI::Option* opcion_ = nullptr;
+  std::string valor_;
+};
+
 // --simplify, to kMaximoDePuntos points, or --simplify=N, to N: as with GNU options whose value is
 // optional, the value comes only after "=", so the word after the option is never taken for one.
 class OpcionSimplify {

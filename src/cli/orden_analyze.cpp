@@ -13,17 +13,22 @@ OrdenAnalyze::OrdenAnalyze(CLI::App& app)
     : orden_(NuevaOrden(app, "analyze",
                         "Escribe las seis cifras del análisis de altitudes de ENTRADA")) {
   orden_->add_flag("--json", json_, "Las escribe como un objeto JSON, en metros");
+  umbral_.Anade(orden_);
   entrada_.AnadeEntrada(orden_);
   entrada_.AnadeOpciones(orden_);
 }
 
 int OrdenAnalyze::Ejecuta(Proyeccion& proyeccion) {
   if (const std::optional<int> uso = entrada_.Comprueba("que analizar")) return *uso;
+  std::string error;
+  const std::optional<int> umbral = umbral_.Metros(error);
+  if (!error.empty()) return ErrorDeUso(error);
+  if (!entrada_.AbreModelos()) return 1;
   std::string texto;
   try {
     const Track track = entrada_.Carga(proyeccion);
     if (!track.con_altitudes) throw Error(TipoDeError::FaltaUnCampo, kNoPuedeAnalizarse);
-    const ResultadoAnalisis r = AnalizaAltitudes(track);
+    const ResultadoAnalisis r = AnalizaAltitudes(track, umbral);
     if (!r.inicial) {  // the window shows blanks; a script is told
       throw Error(TipoDeError::FaltaUnCampo,
                   track.puntos.empty()

@@ -21,6 +21,7 @@ class OrdenAnalyze {
  private:
   CLI::App* orden_;
   bool json_ = false;
+  OpcionUmbral umbral_;
   EntradaDeUnTrack entrada_;
 };
 

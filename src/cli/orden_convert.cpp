@@ -61,6 +61,10 @@ OrdenConvert::OrdenConvert(CLI::App& app)
          "Datum de las listas X,Y que lee: ed50 (el de siempre) o etrs89", "DATUM");
   orden_->add_option("ENTRADA", entradas_, "Archivos de track (\"-\": la entrada estándar)")
       ->type_name("");
+  OpcionRepetible(orden_, "--dem", dem_,
+                  "Toma la altitud de cada punto del modelo del terreno ARCHIVO (GeoTIFF, "
+                  "ASCII...); con varios, del primero que lo cubre",
+                  "ARCHIVO");
   simplify_.Anade(orden_);
 }
 
@@ -124,6 +128,8 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
     }
   }
 
+  if (!AbreModelos(dem_, terreno_)) return 1;
+  como.terreno = &terreno_;
   bool todo = true;
   std::map<std::string, std::string> escritas;  // each output of a batch, and its input
   for (const std::string& entrada : entradas_) {

@@ -7,6 +7,7 @@
 
 #include "cli/opciones.h"
 #include "geo/proyeccion.h"
+#include "geo/terreno.h"
 
 namespace ruvek::cli {
 
@@ -23,8 +24,9 @@ class OrdenConvert {
  private:
   CLI::App* orden_;
   std::string formato_, salida_, carpeta_, datum_, datum_de_listas_;
-  std::vector<std::string> entradas_;
+  std::vector<std::string> entradas_, dem_;
   OpcionSimplify simplify_;
+  Terreno terreno_;
 };
 
 }  // namespace ruvek::cli

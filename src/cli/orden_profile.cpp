@@ -24,6 +24,7 @@ OrdenProfile::OrdenProfile(CLI::App& app)
          "Alto en píxeles, de " + std::to_string(kAltoMinimo) + " a " +
              std::to_string(kLadoMaximo) + " (" + std::to_string(kAltoPerfil) + " si no se dice)",
          "ALTO");
+  umbral_.Anade(orden_);
   entrada_.AnadeEntrada(orden_);
   entrada_.AnadeOpciones(orden_);
 }
@@ -42,11 +43,15 @@ int OrdenProfile::Ejecuta(Proyeccion& proyeccion) {
                         std::to_string(kLadoMaximo) + " píxeles: " + *texto);
     }
   }
+  std::string error;
+  const std::optional<int> umbral = umbral_.Metros(error);
+  if (!error.empty()) return ErrorDeUso(error);
+  if (!entrada_.AbreModelos()) return 1;
   const std::string nombre = entrada_.Nombre();
   std::string svg;
   try {
     svg = PerfilSvg(entrada_.Carga(proyeccion), std::filesystem::path(nombre).filename().string(),
-                    lados[0], lados[1]);
+                    lados[0], lados[1], umbral);
   } catch (const Error& e) {
     Informa(nombre, e);
     return 1;

@@ -20,6 +20,7 @@ class OrdenProfile {
  private:
   CLI::App* orden_;
   std::string salida_, ancho_, alto_;
+  OpcionUmbral umbral_;
   EntradaDeUnTrack entrada_;
 };
 

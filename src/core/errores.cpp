@@ -28,6 +28,8 @@ const char* NombreDelTipo(TipoDeError tipo) {
       return "mal formado";
     case TipoDeError::FueraDelHuso:
       return "fuera del huso";
+    case TipoDeError::FueraDelTerreno:
+      return "fuera del terreno";
     case TipoDeError::DemasiadoLargo:
       return "demasiado largo";
   }

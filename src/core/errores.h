@@ -18,6 +18,7 @@ enum class TipoDeError {
   Transformacion,    // coordinates PROJ cannot transform, or PROJ not set up
   MalFormado,        // not the layout it claims: broken XML, not a GPX, no point
   FueraDelHuso,      // a point that zone 30 cannot hold faithfully
+  FueraDelTerreno,   // a point no terrain model gives an altitude
   DemasiadoLargo,    // a line, a text, a file or a nesting beyond its bound
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "geo/biblioteca_proj.h"
+#include "geo/bibliotecas.h"
 
 #include <dlfcn.h>
 
@@ -9,19 +9,28 @@
 
 namespace ruvek {
 
-void* CargaProj() {
-  void* biblioteca = dlopen(RUVEK_PROJ_SONAME, RTLD_LAZY | RTLD_LOCAL);
+namespace {
+
+void* CargaBiblioteca(const char* soname, const char* que) {
+  void* biblioteca = dlopen(soname, RTLD_LAZY | RTLD_LOCAL);
   if (biblioteca == nullptr) {
     throw Error(TipoDeError::Transformacion,
-                std::string("no se puede cargar PROJ (") + dlerror() + ")");
+                std::string("no se puede cargar ") + que + " (" + dlerror() + ")");
   }
   return biblioteca;
 }
 
-void* FuncionProj(void* biblioteca, const char* nombre) {
+}  // namespace
+
+void* CargaProj() { return CargaBiblioteca(RUVEK_PROJ_SONAME, "PROJ"); }
+
+void* CargaGdal() { return CargaBiblioteca(RUVEK_GDAL_SONAME, "GDAL"); }
+
+void* FuncionDe(void* biblioteca, const char* nombre, const char* que) {
   void* f = dlsym(biblioteca, nombre);
-  if (f == nullptr)
-    throw Error(TipoDeError::Transformacion, std::string("PROJ no tiene ") + nombre);
+  if (f == nullptr) {
+    throw Error(TipoDeError::Transformacion, std::string(que) + " no tiene " + nombre);
+  }
   return f;
 }
 

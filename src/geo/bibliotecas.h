@@ -1,34 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <proj.h>
-
 namespace ruvek {
 
-// PROJ's library, loaded by its SONAME, and a function of it by its name; Error(Transformacion)
-// when either is missing.
-void* CargaProj();
-void* FuncionProj(void* biblioteca, const char* nombre);
+// PROJ and GDAL are loaded when first needed, not when a program starts: with the forty and the
+// hundred libraries they bring (SQLite, libtiff, libcurl...) each would make every start of
+// ruvek-cli slower than the whole conversion of a text file. The programs do not link them; the
+// functions Ruvek calls are the members of ApiProj (geo/api_proj.h) and ApiGdal (geo/api_gdal.h).
 
-// The functions of PROJ that Ruvek calls, by the names proj.h gives them. PROJ is loaded when
-// the first transformation is asked for, not when the program starts: with the forty libraries
-// it brings (SQLite, libtiff, libcurl...) it would make every start of ruvek-cli slower than the
-// whole conversion of a text file.
-struct ApiProj {
-  void* biblioteca = CargaProj();
-#define RUVEK_PROJ(f) \
-  decltype(&::f) f = reinterpret_cast<decltype(&::f)>(FuncionProj(biblioteca, #f))
-  RUVEK_PROJ(proj_context_create);
-  RUVEK_PROJ(proj_context_destroy);
-  RUVEK_PROJ(proj_context_set_enable_network);
-  RUVEK_PROJ(proj_context_set_search_paths);
-  RUVEK_PROJ(proj_context_errno);
-  RUVEK_PROJ(proj_context_errno_string);
-  RUVEK_PROJ(proj_log_func);
-  RUVEK_PROJ(proj_create);
-  RUVEK_PROJ(proj_destroy);
-  RUVEK_PROJ(proj_trans);
-#undef RUVEK_PROJ
-};
+// The library of PROJ, of GDAL (by the SONAMEs Ruvek was built with), and a function of either by
+// its name; Error(Transformacion) naming `que` when one is missing.
+void* CargaProj();
+void* CargaGdal();
+void* FuncionDe(void* biblioteca, const char* nombre, const char* que);
 
 }  // namespace ruvek
+
+// A member that holds the function `f` of the library loaded as `biblioteca`.
+#define RUVEK_FUNCION(f, que) \
+  decltype(&::f) f = reinterpret_cast<decltype(&::f)>(FuncionDe(biblioteca, #f, que))

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "geo/biblioteca_proj.h"
+#include "geo/api_proj.h"
 
 namespace ruvek {
 

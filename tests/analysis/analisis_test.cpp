@@ -26,6 +26,21 @@ TEST(Analisis, SixFiguresUntilTheFirstXBelowOne) {
   EXPECT_EQ(Analiza(serrucho), "50000 m|49990 m|10 m|0 m|0 m|10 m");
 }
 
+// The swings of a threshold (a threshold of 0 stands for none): the table of the manual's filter.
+TEST(Analisis, TotalsOfTheSwingsBeyondAThreshold) {
+  for (const auto& [caso, esperado] : test::Casos("umbral.txt")) {
+    std::istringstream in(caso);
+    int umbral = 0;
+    in >> umbral;
+    std::string puntos;
+    for (std::string a; in >> a;) puntos += "1,0," + a + " ";
+    const ResultadoAnalisis r = AnalizaAltitudes(
+        test::Puntos(puntos), umbral > 0 ? std::optional<int>(umbral) : std::nullopt);
+    EXPECT_EQ(EnMetros(r.total_subida) + "|" + EnMetros(r.total_bajada), esperado) << caso;
+    EXPECT_EQ(TextosDe(r).maxima, TextosDe(AnalizaAltitudes(test::Puntos(puntos))).maxima);
+  }
+}
+
 // Lengths against PROJ's geodesics of the same points (see the table): within 0.1 %.
 TEST(Distancias, AlongTheEllipsoidWithinATenthOfAPerCent) {
   for (const auto& [tramo, esperado] : test::Casos("longitud.txt")) {

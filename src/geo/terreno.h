@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/track.h"
+#include "geo/proyeccion.h"
+
+namespace ruvek {
+
+// Digital terrain models (the IGN's MDT05, MDT25, MDT200...): rasters GDAL reads, in ETRS89 or
+// ED50 / UTM zone 30N or in WGS 84 degrees, which give each point of a track the terrain's
+// altitude. GDAL is loaded at the first model.
+class Terreno {
+ public:
+  Terreno();
+  ~Terreno();
+  Terreno(const Terreno&) = delete;
+  Terreno& operator=(const Terreno&) = delete;
+
+  // Opens the raster `archivo` as the next model. Error, saying why in Spanish, when it cannot be
+  // read, has no cells, is rotated, or its coordinate system is none or another one.
+  void Anade(const std::string& archivo);
+  bool vacio() const { return modelos_.empty(); }
+
+  // The track's points, whose metres are in `datum`, get the altitude of the first model that
+  // covers each with data in every cell its value needs: bilinear between the four cell centres
+  // around it (within half a cell of a raster's edge, the edge cells stand for those beyond),
+  // rounded to whole metres, halves away from zero; the track then has altitudes. Returns the
+  // index of the first point that gets none, the track left as it was, with why in `por_que`; or
+  // the number of points. Error when a model cannot be read.
+  std::size_t PonAltitudes(Track& track, Datum datum, Proyeccion& proyeccion, std::string& por_que);
+
+ private:
+  struct Gdal;
+  struct Modelo;
+  std::unique_ptr<Gdal> gdal_;
+  std::vector<std::unique_ptr<Modelo>> modelos_;
+};
+
+}  // namespace ruvek
