@@ -7,7 +7,9 @@
 using namespace ruvek;
 
 TEST(LeeRedondeado, RoundsAtTheFirstDecimalDigitAwayFromZero) {
-  for (const auto& [campo, esperado] : test::Casos("devuelve_numero.txt")) {
+  for (const auto& caso : test::Casos("devuelve_numero.txt")) {
+    const std::string& campo = caso.first;
+    const std::string& esperado = caso.second;
     EXPECT_EQ(test::Resultado([&] { return LeeRedondeado(campo).Texto(); }), esperado) << campo;
   }
   EXPECT_EQ(LeeRedondeado(std::string_view("12.7", 3)).Texto(), "12") << "nothing past the field";

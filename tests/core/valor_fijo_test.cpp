@@ -7,9 +7,9 @@
 using namespace ruvek;
 
 TEST(ValorFijo, ReadsTheFixedConventionExactly) {
-  for (const auto& [texto, esperado] : test::Casos("valor_fijo.txt")) {
-    EXPECT_EQ(test::Resultado([&] { return ValorFijo::DeTexto(texto).Texto(); }), esperado)
-        << texto;
+  for (const auto& caso : test::Casos("valor_fijo.txt")) {
+    EXPECT_EQ(test::Resultado([&] { return ValorFijo::DeTexto(caso.first).Texto(); }), caso.second)
+        << caso.first;
   }
   EXPECT_EQ(ValorFijo::DeTexto("-612346.5").diezmilesimas(), -6123465000);
 }

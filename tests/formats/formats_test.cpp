@@ -83,7 +83,9 @@ TEST(LeeTexto, TenThousandPointsFitOneMoreIsRefusedAndTheXYFileReadsBack) {
 }
 
 TEST(ListaXYPegada, PointsByLineAndCommaAndTheClipboardTextStopsAtAnXBelowOne) {
-  for (const auto& [texto, esperado] : test::Casos("pegado.txt")) {
+  for (const auto& caso : test::Casos("pegado.txt")) {
+    const std::string& texto = caso.first;
+    const std::string& esperado = caso.second;
     EXPECT_EQ(test::Resultado([&] { return "ok " + test::Resumen(LeeListaXYPegada(texto)); }),
               esperado)
         << testing::PrintToString(texto);
