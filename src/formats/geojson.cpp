@@ -103,4 +103,20 @@ std::string EscribeGeoJson(const Track& track, std::string_view nombre, Proyecci
          "}\r\n";
 }
 
+std::optional<Datum> DatumDelCrsGeoJson(const std::string& nombre) {
+  std::string codigo = nombre;
+  if (nombre.starts_with("urn:ogc:def:crs:")) {
+    const std::string_view urn(nombre);
+    const std::string_view autoridad = urn.substr(16, urn.find(':', 16) - 16);
+    codigo = std::string(autoridad) + ":" + std::string(urn.substr(urn.rfind(':') + 1));
+  }
+  if (codigo == "EPSG:4326" || codigo == "OGC:CRS84") return std::nullopt;
+  if (codigo == "EPSG:25830") return Datum::Etrs89;
+  if (codigo == "EPSG:23030") return Datum::Ed50;
+  throw Error(TipoDeError::MalFormado,
+              "sus coordenadas están en " + Cita(nombre) +
+                  ", que Ruvek no lee: solo en WGS 84 (EPSG:4326), ETRS89 / UTM 30N (EPSG:25830) "
+                  "o ED50 / UTM 30N (EPSG:23030)");
+}
+
 }  // namespace ruvek

@@ -22,6 +22,10 @@ struct PosicionesGeoJson {
   std::optional<Datum> datum_metros;
 };
 
+// What a GeoJSON's "crs" name says its coordinates are: degrees (nothing), or metres in a
+// datum; Error(MalFormado) for any other system.
+std::optional<Datum> DatumDelCrsGeoJson(const std::string& nombre);
+
 // The positions ([lon, lat] or [lon, lat, alt]) of every LineString and MultiLineString, in
 // document order, through a FeatureCollection, a Feature, a GeometryCollection or a bare
 // geometry; other geometries are skipped. Altitudes kept when every position has one. Error with

@@ -203,23 +203,6 @@ bool LectorGeoJson::Cierra() {
   return true;
 }
 
-// What a GeoJSON's "crs" name says its coordinates are: degrees (nothing), or metres in a datum.
-std::optional<Datum> DatumDelCrs(const std::string& nombre) {
-  std::string codigo = nombre;
-  if (nombre.starts_with("urn:ogc:def:crs:")) {
-    const std::string_view urn(nombre);
-    const std::string_view autoridad = urn.substr(16, urn.find(':', 16) - 16);
-    codigo = std::string(autoridad) + ":" + std::string(urn.substr(urn.rfind(':') + 1));
-  }
-  if (codigo == "EPSG:4326" || codigo == "OGC:CRS84") return std::nullopt;
-  if (codigo == "EPSG:25830") return Datum::Etrs89;
-  if (codigo == "EPSG:23030") return Datum::Ed50;
-  throw Error(TipoDeError::MalFormado,
-              "sus coordenadas están en " + Cita(nombre) +
-                  ", que Ruvek no lee: solo en WGS 84 (EPSG:4326), ETRS89 / UTM 30N (EPSG:25830) "
-                  "o ED50 / UTM 30N (EPSG:23030)");
-}
-
 }  // namespace
 
 PosicionesGeoJson LeeJsonGeoJson(std::string_view bytes, bool (*con_linea)(double, double)) {
@@ -246,7 +229,7 @@ PosicionesGeoJson LeeJsonGeoJson(std::string_view bytes, bool (*con_linea)(doubl
     throw Error(TipoDeError::MalFormado,
                 "su «crs» es de tipo " + Cita(lector.tipo_de_crs) + ": Ruvek solo lee «name»");
   }
-  if (lector.hay_crs) g.datum_metros = DatumDelCrs(lector.crs);
+  if (lector.hay_crs) g.datum_metros = DatumDelCrsGeoJson(lector.crs);
   if (lector.posiciones.empty()) throw Error(TipoDeError::MalFormado, "no hay ningún track");
   g.puntos.reserve(lector.posiciones.size());
   for (const Posicion& p : lector.posiciones) {
