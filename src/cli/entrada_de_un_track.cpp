@@ -28,10 +28,29 @@ std::optional<int> EntradaDeUnTrack::Comprueba(const std::string& para_que) {
 
 std::string EntradaDeUnTrack::Nombre() const { return NombreDeEntrada(entrada_); }
 
+ComoCargar EntradaDeUnTrack::Como() {
+  return {.datum = {}, .datum_de_listas = {}, .terreno = &terreno_, .simplifica = simplifica_};
+}
+
+bool EntradaDeUnTrack::AbreModelos(Proyeccion& proyeccion) {
+  if (dem_.empty()) return true;
+  // PROJ first: loaded while GDAL is, each would wait for the other's loading.
+  try {
+    proyeccion.Carga();
+  } catch (const Error&) {  // said when the track needs it
+  }
+  leido_ = std::async(std::launch::async, [this, &proyeccion] {
+    bytes_ = Bytes(entrada_);
+    return LeeEnSuDatum(bytes_, Como(), proyeccion);
+  });
+  return cli::AbreModelos(dem_, terreno_);  // when false, the read ends unheeded
+}
+
 Track EntradaDeUnTrack::Carga(Proyeccion& proyeccion) {
-  const ComoCargar como{
-      .datum = {}, .datum_de_listas = {}, .terreno = &terreno_, .simplifica = simplifica_};
-  return cli::Carga(Nombre(), Bytes(entrada_), como, proyeccion).track;
+  if (!leido_.valid()) return cli::Carga(Nombre(), Bytes(entrada_), Como(), proyeccion).track;
+  TrackCargado t = leido_.get();
+  Termina(t, Nombre(), bytes_, Como(), proyeccion);
+  return std::move(t.track);
 }
 
 }  // namespace ruvek::cli

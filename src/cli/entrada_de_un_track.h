@@ -2,6 +2,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <future>
 #include <optional>
 #include <string>
 
@@ -22,19 +23,25 @@ class EntradaDeUnTrack {
   // The status of a usage error of these options, said on standard error, or nothing;
   // `para_que` ends "falta la ENTRADA ...".
   std::optional<int> Comprueba(const std::string& para_que);
-  // Opens the terrain models; false, having said why, when one cannot be used.
-  bool AbreModelos() { return cli::AbreModelos(dem_, terreno_); }
+  // Opens the terrain models, while another thread reads the input: GDAL's loading takes longer
+  // than most reads. False, having said why, when a model cannot be used.
+  bool AbreModelos(Proyeccion& proyeccion);
   // How messages name the input.
   std::string Nombre() const;
-  // The input's track, in ED50 metres; Error when it cannot be read or taken.
+  // The input's track, in ED50 metres, with the models' altitudes when there are models; Error
+  // when it cannot be read or taken.
   Track Carga(Proyeccion& proyeccion);
 
  private:
+  ComoCargar Como();
+
   std::string entrada_;
   std::vector<std::string> dem_;
   OpcionSimplify simplify_;
   std::optional<std::size_t> simplifica_;
   Terreno terreno_;
+  std::string bytes_;
+  std::future<TrackCargado> leido_;  // the read begun by AbreModelos
 };
 
 }  // namespace ruvek::cli

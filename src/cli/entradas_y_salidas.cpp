@@ -32,8 +32,7 @@ std::string Bytes(const std::string& entrada) {
   return entrada == "-" ? LeeDescriptor(STDIN_FILENO) : LeeEntrada(entrada);
 }
 
-TrackCargado Carga(const std::string& nombre, std::string_view bytes, const ComoCargar& como,
-                   Proyeccion& proyeccion) {
+TrackCargado LeeEnSuDatum(std::string_view bytes, const ComoCargar& como, Proyeccion& proyeccion) {
   const FichaDeFormato& ficha = FormatoPorContenido(bytes);
   Datum leido = Datum::Ed50;
   switch (ficha.coordenadas) {
@@ -56,6 +55,11 @@ TrackCargado Carga(const std::string& nombre, std::string_view bytes, const Como
                   ficha.linea_del_punto(bytes, malo));
     }
   }
+  return t;
+}
+
+void Termina(TrackCargado& t, const std::string& nombre, std::string_view bytes,
+             const ComoCargar& como, Proyeccion& proyeccion) {
   if (como.terreno != nullptr && !como.terreno->vacio()) {
     std::string por_que;
     const std::size_t malo = como.terreno->PonAltitudes(t.track, t.datum, proyeccion, por_que);
@@ -64,7 +68,7 @@ TrackCargado Carga(const std::string& nombre, std::string_view bytes, const Como
       throw Error(TipoDeError::FueraDelTerreno,
                   "el punto " + std::to_string(malo + 1) + " (X " + p.x.Texto() + ", Y " +
                       p.y.Texto() + ") " + por_que,
-                  ficha.linea_del_punto(bytes, malo));
+                  FormatoPorContenido(bytes).linea_del_punto(bytes, malo));
     }
   }
   if (como.simplifica) {
@@ -78,6 +82,12 @@ TrackCargado Carga(const std::string& nombre, std::string_view bytes, const Como
                 MasDePuntos("el track", kMaximoDePuntos, t.track.puntos.size()) +
                     ": --simplify lo reduce a " + std::to_string(kMaximoDePuntos));
   }
+}
+
+TrackCargado Carga(const std::string& nombre, std::string_view bytes, const ComoCargar& como,
+                   Proyeccion& proyeccion) {
+  TrackCargado t = LeeEnSuDatum(bytes, como, proyeccion);
+  Termina(t, nombre, bytes, como, proyeccion);
   return t;
 }
 

@@ -53,6 +53,11 @@ struct TrackCargado {
 // with the hint of --simplify.
 TrackCargado Carga(const std::string& nombre, std::string_view bytes, const ComoCargar& como,
                    Proyeccion& proyeccion);
+// Carga in its two steps: the track read in its datum (what needs no terrain model, and may go on
+// while the models open), then the rest.
+TrackCargado LeeEnSuDatum(std::string_view bytes, const ComoCargar& como, Proyeccion& proyeccion);
+void Termina(TrackCargado& t, const std::string& nombre, std::string_view bytes,
+             const ComoCargar& como, Proyeccion& proyeccion);
 
 // Writes a file atomically; standard output ("-"), a device (/dev/null) or a named pipe as a
 // stream. Error(Archivo) when it cannot.

@@ -23,7 +23,7 @@ int OrdenAnalyze::Ejecuta(Proyeccion& proyeccion) {
   std::string error;
   const std::optional<int> umbral = umbral_.Metros(error);
   if (!error.empty()) return ErrorDeUso(error);
-  if (!entrada_.AbreModelos()) return 1;
+  if (!entrada_.AbreModelos(proyeccion)) return 1;
   std::string texto;
   try {
     const Track track = entrada_.Carga(proyeccion);

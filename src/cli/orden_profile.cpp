@@ -46,7 +46,7 @@ int OrdenProfile::Ejecuta(Proyeccion& proyeccion) {
   std::string error;
   const std::optional<int> umbral = umbral_.Metros(error);
   if (!error.empty()) return ErrorDeUso(error);
-  if (!entrada_.AbreModelos()) return 1;
+  if (!entrada_.AbreModelos(proyeccion)) return 1;
   const std::string nombre = entrada_.Nombre();
   std::string svg;
   try {

@@ -59,6 +59,10 @@ class Proyeccion {
   // Easting and northing in `de` become those of the same places in `a`.
   std::size_t CambiaDatum(Datum de, Datum a, std::span<double> x, std::span<double> y);
 
+  // Loads PROJ now, where a caller knows it will be needed and had rather not wait for it later
+  // (the first transformation loads it otherwise).
+  void Carga() { Cargada(); }
+
  private:
   struct Proj;
   Proj& Cargada();  // PROJ, loaded at the first call

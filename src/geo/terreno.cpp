@@ -10,66 +10,20 @@
 #include <unordered_map>
 
 #include "geo/api_gdal.h"
+#include "geo/gdal_cargado.h"
 #include "geo/terreno_archivo.h"
 
 namespace ruvek {
 
 namespace {
 
-// The systems a model may be in, by their EPSG codes.
-constexpr int kSistemas[] = {25830, 23030, 4326};
-
 // A model's cells are read in squares of this many on a side, as the track needs them.
-constexpr int kTesela = 256;
+constexpr int kTesela = 128;
 
 // GDAL's last word on a failure, in Spanish where Ruvek knows it.
 std::string Motivo(const ApiGdal& api) { return MotivoDeGdal(api.CPLGetLastErrorMsg()); }
 
 }  // namespace
-
-struct Terreno::Gdal {
-  ApiGdal api;
-  OGRSpatialReferenceH sistemas[3];
-
-  Gdal() {
-    api.CPLSetErrorHandler(api.CPLQuietErrorHandler);  // what goes wrong is said by Ruvek
-    api.CPLSetConfigOption("GDAL_CACHEMAX", "16");     // megabytes of cells GDAL keeps
-    api.CPLSetConfigOption("GDAL_DISABLE_READDIR_ON_OPEN", "EMPTY_DIR");
-    api.GDALAllRegister();
-    for (int i = 0; i < 3; ++i) {
-      sistemas[i] = api.OSRNewSpatialReference(nullptr);
-      api.OSRImportFromEPSG(sistemas[i], kSistemas[i]);
-    }
-  }
-  ~Gdal() {
-    for (OGRSpatialReferenceH s : sistemas) api.OSRDestroySpatialReference(s);
-  }
-
-  // The EPSG code of the system `srs` is, among kSistemas: compared as GDAL compares systems,
-  // then, for one that names no code (an ASCII grid's .prj), by the matches GDAL finds for it.
-  int Sistema(OGRSpatialReferenceH srs) {
-    const char* const como[] = {"IGNORE_DATA_AXIS_TO_SRS_AXIS_MAPPING=YES",
-                                "CRITERION=EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS", nullptr};
-    for (int i = 0; i < 3; ++i) {
-      if (api.OSRIsSameEx(srs, sistemas[i], como)) return kSistemas[i];
-    }
-    int n = 0, codigo = 0;
-    int* confianzas = nullptr;
-    OGRSpatialReferenceH* parecidos = api.OSRFindMatches(srs, nullptr, &n, &confianzas);
-    for (int k = 0; k < n && codigo == 0; ++k) {
-      const char* autoridad = api.OSRGetAuthorityName(parecidos[k], nullptr);
-      const char* numero = api.OSRGetAuthorityCode(parecidos[k], nullptr);
-      const int c = numero != nullptr ? std::atoi(numero) : 0;
-      if (confianzas[k] >= 70 && autoridad != nullptr && std::string_view(autoridad) == "EPSG" &&
-          std::find(std::begin(kSistemas), std::end(kSistemas), c) != std::end(kSistemas)) {
-        codigo = c;
-      }
-    }
-    if (parecidos != nullptr) api.OSRFreeSRSArray(parecidos);
-    api.VSIFree(confianzas);
-    return codigo;
-  }
-};
 
 struct Terreno::Modelo {
   Modelo(const ApiGdal& a, std::string f) : api(a), archivo(std::move(f)) {}
@@ -146,7 +100,7 @@ Terreno::~Terreno() {
 
 void Terreno::Anade(const std::string& archivo) {
   if (access(archivo.c_str(), R_OK) != 0) throw Error(TipoDeError::Archivo, TextoErrno(errno));
-  if (gdal_ == nullptr) gdal_ = std::make_unique<Gdal>();
+  if (gdal_ == nullptr) gdal_ = std::make_unique<GdalCargado>();
   const ApiGdal& api = gdal_->api;
   auto m = std::make_unique<Modelo>(api, archivo);
   api.CPLErrorReset();

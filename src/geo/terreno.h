@@ -11,6 +11,8 @@
 
 namespace ruvek {
 
+class GdalCargado;
+
 // Digital terrain models (the IGN's MDT05, MDT25, MDT200...): rasters GDAL reads, in ETRS89 or
 // ED50 / UTM zone 30N or in WGS 84 degrees, which give each point of a track the terrain's
 // altitude. GDAL is loaded at the first model.
@@ -35,9 +37,8 @@ class Terreno {
   std::size_t PonAltitudes(Track& track, Datum datum, Proyeccion& proyeccion, std::string& por_que);
 
  private:
-  struct Gdal;
   struct Modelo;
-  std::unique_ptr<Gdal> gdal_;
+  std::unique_ptr<GdalCargado> gdal_;
   std::vector<std::unique_ptr<Modelo>> modelos_;
 };
 

@@ -2,28 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # ruvek-cli ($1, version $3) as a process over the sample files ($2): usage errors, standard input and output,
 # batch names, failures that touch nothing, the analysis, and its GPX read by GPSBabel.
-set -uo pipefail
-cli="$1" data="$2" version="$3" work=$(mktemp -d) fallos=0
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
+source "$(dirname "$0")/caso.sh"
 
-# caso STATUS STDOUT STDERR ARGS...: runs ruvek-cli with ARGS (standard input from $entrada, or
-# none) and compares its exit status, standard output and standard error; "*" matches anything.
-caso() {
-  local estado="$1" salida="$2" error="$3" s e r
-  shift 3
-  "$cli" "$@" <"${entrada:-/dev/null}" >out.txt 2>err.txt
-  r=$? s=$(cat out.txt; echo x) e=$(cat err.txt)
-  s=${s%x}
-  if [ "$r" != "$estado" ] || [[ "$s" != $salida ]] || [[ "$e" != $error ]]; then
-    printf 'FALLO: ruvek-cli %s\n  estado %s (%s)\n  salida [%s]\n  error [%s]\n' \
-      "$*" "$r" "$estado" "$s" "$e"
-    fallos=$((fallos + 1))
-  fi
-}
-uso=$'\nPruebe «ruvek-cli --help» para más información.'
-
-cp "$data/trackmaker_crlf.txt" tm.txt && cp "$data/sitna_crlf.txt" xy.txt && cp "$data/gpx/pamplona.gpx" p.gpx
 head -c 4096 /bin/sh >binario.txt
 awk 'BEGIN { for (i = 0; i < 10000; i++) printf "%d,%d\r\n", 100000 + i * 97 % 900000, 3900000 + i * 131 % 900000 }' >grande.txt
 : >vacio.txt
@@ -187,28 +167,6 @@ caso 1 '' 'ruvek-cli: xy.txt: Este track no puede analizarse' analyze xy.txt
 printf 'Version , 212\r\n' >sin_puntos.txt && printf 'Version , 212\r\nt,utm,30T,0,5,x,y,100,\r\n' >x_cero.txt
 caso 1 '' 'ruvek-cli: sin_puntos.txt: el track no tiene ningún punto que analizar' analyze sin_puntos.txt
 caso 1 '' 'ruvek-cli: x_cero.txt: el track no tiene ningún punto que analizar: el primero *' analyze x_cero.txt
-
-# The terrain's altitudes (an ASCII grid in ETRS89 with its .prj, the altitude 500 all over):
-# tracks with altitudes or without; swings below a threshold; refusals.
-{ printf 'ncols 4\nnrows 4\nxllcorner 609950\nyllcorner 4740800\ncellsize 50\nNODATA_value -1\n'
-  for i in 1 2 3 4; do printf '500 500 500 500\n'; done; } >mdt.asc
-printf 'PROJCS["ETRS89_UTM_zone_30N",GEOGCS["GCS_ETRS_1989",DATUM["D_ETRS_1989",SPHEROID["GRS_1980",6378137.0,298.257222101]],PRIMEM["Greenwich",0.0],UNIT["Degree",0.0174532925199433]],PROJECTION["Transverse_Mercator"],PARAMETER["False_Easting",500000.0],PARAMETER["False_Northing",0.0],PARAMETER["Central_Meridian",-3.0],PARAMETER["Scale_Factor",0.9996],PARAMETER["Latitude_Of_Origin",0.0],UNIT["Meter",1.0]]' >mdt.prj
-caso 0 $'Inicial\t500 m\nMáxima\t500 m\nMínima\t500 m\nFinal\t500 m\nTotal Subida\t0 m\nTotal Bajada\t0 m\n' '' \
-  analyze --dem mdt.asc p.gpx
-caso 0 '*<ele>500</ele></trkpt>*' '' convert --to gpx --dem mdt.asc p.kml
-caso 0 $'Inicial\t457 m\nMáxima\t460 m\nMínima\t-4 m\nFinal\t0 m\nTotal Subida\t0 m\nTotal Bajada\t461 m\n' '' \
-  analyze --threshold 10 p.gpx
-caso 0 '*subida total 0 m · bajada total 461 m*' '' profile --threshold 10 p.gpx
-caso 1 '' 'ruvek-cli: nada.asc: no existe' analyze --dem nada.asc p.gpx
-caso 1 '' 'ruvek-cli: tm.txt:6: el punto 1 (X 612346, Y 4734567) no lo cubre ningún modelo del terreno con datos' \
-  profile --dem mdt.asc tm.txt -o nada.svg
-for valor in 0 -3 abc; do
-  caso 2 '' "ruvek-cli: --threshold N pide un número entero de metros, 1 o más: $valor$uso" \
-    analyze --threshold $valor p.gpx
-done
-caso 2 '' "ruvek-cli: a la opción --dem le falta su valor$uso" convert --to gpx p.gpx --dem
-[ ! -e nada.svg ] || { echo "FALLO: a refusal wrote nada.svg"; fallos=$((fallos + 1)); }
-ldd "$cli" | grep -q 'libgdal\|libproj' && { echo "FALLO: ruvek-cli links GDAL or PROJ"; fallos=$((fallos + 1)); }
 
 # A real GPX reader finds the points written, within 1e-7 degrees, and what it writes back
 # loads to the same track.
