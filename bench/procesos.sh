@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# ruvek-cli as a whole process, timed by hyperfine beside cat of the same file and GPSBabel doing
-# the nearest job, with peak resident memory; then the refusal of inputs far beyond any track.
-#   bench/procesos.sh        (after tools/test or tools/run has built build/default)
+# ruvek-cli as a whole process, timed by hyperfine beside cat of the same file, GPSBabel and
+# GDAL's ogr2ogr doing the nearest job, with peak resident memory; then the refusal of inputs far
+# beyond any track. Needs hyperfine, gpsbabel, PROJ's tools (proj-bin) and GDAL's (gdal-bin).
+#   bench/procesos.sh [CLI]  (after tools/test or tools/run has built build/default; CLI, another
+#                             ruvek-cli to time beside it, an older build for instance)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cli=$PWD/build/default/src/ruvek-cli
+otro=${1:+$(realpath "$1")}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -19,8 +22,10 @@ awk 'BEGIN { srand(12345); x = 612000; y = 4734000; z = 400
   } }' >track.txt
 "$cli" convert --to gpx track.txt -o track.gpx
 "$cli" convert --to sitna track.txt -o ed50.txt
+"$cli" convert --to kml track.txt -o track.kml
+"$cli" convert --to geojson track.txt -o track.geojson
 tr ',' ' ' <ed50.txt | tr -d '\r' >ed50_cs2cs.txt
-ls -l track.txt track.gpx ed50.txt
+ls -l track.txt track.gpx track.kml track.geojson ed50.txt
 
 hyperfine -N --warmup 10 --runs 100 --export-json procesos.json --export-markdown procesos.md \
   "cat track.txt" \
@@ -30,7 +35,14 @@ hyperfine -N --warmup 10 --runs 100 --export-json procesos.json --export-markdow
   "gpsbabel -i gpx -f track.gpx -x transform,wpt=trk -o unicsv,grid=utm,datum='European 1950' -F /dev/null" \
   "$cli convert --to sitna --datum etrs89 track.gpx -o /dev/null" \
   "$cli convert --to sitna --datum etrs89 ed50.txt -o /dev/null" \
-  "cs2cs EPSG:23030 EPSG:25830 ed50_cs2cs.txt"
+  "cs2cs EPSG:23030 EPSG:25830 ed50_cs2cs.txt" \
+  "$cli convert --to sitna track.kml -o /dev/null" \
+  "$cli convert --to sitna track.geojson -o /dev/null" \
+  "ogr2ogr -f CSV /vsistdout/ track.kml -t_srs EPSG:23030 -lco GEOMETRY=AS_WKT" \
+  "ogr2ogr -f CSV /vsistdout/ track.geojson -t_srs EPSG:23030 -lco GEOMETRY=AS_WKT" \
+  ${otro:+"$otro convert --to sitna track.txt -o /dev/null"} \
+  ${otro:+"$otro convert --to sitna track.gpx -o /dev/null"} \
+  ${otro:+"$otro convert --to sitna --datum etrs89 track.gpx -o /dev/null"}
 cat procesos.md
 python3 -c "import json; [print(\"median\", round(r[\"median\"] * 1000, 1), \"ms:\", r[\"command\"]) for r in json.load(open(\"procesos.json\"))[\"results\"]]"
 for f in track.txt track.gpx; do

@@ -41,7 +41,10 @@ bool EntradaDeUnTrack::AbreModelos(Proyeccion& proyeccion) {
   }
   leido_ = std::async(std::launch::async, [this, &proyeccion] {
     bytes_ = Bytes(entrada_);
-    return LeeEnSuDatum(bytes_, Como(), proyeccion);
+    TrackCargado t = LeeEnSuDatum(bytes_, Como(), proyeccion);
+    // What the models will most likely ask for (the IGN's are in ETRS89), while they open.
+    if (t.datum != Datum::Etrs89) t.etrs89 = Terreno::AEtrs89(t.track, t.datum, proyeccion);
+    return t;
   });
   return cli::AbreModelos(dem_, terreno_);  // when false, the read ends unheeded
 }

@@ -45,7 +45,7 @@ TrackCargado LeeEnSuDatum(std::string_view bytes, const ComoCargar& como, Proyec
       leido = como.datum.value_or(Datum::Ed50);
       break;
   }
-  TrackCargado t{ficha.lee(bytes, proyeccion, leido), como.datum.value_or(leido)};
+  TrackCargado t{ficha.lee(bytes, proyeccion, leido), como.datum.value_or(leido), {}};
   if (t.datum != leido) {  // before a simplification, so that a point is named by its own line
     const std::size_t malo = CambiaDatumDelTrack(t.track, leido, t.datum, proyeccion);
     if (malo < t.track.puntos.size()) {
@@ -62,7 +62,8 @@ void Termina(TrackCargado& t, const std::string& nombre, std::string_view bytes,
              const ComoCargar& como, Proyeccion& proyeccion) {
   if (como.terreno != nullptr && !como.terreno->vacio()) {
     std::string por_que;
-    const std::size_t malo = como.terreno->PonAltitudes(t.track, t.datum, proyeccion, por_que);
+    const std::size_t malo = como.terreno->PonAltitudes(t.track, t.datum, proyeccion, por_que,
+                                                        t.etrs89 ? &*t.etrs89 : nullptr);
     if (malo < t.track.puntos.size()) {
       const Punto& p = t.track.puntos[malo];
       throw Error(TipoDeError::FueraDelTerreno,

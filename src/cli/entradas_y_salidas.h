@@ -45,6 +45,7 @@ bool AbreModelos(const std::vector<std::string>& archivos, Terreno& terreno);
 struct TrackCargado {
   Track track;
   Datum datum;
+  std::optional<MetrosEtrs89> etrs89;  // its metres in ETRS89, when changed beforehand for --dem
 };
 
 // The track of `bytes`, input `nombre`, read in the layout its content shows, as `como` says: in

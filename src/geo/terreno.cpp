@@ -158,8 +158,18 @@ void Terreno::Anade(const std::string& archivo) {
   modelos_.push_back(std::move(m));
 }
 
+MetrosEtrs89 Terreno::AEtrs89(const Track& track, Datum datum, Proyeccion& proyeccion) {
+  MetrosEtrs89 m;
+  for (const Punto& p : track.puntos) {
+    m.x.push_back(p.x.EnDouble());
+    m.y.push_back(p.y.EnDouble());
+  }
+  m.bien = proyeccion.CambiaDatum(datum, Datum::Etrs89, m.x, m.y);
+  return m;
+}
+
 std::size_t Terreno::PonAltitudes(Track& track, Datum datum, Proyeccion& proyeccion,
-                                  std::string& por_que) {
+                                  std::string& por_que, const MetrosEtrs89* etrs89) {
   const std::size_t n = track.puntos.size();
   std::vector<std::optional<double>> altitudes(n);
   for (const std::unique_ptr<Modelo>& m : modelos_) {
@@ -174,8 +184,16 @@ std::size_t Terreno::PonAltitudes(Track& track, Datum datum, Proyeccion& proyecc
     }
     if (cuales.empty()) break;
     const Datum suyo = m->sistema == 23030 ? Datum::Ed50 : Datum::Etrs89;
-    const std::size_t bien = m->sistema == 4326 ? proyeccion.AGeograficas(datum, x, y)
-                                                : proyeccion.CambiaDatum(datum, suyo, x, y);
+    std::size_t bien = 0;
+    if (m->sistema == 25830 && etrs89 != nullptr) {
+      for (; bien < cuales.size() && cuales[bien] < etrs89->bien; ++bien) {
+        x[bien] = etrs89->x[cuales[bien]];
+        y[bien] = etrs89->y[cuales[bien]];
+      }
+    } else {
+      bien = m->sistema == 4326 ? proyeccion.AGeograficas(datum, x, y)
+                                : proyeccion.CambiaDatum(datum, suyo, x, y);
+    }
     for (std::size_t k = 0; k < bien; ++k) altitudes[cuales[k]] = m->Altitud(x[k], y[k]);
   }
   for (std::size_t i = 0; i < n; ++i) {

@@ -13,6 +13,12 @@ namespace ruvek {
 
 class GdalCargado;
 
+// A track's metres changed to ETRS89 beforehand, for the models in ETRS89 (see Terreno::AEtrs89).
+struct MetrosEtrs89 {
+  std::vector<double> x, y;
+  std::size_t bien = 0;  // the points changed; PROJ could not change the next one
+};
+
 // Digital terrain models (the IGN's MDT05, MDT25, MDT200...): rasters GDAL reads, in ETRS89 or
 // ED50 / UTM zone 30N or in WGS 84 degrees, which give each point of a track the terrain's
 // altitude. GDAL is loaded at the first model.
@@ -34,7 +40,14 @@ class Terreno {
   // rounded to whole metres, halves away from zero; the track then has altitudes. Returns the
   // index of the first point that gets none, the track left as it was, with why in `por_que`; or
   // the number of points. Error when a model cannot be read.
-  std::size_t PonAltitudes(Track& track, Datum datum, Proyeccion& proyeccion, std::string& por_que);
+  // `etrs89`, when given, holds the points' metres in ETRS89, as AEtrs89 gives them.
+  std::size_t PonAltitudes(Track& track, Datum datum, Proyeccion& proyeccion, std::string& por_que,
+                           const MetrosEtrs89* etrs89 = nullptr);
+
+  // The metres of `track`, in `datum`, changed to ETRS89 as PonAltitudes changes them for a model
+  // in ETRS89 (the IGN's are): done on another thread while the models open, it spares
+  // PonAltitudes that work.
+  static MetrosEtrs89 AEtrs89(const Track& track, Datum datum, Proyeccion& proyeccion);
 
  private:
   struct Modelo;
