@@ -6,8 +6,7 @@
 namespace ruvek::cli {
 
 void EntradaDeUnTrack::AnadeEntrada(CLI::App* orden) {
-  orden->add_option("ENTRADA", entrada_, "Archivo de track (\"-\": la entrada estándar)")
-      ->type_name("");
+  Entrada(orden, entrada_, "Archivo de track (\"-\": la entrada estándar)");
 }
 
 void EntradaDeUnTrack::AnadeOpciones(CLI::App* orden) {

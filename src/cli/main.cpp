@@ -2,7 +2,6 @@
 // ruvek-cli: converts and analyses tracks from a terminal or a script, with the same reading,
 // writing and analysis as the windows. Each order lives in its own file; this one only
 // dispatches.
-#include <CLI/CLI.hpp>
 #include <csignal>
 #include <cstdlib>
 
@@ -16,12 +15,11 @@ namespace {
 
 int Ejecuta(int argc, char** argv, ruvek::Proyeccion& proyeccion) {
   using namespace ruvek::cli;
-  CLI::App app("", "ruvek-cli");
-  PreparaAplicacion(app);
-  OrdenConvert convert(app);
-  OrdenAnalyze analyze(app);
-  OrdenProfile profile(app);
-  if (const std::optional<int> estado = Interpreta(app, argc, argv)) return *estado;
+  const std::shared_ptr<CLI::App> app = NuevaAplicacion();
+  OrdenConvert convert(*app);
+  OrdenAnalyze analyze(*app);
+  OrdenProfile profile(*app);
+  if (const std::optional<int> estado = Interpreta(*app, argc, argv)) return *estado;
   if (convert.Pedida()) return convert.Ejecuta(proyeccion);
   if (analyze.Pedida()) return analyze.Ejecuta(proyeccion);
   if (profile.Pedida()) return profile.Ejecuta(proyeccion);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/opciones.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <cstdio>
+#include <memory>
 #include <string_view>
 
 #include "ajustes.h"
@@ -17,10 +19,12 @@ int ErrorDeUso(const std::string& que) {
   return kUso;
 }
 
-void PreparaAplicacion(CLI::App& app) {
+std::shared_ptr<CLI::App> NuevaAplicacion() {
+  auto nueva = std::make_shared<CLI::App>("", "ruvek-cli");
+  CLI::App& app = *nueva;
   app.description(
       "Convierte y analiza tracks GPS: listas X,Y del Sitna, texto de TrackMaker (UTM "
-      "huso 30, datum European 1950) y GPX.");
+      "huso 30, datum European 1950), GPX, KML y GeoJSON.");
   const auto f = app.get_formatter();
   for (auto [clave, texto] : {std::pair{"Usage", "Uso"},
                               {"OPTIONS", "OPCIONES"},
@@ -37,12 +41,29 @@ void PreparaAplicacion(CLI::App& app) {
                        "Muestra la versión y termina");
   app.allow_extras();
   app.footer("Cada orden tiene su ayuda: ruvek-cli ORDEN --help.");
+  return nueva;
 }
 
 CLI::App* NuevaOrden(CLI::App& app, const char* nombre, const char* descripcion) {
   CLI::App* orden = app.add_subcommand(nombre, descripcion);
   orden->group("Órdenes");
   return orden;
+}
+
+bool Pedida(const CLI::App* orden) { return orden->parsed(); }
+
+bool Dada(const CLI::App* orden, const char* nombre) { return orden->count(nombre) > 0; }
+
+void Entrada(CLI::App* orden, std::string& valor, const char* descripcion) {
+  orden->add_option("ENTRADA", valor, descripcion)->type_name("");
+}
+
+void Entradas(CLI::App* orden, std::vector<std::string>& valores, const char* descripcion) {
+  orden->add_option("ENTRADA", valores, descripcion)->type_name("");
+}
+
+void Marca(CLI::App* orden, const char* nombre, bool& valor, const char* descripcion) {
+  orden->add_flag(nombre, valor, descripcion);
 }
 
 CLI::Option* Opcion(CLI::App* orden, const char* nombres, std::string& valor,

@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+// CLI11 is included by the one file that calls it, this one's: it is a large
+// library of headers only, and compiling it in every order's file took most of the build.
+namespace CLI {
+class App;
+class Option;
+}  // namespace CLI
 
 namespace ruvek::cli {
 
@@ -14,11 +22,23 @@ inline constexpr int kUso = 2;
 // Says on standard error that the command line is wrong and why; returns kUso.
 int ErrorDeUso(const std::string& que);
 
-// The program's options and help, in Spanish.
-void PreparaAplicacion(CLI::App& app);
+// The program, with its options and help in Spanish, and no order yet. Shared, so that main.cpp
+// holds it without CLI11's definitions.
+std::shared_ptr<CLI::App> NuevaAplicacion();
 
 // An order of ruvek-cli (`nombre`, as typed), with its help in the "Órdenes" group.
 CLI::App* NuevaOrden(CLI::App& app, const char* nombre, const char* descripcion);
+
+// Whether `orden` was typed, and whether its option `nombre` was.
+bool Pedida(const CLI::App* orden);
+bool Dada(const CLI::App* orden, const char* nombre);
+
+// The ENTRADA of an order, typed without an option's name: one, or as many as are typed.
+void Entrada(CLI::App* orden, std::string& valor, const char* descripcion);
+void Entradas(CLI::App* orden, std::vector<std::string>& valores, const char* descripcion);
+
+// An option of an order that takes no value.
+void Marca(CLI::App* orden, const char* nombre, bool& valor, const char* descripcion);
 
 // An option of an order that takes one value, once. Its value is checked after the parse (see
 // Interpreta), so that the message is ruvek-cli's own, whatever CLI11's.

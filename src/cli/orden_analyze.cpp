@@ -12,7 +12,7 @@ namespace ruvek::cli {
 OrdenAnalyze::OrdenAnalyze(CLI::App& app)
     : orden_(NuevaOrden(app, "analyze",
                         "Escribe las seis cifras del análisis de altitudes de ENTRADA")) {
-  orden_->add_flag("--json", json_, "Las escribe como un objeto JSON, en metros");
+  Marca(orden_, "--json", json_, "Las escribe como un objeto JSON, en metros");
   umbral_.Anade(orden_);
   entrada_.AnadeEntrada(orden_);
   entrada_.AnadeOpciones(orden_);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <string>
 
 #include "cli/entrada_de_un_track.h"
+#include "cli/opciones.h"
 #include "geo/proyeccion.h"
 
 namespace ruvek::cli {
@@ -14,7 +14,7 @@ namespace ruvek::cli {
 class OrdenAnalyze {
  public:
   explicit OrdenAnalyze(CLI::App& app);
-  bool Pedida() const { return orden_->parsed(); }
+  bool Pedida() const { return cli::Pedida(orden_); }
   // Checks the options, then analyses the input; the exit status.
   int Ejecuta(Proyeccion& proyeccion);
 

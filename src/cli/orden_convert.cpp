@@ -59,8 +59,7 @@ OrdenConvert::OrdenConvert(CLI::App& app)
          "DATUM");
   Opcion(orden_, "--input-datum", datum_de_listas_,
          "Datum de las listas X,Y que lee: ed50 (el de siempre) o etrs89", "DATUM");
-  orden_->add_option("ENTRADA", entradas_, "Archivos de track (\"-\": la entrada estándar)")
-      ->type_name("");
+  Entradas(orden_, entradas_, "Archivos de track (\"-\": la entrada estándar)");
   OpcionRepetible(orden_, "--dem", dem_,
                   "Toma la altitud de cada punto del modelo del terreno ARCHIVO (GeoTIFF, "
                   "ASCII...); con varios, del primero que lo cubre",
@@ -89,7 +88,7 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
     case Coordenadas::GradosWgs84:  // written back from the metres' own datum
       break;
   }
-  if (orden_->count("--datum") > 0) {
+  if (Dada(orden_, "--datum")) {
     const auto d = DatumLlamado(datum_);
     if (!d) return DatumDesconocido("--datum", datum_);
     if (salida_en->coordenadas != Coordenadas::MetrosADecir) {
@@ -101,7 +100,7 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
     }
     como.datum = *d;
   }
-  if (orden_->count("--input-datum") > 0) {
+  if (Dada(orden_, "--input-datum")) {
     como.datum_de_listas = DatumLlamado(datum_de_listas_);
     if (!como.datum_de_listas) return DatumDesconocido("--input-datum", datum_de_listas_);
   }

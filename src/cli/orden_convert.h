@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,7 @@ namespace ruvek::cli {
 class OrdenConvert {
  public:
   explicit OrdenConvert(CLI::App& app);
-  bool Pedida() const { return orden_->parsed(); }
+  bool Pedida() const { return cli::Pedida(orden_); }
   // Checks the options, then converts every input; the exit status.
   int Ejecuta(Proyeccion& proyeccion);
 

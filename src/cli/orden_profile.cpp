@@ -35,7 +35,7 @@ int OrdenProfile::Ejecuta(Proyeccion& proyeccion) {
   for (auto [opcion, texto, minimo, lado] :
        {std::tuple{"--width", &ancho_, kAnchoMinimo, &lados[0]},
         {"--height", &alto_, kAltoMinimo, &lados[1]}}) {
-    if (orden_->count(opcion) == 0) continue;
+    if (!Dada(orden_, opcion)) continue;
     const char* fin = texto->data() + texto->size();
     const auto [donde, ec] = std::from_chars(texto->data(), fin, *lado);
     if (ec != std::errc() || donde != fin || *lado < minimo || *lado > kLadoMaximo) {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <string>
 
 #include "cli/entrada_de_un_track.h"
+#include "cli/opciones.h"
 #include "geo/proyeccion.h"
 
 namespace ruvek::cli {
@@ -13,7 +13,7 @@ namespace ruvek::cli {
 class OrdenProfile {
  public:
   explicit OrdenProfile(CLI::App& app);
-  bool Pedida() const { return orden_->parsed(); }
+  bool Pedida() const { return cli::Pedida(orden_); }
   // Checks the options, then draws the profile; the exit status.
   int Ejecuta(Proyeccion& proyeccion);
 
