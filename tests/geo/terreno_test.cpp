@@ -89,6 +89,16 @@ std::string Esperado(int epsg, const std::string& puntos) {
   return r;
 }
 
+// `origen` copied by gdal_translate with `opciones` (up to four words) into `destino`.
+void Traduce(const std::string& origen, const std::string& destino,
+             std::array<const char*, 5> opciones) {
+  GDALDatasetH d = GDALOpen(origen.c_str(), GA_ReadOnly);
+  GDALTranslateOptions* o = GDALTranslateOptionsNew(const_cast<char**>(opciones.data()), nullptr);
+  GDALClose(GDALTranslate(destino.c_str(), d, o, nullptr));
+  GDALTranslateOptionsFree(o);
+  GDALClose(d);
+}
+
 }  // namespace
 
 TEST(Terreno, PlanesInEverySystemHoleTilesVrtAndAsciiGrid) {
@@ -102,13 +112,20 @@ TEST(Terreno, PlanesInEverySystemHoleTilesVrtAndAsciiGrid) {
        {std::pair{"etrs89.tif", 25830}, {"ed50.tif", 23030}, {"grados.tif", 4326}}) {
     EXPECT_EQ(Altitudes({ruta(archivo)}, dentro), Esperado(epsg, dentro)) << archivo;
   }
-  // On a cell's centre and corner; within half a cell of the edge the edge's cells stand for
-  // those beyond (x of the first centre, 605012.5); beyond the edge, nothing.
+  // A system without any code, as PROJ's words, is recognised by what it is.
+  Traduce(ruta("etrs89.tif"), ruta("sin_codigo.tif"),
+          {"-a_srs", "+proj=utm +zone=30 +ellps=GRS80 +towgs84=0,0,0 +units=m", nullptr});
+  EXPECT_EQ(Altitudes({ruta("sin_codigo.tif")}, dentro), Esperado(25830, dentro));
+  // On a cell's centre and corner; within half a cell of the edge, and on it, the edge's cells
+  // stand for those beyond (x of the first centre, 605012.5); beyond the edge, nothing.
   std::string bordes;
-  for (const auto& [x, y] :
-       {std::pair{605012.5, 4744987.5}, {605025, 4744975}, {605012.5, 4740000}})
+  for (const auto& [x, y] : {std::pair{605012.5, 4744987.5},
+                             {605025, 4744975},
+                             {605012.5, 4740000},
+                             {605012.5, 4744987.5}})
     bordes += std::to_string(std::llround(Plano(x, y))) + " ";
-  EXPECT_EQ(Altitudes({ruta("ed50.tif")}, "605012.5,4744987.5 605025,4744975 605003,4740000"),
+  EXPECT_EQ(Altitudes({ruta("ed50.tif")},
+                      "605012.5,4744987.5 605025,4744975 605003,4740000 605000,4745000"),
             bordes);
   EXPECT_EQ(Altitudes({ruta("ed50.tif")}, "610000,4740000 604990,4740000"),
             "punto 2 no lo cubre ningún modelo del terreno con datos");
@@ -129,12 +146,7 @@ TEST(Terreno, PlanesInEverySystemHoleTilesVrtAndAsciiGrid) {
   EXPECT_EQ(Altitudes({ruta("mosaico.vrt")}, cruce), Esperado(23030, cruce));
   EXPECT_EQ(Altitudes({oeste, este}, cruce), Esperado(23030, cruce));
   // The ASCII grid of a GeoTIFF, its system in a .prj without any code, gives the same.
-  GDALDatasetH tif = GDALOpen(ruta("etrs89.tif").c_str(), GA_ReadOnly);
-  GDALTranslateOptions* asc = GDALTranslateOptionsNew(
-      const_cast<char**>(std::array<const char*, 3>{"-of", "AAIGrid", nullptr}.data()), nullptr);
-  GDALClose(GDALTranslate(ruta("etrs89.asc").c_str(), tif, asc, nullptr));
-  GDALTranslateOptionsFree(asc);
-  GDALClose(tif);
+  Traduce(ruta("etrs89.tif"), ruta("etrs89.asc"), {"-of", "AAIGrid", nullptr});
   std::ofstream(ruta("etrs89.prj"))
       << R"(PROJCS["ETRS89_UTM_zone_30N",GEOGCS["GCS_ETRS_1989",DATUM["D_ETRS_1989",)"
          R"(SPHEROID["GRS_1980",6378137.0,298.257222101]],PRIMEM["Greenwich",0.0],)"
