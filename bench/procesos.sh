@@ -7,19 +7,15 @@
 #                             ruvek-cli to time beside it, an older build for instance)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+raiz=$PWD
 cli=$PWD/build/default/src/ruvek-cli
 otro=${1:+$(realpath "$1")}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# The walk of bench/bench.cpp's data: 10,000 points near Pamplona, 400 to 1,600 m.
-awk 'BEGIN { srand(12345); x = 612000; y = 4734000; z = 400
-  printf "Version , 212\r\n\r\nWGS 1984 (GPS) ,217, 6378137, 298.257223563, 0, 0, 0\r\nUSER GRID, 0, 0, 0, 0, 0\r\n\r\n"
-  for (i = 0; i < 10000; i++) {
-    x += (int(rand() * 200) - 80) / 10; y += (int(rand() * 200) - 90) / 10; z += (int(rand() * 100) - 45) / 10
-    printf "t,utm,30T,%.1f,%.1f,01/05/2009,%02d:%02d:%02d,%.1f,%d\r\n", x, y, int(i / 3600) % 24, int(i / 60) % 60, i % 60, z, i == 0
-  } }' >track.txt
+# 10,000 points near Pamplona, 400 to 1,600 m.
+awk -f "$raiz/bench/paseo.awk" >track.txt
 "$cli" convert --to gpx track.txt -o track.gpx
 "$cli" convert --to sitna track.txt -o ed50.txt
 "$cli" convert --to kml track.txt -o track.kml

@@ -7,6 +7,7 @@
 #   bench/terreno.sh        (after tools/test or tools/run has built build/default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+raiz=$PWD
 cli=$PWD/build/default/src/ruvek-cli
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -27,13 +28,8 @@ gdal_translate -q -of GTiff -a_srs EPSG:25830 -a_ullr 600000 4800000 700000 4700
 gdal_translate -q -co TILED=YES mdt.tif mdt_teselas.tif
 ls -l mdt.tif mdt_teselas.tif
 
-# The walk of bench/procesos.sh: 10,000 points near Pamplona, 400 to 1,600 m.
-awk 'BEGIN { srand(12345); x = 612000; y = 4734000; z = 400
-  printf "Version , 212\r\n\r\nWGS 1984 (GPS) ,217, 6378137, 298.257223563, 0, 0, 0\r\nUSER GRID, 0, 0, 0, 0, 0\r\n\r\n"
-  for (i = 0; i < 10000; i++) {
-    x += (int(rand() * 200) - 80) / 10; y += (int(rand() * 200) - 90) / 10; z += (int(rand() * 100) - 45) / 10
-    printf "t,utm,30T,%.1f,%.1f,01/05/2009,%02d:%02d:%02d,%.1f,%d\r\n", x, y, int(i / 3600) % 24, int(i / 60) % 60, i % 60, z, i == 0
-  } }' >track.txt
+# The track of bench/procesos.sh.
+awk -f "$raiz/bench/paseo.awk" >track.txt
 "$cli" convert --to gpx track.txt -o track.gpx
 # The same points in the model's system, for gdallocationinfo.
 "$cli" convert --to sitna --datum etrs89 track.gpx | tr ',' ' ' | tr -d '\r' >puntos.txt
