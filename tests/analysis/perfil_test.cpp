@@ -21,9 +21,11 @@ namespace {
 struct Lectura {
   std::string abscisas, ordenadas, marcas, textos;
   int polilineas = 0;
-  std::vector<double> xs, ys, cy;  // the line's vertices, the marks' heights
-  std::vector<double> ejes;        // the ends of the axes' lines: x1, y1, x2, y2...
-  bool en_ejes = false;            // within the group of the axes (drawn darker than the grid)
+  std::vector<double> xs, ys, cy;          // the line's vertices, the marks' heights
+  std::vector<double> ejes;                // the ends of the axes' lines: x1, y1, x2, y2...
+  std::vector<double> y_marcas, y_textos;  // the baselines of the marks' texts, of the titles'
+  double y = 0;                            // the last text's baseline
+  bool en_ejes = false;  // within the group of the axes (drawn darker than the grid)
   bool bien_formado = false;
   std::string* actual = nullptr;
 };
@@ -51,10 +53,13 @@ Lectura Lee(const std::string& svg) {
         l.actual = &l.textos;  // the title lines: no anchor, their own colour
         for (; *a != nullptr; a += 2) {
           const std::string_view clave = a[0], valor = a[1];
+          if (clave == "y") l.y = std::stod(a[1]);
           if (clave == "text-anchor") l.actual = valor == "end" ? &l.ordenadas : &l.abscisas;
           if (clave == "fill" && valor != "#333333") l.actual = &l.marcas;
         }
         if (!l.actual->empty()) *l.actual += "|";
+        if (l.actual == &l.marcas) l.y_marcas.push_back(l.y);
+        if (l.actual == &l.textos) l.y_textos.push_back(l.y);
       },
       [](void* yo, const char*) { static_cast<Lectura*>(yo)->actual = nullptr; });
   XML_SetCharacterDataHandler(p, [](void* yo, const char* s, int n) {
@@ -80,6 +85,10 @@ void CompruebaLinea(const Lectura& l, int ancho, int alto) {
   EXPECT_EQ(l.xs.back(), l.xs.size() > 1 ? x1 : x0);
   const auto [arriba, abajo] = std::minmax_element(l.ys.begin(), l.ys.end());
   EXPECT_EQ(l.cy, (std::vector<double>{*arriba, *abajo}));
+  // Their altitudes written within the plot: below the title's lines, above the axis.
+  for (const double y : l.y_marcas) {
+    EXPECT_TRUE(y > *std::max_element(l.y_textos.begin(), l.y_textos.end()) && y < y1) << y;
+  }
 }
 
 std::string Describe(const Track& t, int ancho = kAnchoPerfil, int alto = kAltoPerfil) {

@@ -176,12 +176,14 @@ caso 1 '' 'ruvek-cli: x_cero.txt: el track no tiene ningún punto que analizar: 
 # The profile: an SVG picture to standard output or a file; never for a track without altitudes.
 caso 0 $'<?xml version="1.0" encoding="UTF-8"?>\n<svg *<polyline *</svg>\n' '' profile tm.txt
 caso 0 '<?xml*' '' profile -o - --width 240 --height 140 p.gpx
+caso 0 '<?xml*' '' profile -o - --width 8000 --height 8000 p.gpx
 caso 0 '' '' profile --width 1200 --height 400 -o perfil.svg tm.txt
 grep -q 'width="1200" height="400"' perfil.svg || { echo "FALLO: perfil.svg"; fallos=$((fallos + 1)); }
 caso 1 '' 'ruvek-cli: xy.txt: Este track no puede analizarse' profile xy.txt -o perfil.svg
 caso 1 '' 'ruvek-cli: vacio.txt:1: el archivo está vacío' profile vacio.txt
 caso 1 '' 'ruvek-cli: carpeta: no se puede escribir: es una carpeta' profile tm.txt -o carpeta
 caso 2 '' "ruvek-cli: --width va de 240 a 8000 píxeles: 100$uso" profile --width 100 tm.txt
+caso 2 '' "ruvek-cli: --height va de 140 a 8000 píxeles: 8001$uso" profile --height 8001 tm.txt
 caso 2 '' "ruvek-cli: --height va de 140 a 8000 píxeles: 3e2$uso" profile --height 3e2 tm.txt
 caso 2 '' "ruvek-cli: falta la ENTRADA del perfil$uso" profile --width 400
 grep -q 'width="1200"' perfil.svg || { echo "FALLO: a failed profile touched perfil.svg"; fallos=$((fallos + 1)); }
