@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Each folder of src/ ($1) includes only the layers below it (docs/ARCHITECTURE.md), and only the
-# windows include Qt: the command flow of src/ui is plain C++ as well.
+# windows include Qt: the command flow of src/ui is plain C++ as well. CLI11, headers only and slow
+# to compile, is included by cli/opciones.cpp alone.
 set -euo pipefail
 cd "$1/src"
 declare -A puede=(
@@ -23,4 +24,6 @@ for capa in "${!puede[@]}"; do
 done
 qt=$(grep -lE '^#include <Q' -r . | grep -vE '^\./ui/(ventana_|controles|imagenes|mensajes_y_dialogos|medidas_y_fuentes|main)' || true)
 [ -z "$qt" ] || { echo "incluyen Qt fuera de las ventanas: $qt"; fallos=1; }
+cli11=$(grep -lE '^#include <CLI/' -r . | grep -vx './cli/opciones.cpp' || true)
+[ -z "$cli11" ] || { echo "incluyen CLI11 fuera de cli/opciones.cpp: $cli11"; fallos=1; }
 exit "$fallos"
