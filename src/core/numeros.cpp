@@ -32,9 +32,7 @@ ValorFijo LeeRedondeado(std::string_view campo) {
 }
 
 std::optional<std::string_view> DecimalLlano(std::string_view t) {
-  const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
-  while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
+  t = SinBlancosAlrededor(t);
   std::size_t i = t.starts_with('-') ? 1 : 0;
   const auto cifras = [&t, &i] {
     const std::size_t desde = i;
@@ -53,9 +51,7 @@ std::optional<std::string_view> DecimalLlano(std::string_view t) {
 
 std::optional<std::string> DecimalSinExponente(std::string_view t) {
   if (const auto llano = DecimalLlano(t)) return std::string(*llano);  // most numbers of a GPX
-  const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
-  while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
+  t = SinBlancosAlrededor(t);
   const auto cifras = [&t] {
     std::size_t n = 0;
     while (n < t.size() && t[n] >= '0' && t[n] <= '9') ++n;

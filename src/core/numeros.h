@@ -9,6 +9,18 @@
 
 namespace ruvek {
 
+// The white space of XML and JSON around a number or a text: space, tab, CR and LF.
+constexpr bool EsBlancoDeDocumento(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// `texto` without that white space at either end.
+inline std::string_view SinBlancosAlrededor(std::string_view texto) {
+  while (!texto.empty() && EsBlancoDeDocumento(texto.front())) texto.remove_prefix(1);
+  while (!texto.empty() && EsBlancoDeDocumento(texto.back())) texto.remove_suffix(1);
+  return texto;
+}
+
 // Rounds one numeric field of an input file to a whole ValorFijo. The field is split at its
 // first "."; the text before it is read as a number ("0" when empty) and a first decimal digit
 // of 5 to 9 moves the result one unit away from zero, so positive and negative fields round

@@ -36,10 +36,7 @@ bool PuedeFallar(double lon, double lat) {
 double NumeroDelDocumento(std::string_view texto) {
   // Most numbers are plain ("-1.6543210"): digits and a point, which the standard library reads
   // without a copy; any other goes through DecimalSinExponente.
-  std::string_view t = texto;
-  const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!t.empty() && blanco(t.front())) t.remove_prefix(1);
-  while (!t.empty() && blanco(t.back())) t.remove_suffix(1);
+  const std::string_view t = SinBlancosAlrededor(texto);
   const std::size_t cifra = t.starts_with('-') ? 1 : 0;
   double g = NAN;
   if (t.size() > cifra && t[cifra] >= '0' && t[cifra] <= '9' &&

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/numeros.h"
 #include "formats/kml.h"
 #include "formats/xml.h"
 
@@ -19,14 +20,6 @@ struct Trazo {
   std::string modo;
   int multitrack = -1;
 };
-
-bool Blanco(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-std::string_view SinBlancos(std::string_view t) {
-  while (!t.empty() && Blanco(t.front())) t.remove_prefix(1);
-  while (!t.empty() && Blanco(t.back())) t.remove_suffix(1);
-  return t;
-}
 
 class LectorKml : public LectorXml {
  public:
@@ -106,7 +99,7 @@ void LectorKml::Tuplas(std::string_view texto, bool al_final) {
   std::size_t inicio = 0;
   for (std::size_t i = 0; i <= texto.size(); ++i) {
     const bool fin = i == texto.size();
-    if (!fin && !Blanco(texto[i])) continue;
+    if (!fin && !EsBlancoDeDocumento(texto[i])) continue;
     if (fin && !al_final) break;
     std::string_view tupla = texto.substr(inicio, i - inicio);
     const bool seguida = !texto_.empty();  // a tuple begun in the previous piece
@@ -164,19 +157,20 @@ void LectorKml::AlCerrar() {
         break;
       case Nodo::Coord: {
         std::vector<std::string_view> campos;
-        for (std::string_view t = SinBlancos(texto_); !t.empty(); t = SinBlancos(t)) {
-          const std::size_t fin = std::min(t.find(' '), std::min(t.find('\t'), t.find('\n')));
+        for (std::string_view t = SinBlancosAlrededor(texto_); !t.empty();
+             t = SinBlancosAlrededor(t)) {
+          const std::size_t fin = t.find_first_of(" \t\r\n");
           campos.push_back(t.substr(0, fin));
           t.remove_prefix(std::min(fin, t.size()));
         }
-        Punto(campos, SinBlancos(texto_), linea_texto_);
+        Punto(campos, SinBlancosAlrededor(texto_), linea_texto_);
         break;
       }
       case Nodo::AltitudeMode:
         if (Padre() == Nodo::LineString || Padre() == Nodo::Track) {
-          trazos_.back().modo = SinBlancos(texto_);
+          trazos_.back().modo = SinBlancosAlrededor(texto_);
         } else if (Padre() == Nodo::MultiTrack) {
-          multitracks_.back() = SinBlancos(texto_);
+          multitracks_.back() = SinBlancosAlrededor(texto_);
         }
         break;
       case Nodo::Otro:

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/numeros.h"
+
 namespace ruvek {
 
 std::string MotivoDeGdal(std::string_view mensaje) {
@@ -37,7 +39,7 @@ long long ValoresDeRejillaAscii(const std::string& archivo) {
   std::vector<char> trozo(1 << 20);
   for (std::size_t n; (n = std::fread(trozo.data(), 1, trozo.size(), f.get())) > 0;) {
     for (const char c : std::string_view(trozo.data(), n)) {
-      const bool blanco = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+      const bool blanco = EsBlancoDeDocumento(c);
       if (donde == LineaDeCabecera) {
         if (c == '\n') donde = InicioDeLinea;
         continue;
