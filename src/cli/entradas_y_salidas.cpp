@@ -46,15 +46,9 @@ TrackCargado LeeEnSuDatum(std::string_view bytes, const ComoCargar& como, Proyec
       break;
   }
   TrackCargado t{ficha.lee(bytes, proyeccion, leido), como.datum.value_or(leido), {}};
-  if (t.datum != leido) {  // before a simplification, so that a point is named by its own line
-    const std::size_t malo = CambiaDatumDelTrack(t.track, leido, t.datum, proyeccion);
-    if (malo < t.track.puntos.size()) {
-      throw Error(TipoDeError::Transformacion,
-                  std::string("PROJ no puede llevar de ") + NombreDatum(leido) + " a " +
-                      NombreDatum(t.datum) + " el punto " + std::to_string(malo + 1),
-                  ficha.linea_del_punto(bytes, malo));
-    }
-  }
+  // Before a simplification, so that a point is named by its own line.
+  CambiaDatumDelTrack(t.track, leido, t.datum, proyeccion,
+                      [&](std::size_t i) { return ficha.linea_del_punto(bytes, i); });
   return t;
 }
 

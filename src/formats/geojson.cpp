@@ -54,13 +54,8 @@ Track LeeGeoJson(std::string_view bytes, Proyeccion& proyeccion, Datum datum) {
   if (!track.con_altitudes) {
     for (Punto& p : track.puntos) p.altitud = {};
   }
-  const std::size_t malo = CambiaDatumDelTrack(track, *g.datum_metros, datum, proyeccion);
-  if (malo < track.puntos.size()) {
-    throw Error(TipoDeError::Transformacion,
-                std::string("PROJ no puede llevar de ") + NombreDatum(*g.datum_metros) + " a " +
-                    NombreDatum(datum) + " el punto " + std::to_string(malo + 1),
-                g.puntos[malo].linea);
-  }
+  CambiaDatumDelTrack(track, *g.datum_metros, datum, proyeccion,
+                      [&g](std::size_t i) { return g.puntos[i].linea; });
   return track;
 }
 
