@@ -10,10 +10,7 @@ void EntradaDeUnTrack::AnadeEntrada(CLI::App* orden) {
 }
 
 void EntradaDeUnTrack::AnadeOpciones(CLI::App* orden) {
-  OpcionRepetible(orden, "--dem", dem_,
-                  "Toma la altitud de cada punto del modelo del terreno ARCHIVO (GeoTIFF, "
-                  "ASCII...); con varios, del primero que lo cubre",
-                  "ARCHIVO");
+  OpcionDem(orden, dem_);
   simplify_.Anade(orden);
 }
 

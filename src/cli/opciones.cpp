@@ -84,6 +84,13 @@ CLI::Option* OpcionRepetible(CLI::App* orden, const char* nombres,
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 }
 
+void OpcionDem(CLI::App* orden, std::vector<std::string>& archivos) {
+  OpcionRepetible(orden, "--dem", archivos,
+                  "Toma la altitud de cada punto del modelo del terreno ARCHIVO (GeoTIFF, "
+                  "ASCII...); con varios, del primero que lo cubre",
+                  "ARCHIVO");
+}
+
 void OpcionUmbral::Anade(CLI::App* orden) {
   opcion_ = Opcion(orden, "--threshold", valor_,
                    "Suma solo las subidas y bajadas de N metros o más (las demás son ruido)", "N");

@@ -50,6 +50,9 @@ CLI::Option* OpcionRepetible(CLI::App* orden, const char* nombres,
                              std::vector<std::string>& valores, const std::string& descripcion,
                              const char* tipo);
 
+// --dem ARCHIVO, which may be given again: the terrain models that give the track's altitudes.
+void OpcionDem(CLI::App* orden, std::vector<std::string>& archivos);
+
 // --threshold N, whole metres from 1 on: the swings of altitude the totals count (see
 // AnalizaAltitudes).
 class OpcionUmbral {

@@ -60,10 +60,7 @@ OrdenConvert::OrdenConvert(CLI::App& app)
   Opcion(orden_, "--input-datum", datum_de_listas_,
          "Datum de las listas X,Y que lee: ed50 (el de siempre) o etrs89", "DATUM");
   Entradas(orden_, entradas_, "Archivos de track (\"-\": la entrada estándar)");
-  OpcionRepetible(orden_, "--dem", dem_,
-                  "Toma la altitud de cada punto del modelo del terreno ARCHIVO (GeoTIFF, "
-                  "ASCII...); con varios, del primero que lo cubre",
-                  "ARCHIVO");
+  OpcionDem(orden_, dem_);
   simplify_.Anade(orden_);
 }
 

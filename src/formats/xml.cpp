@@ -44,7 +44,9 @@ std::string RazonXml(XML_Error codigo) {
     case XML_ERROR_UNKNOWN_ENCODING:
     case XML_ERROR_INCORRECT_ENCODING:
       return "su codificación no es UTF-8, UTF-16 ni ISO-8859-1";
-    default:  // rare: said in Spanish, with expat's own words for whoever looks it up
+    // Rare: said in Spanish, with expat's own words for whoever looks it up. Not every code is
+    // named: expat adds codes in its releases, and a newer one must not stop the build.
+    default:
       return std::string("el lector de XML lo rechaza (") + XML_ErrorString(codigo) + ")";
   }
 }
