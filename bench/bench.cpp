@@ -56,8 +56,8 @@ void BM_FreadGpx(benchmark::State& state) {
 BENCHMARK(BM_FreadGpx);
 
 void BM_EscribeGpx(benchmark::State& state) {
-  const Track t = LeeArchivo(datos().ruta_trackmaker);
-  for (auto _ : state) benchmark::DoNotOptimize(EscribeGpx(t, "paseo", Datos::proyeccion()));
+  const Recorrido r = LeeGpx(datos().gpx);
+  for (auto _ : state) benchmark::DoNotOptimize(EscribeGpx(r));
 }
 BENCHMARK(BM_EscribeGpx)->Unit(benchmark::kMillisecond);
 
@@ -67,7 +67,7 @@ void BM_PreparaProyeccion(benchmark::State& state) {
   for (auto _ : state) {
     Proyeccion p;
     double x = -1.65, y = 42.8;
-    p.AUtm(Datum::Ed50, {&x, 1}, {&y, 1});
+    p.Transforma(kGradosWgs84, kMetrosEd50, {&x, 1}, {&y, 1});
   }
 }
 BENCHMARK(BM_PreparaProyeccion)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -82,7 +82,7 @@ void BM_CambiaDatum(benchmark::State& state) {
   }
   for (auto _ : state) {
     std::vector<double> x = x0, y = y0;
-    Datos::proyeccion().CambiaDatum(Datum::Ed50, Datum::Etrs89, x, y);
+    Datos::proyeccion().Transforma(kMetrosEd50, kMetrosEtrs89, x, y);
     benchmark::DoNotOptimize(x.data());
   }
 }

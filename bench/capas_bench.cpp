@@ -29,7 +29,7 @@ BENCHMARK(BM_CargaGeoJson)->Unit(benchmark::kMillisecond);
 // The GeoJSON's positions alone, as its reader finds them, before any projection.
 void BM_LeePosicionesGeoJson(benchmark::State& state) {
   std::size_t puntos = 0;
-  for (auto _ : state) puntos = LeeJsonGeoJson(datos().geojson, &PuedeFallar).puntos.size();
+  for (auto _ : state) puntos = LeeGeoJson(datos().geojson).PuntosDeTraza();
   if (puntos != kMaximoDePuntos) state.SkipWithError("the positions did not read whole");
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * datos().geojson.size()));
 }

@@ -14,7 +14,9 @@
 #include "formats/gpx.h"
 #include "formats/kml.h"
 #include "formats/trackmaker.h"
+#include "geo/en_sistema.h"
 #include "io/entrada.h"
+#include "ui/flujo_de_comandos.h"
 
 namespace ruvek::bench {
 
@@ -54,11 +56,13 @@ struct Datos {
     }
     ruta_trackmaker = Guarda("trackmaker", trackmaker);
     ruta_sitna = Guarda("sitna", sitna);
-    gpx = EscribeGpx(LeeTrackMaker(trackmaker), "paseo", proyeccion());
+    Recorrido grados = EnSistema(LeeTrackMaker(trackmaker), kGradosWgs84, proyeccion());
+    grados.trazas.front().nombre = "paseo";
+    gpx = EscribeGpx(grados);
     ruta_gpx = Guarda("gpx", gpx);
-    kml = EscribeKml(LeeTrackMaker(trackmaker), "paseo", proyeccion());
+    kml = EscribeKml(grados);
     ruta_kml = Guarda("kml", kml);
-    geojson = EscribeGeoJson(LeeTrackMaker(trackmaker), "paseo", proyeccion());
+    geojson = EscribeGeoJson(grados);
     ruta_geojson = Guarda("geojson", geojson);
   }
   ~Datos() {
@@ -87,10 +91,10 @@ inline const Datos& datos() {
   return d;
 }
 
-// The track of a file, read as the open command reads it.
+// The table of a file, read as the open command reads it.
 inline Track LeeArchivo(const std::string& ruta) {
   const std::string bytes = LeeEntrada(ruta);
-  return Lee(FormatoPorContenido(bytes), bytes, Datos::proyeccion()).track;
+  return LeeLaTabla(FormatoPorContenido(bytes), bytes, Datos::proyeccion());
 }
 
 }  // namespace ruvek::bench

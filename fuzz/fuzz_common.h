@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "core/errores.h"
 #include "core/track.h"
@@ -19,14 +20,21 @@ inline void Exige(bool cierto, const char* que) {
   }
 }
 
-// What a reader makes of `bytes`: a track within the capacity, or nothing when it raises one of
-// its typed errors (the ways out a reader has; anything else is a finding).
+// What a reader makes of `bytes`: a table within the capacity or a recorrido within its bounds,
+// or nothing when it raises one of its typed errors (the ways out a reader has; anything else is
+// a finding).
 template <typename Lector>
-std::optional<Track> Lee(Lector&& lee, std::string_view bytes) {
+auto Lee(Lector&& lee, std::string_view bytes) -> std::optional<decltype(lee(bytes))> {
   try {
-    Track t = lee(bytes);
-    Exige(t.puntos.size() <= std::size_t(kMaximoDePuntos), "a track beyond the capacity");
-    return t;
+    auto leido = lee(bytes);
+    if constexpr (std::is_same_v<decltype(leido), Track>) {
+      Exige(leido.puntos.size() <= std::size_t(kMaximoDePuntos), "a track beyond the capacity");
+    } else {
+      Exige(leido.PuntosDeTraza() <= std::size_t(kMaximoDePuntosLeidos) &&
+                leido.waypoints.size() <= kMaximoDeWaypoints,
+            "a recorrido beyond its bounds");
+    }
+    return leido;
   } catch (const LecturaIncompleta& e) {  // what it kept is a track of the table too
     Exige(e.leido.puntos.size() <= std::size_t(kMaximoDePuntos),
           "a partial track beyond the capacity");

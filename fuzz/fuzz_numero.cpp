@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/errores.h"
+#include "core/instante.h"
 #include "core/numeros.h"
 #include "fuzz_common.h"
 
@@ -31,6 +32,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Exige(redondeado.find('.') == std::string::npos, "LeeRedondeado gave a fraction");
   fuzz::Exige(texto.find('.') != std::string_view::npos || leido == redondeado,
               "a field without \".\" is not read whole");
+  // A field with its decimals rounds as LeeRedondeado reads it.
+  try {
+    const double v = LeeDecimal(texto);
+    fuzz::Exige(!redondeado.starts_with("!") && ValorFijo::Redondeado(v).Texto() == redondeado,
+                "a field with its decimals rounds otherwise");
+  } catch (const Error&) {
+    fuzz::Exige(redondeado.starts_with("!"),
+                "a field LeeRedondeado reads is refused with decimals");
+  }
+  // A time written reads back to the same instant.
+  try {
+    const Instante t = LeeInstante(texto);
+    fuzz::Exige(LeeInstante(TextoInstante(t)) == t, "a time written reads to another");
+  } catch (const Error& e) {
+    fuzz::Exige(e.tipo() == TipoDeError::Conversion, "a time raised an unexpected kind of error");
+  }
   if (const auto d = DecimalSinExponente(texto)) {
     fuzz::Exige(DecimalSinExponente(*d) == d, "a plain decimal is not its own plain form");
     fuzz::Exige(!Lee([&] { return LeeRedondeado(*d); }).starts_with("!conversion"),

@@ -106,6 +106,18 @@ inline ruvek::Track Puntos(const std::string& puntos, bool con_altitudes = true)
   return t;
 }
 
+// A recorrido of one track of one segment with the points of a table, in metres of `sistema`.
+inline ruvek::Recorrido EnMetros(const ruvek::Track& t,
+                                 ruvek::Sistema sistema = ruvek::kMetrosEd50) {
+  ruvek::Segmento s;
+  for (const Punto& p : t.puntos) {
+    s.push_back({p.x.EnDouble(), p.y.EnDouble(),
+                 t.con_altitudes ? std::optional<double>(p.altitud.EnDouble()) : std::nullopt,
+                 std::nullopt, 0});
+  }
+  return UnSegmento(sistema, std::move(s));
+}
+
 // What `f` returns, or "kind@line" of the Error it raises, and what a reader had read before it.
 template <typename F>
 std::string Resultado(F&& f) {

@@ -25,7 +25,10 @@ std::optional<int> EntradaDeUnTrack::Comprueba(const std::string& para_que) {
 std::string EntradaDeUnTrack::Nombre() const { return NombreDeEntrada(entrada_); }
 
 ComoCargar EntradaDeUnTrack::Como() {
-  return {.datum = {}, .datum_de_listas = {}, .terreno = &terreno_, .simplifica = simplifica_};
+  return {.metros = Datum::Ed50,
+          .datum_de_listas = {},
+          .terreno = &terreno_,
+          .simplifica = simplifica_};
 }
 
 bool EntradaDeUnTrack::AbreModelos(Proyeccion& proyeccion) {
@@ -37,19 +40,20 @@ bool EntradaDeUnTrack::AbreModelos(Proyeccion& proyeccion) {
   }
   leido_ = std::async(std::launch::async, [this, &proyeccion] {
     bytes_ = Bytes(entrada_);
-    TrackCargado t = LeeEnSuDatum(bytes_, Como(), proyeccion);
+    Cargado c = LeeEnSuSistema(bytes_, Como(), proyeccion);
     // What the models will most likely ask for (the IGN's are in ETRS89), while they open.
-    if (t.datum != Datum::Etrs89) t.etrs89 = Terreno::AEtrs89(t.track, t.datum, proyeccion);
-    return t;
+    c.etrs89 = Terreno::AEtrs89(c.recorrido, proyeccion);
+    return c;
   });
   return cli::AbreModelos(dem_, terreno_);  // when false, the read ends unheeded
 }
 
 Track EntradaDeUnTrack::Carga(Proyeccion& proyeccion) {
-  if (!leido_.valid()) return cli::Carga(Nombre(), Bytes(entrada_), Como(), proyeccion).track;
-  TrackCargado t = leido_.get();
-  Termina(t, Nombre(), bytes_, Como(), proyeccion);
-  return std::move(t.track);
+  if (!leido_.valid())
+    return TablaDe(cli::Carga(Nombre(), Bytes(entrada_), Como(), proyeccion).recorrido);
+  Cargado c = leido_.get();
+  Termina(c, Nombre(), Como(), proyeccion);
+  return TablaDe(c.recorrido);
 }
 
 }  // namespace ruvek::cli

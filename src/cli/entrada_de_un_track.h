@@ -27,8 +27,8 @@ class EntradaDeUnTrack {
   bool AbreModelos(Proyeccion& proyeccion);
   // How messages name the input.
   std::string Nombre() const;
-  // The input's track, in ED50 metres, with the models' altitudes when there are models; Error
-  // when it cannot be read or taken.
+  // The input's tracks as the windows' table: ED50 metres, with the models' altitudes when there
+  // are models; Error when it cannot be read or taken.
   Track Carga(Proyeccion& proyeccion);
 
  private:
@@ -40,7 +40,7 @@ class EntradaDeUnTrack {
   std::optional<std::size_t> simplifica_;
   Terreno terreno_;
   std::string bytes_;
-  std::future<TrackCargado> leido_;  // the read begun by AbreModelos
+  std::future<Cargado> leido_;  // the read begun by AbreModelos
 };
 
 }  // namespace ruvek::cli

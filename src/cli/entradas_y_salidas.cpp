@@ -4,13 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 
+#include "core/precision.h"
 #include "core/simplifica.h"
 #include "formats/formatos.h"
-#include "geo/cambio_de_datum.h"
+#include "geo/en_sistema.h"
 #include "io/entrada.h"
 #include "io/guarda_archivo.h"
 
@@ -32,58 +35,104 @@ std::string Bytes(const std::string& entrada) {
   return entrada == "-" ? LeeDescriptor(STDIN_FILENO) : LeeEntrada(entrada);
 }
 
-TrackCargado LeeEnSuDatum(std::string_view bytes, const ComoCargar& como, Proyeccion& proyeccion) {
+Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccion& proyeccion) {
   const FichaDeFormato& ficha = FormatoPorContenido(bytes);
-  Datum leido = Datum::Ed50;
+  Cargado c{ficha.lee(bytes), 0, {}};
+  Recorrido& r = c.recorrido;
   switch (ficha.coordenadas) {
-    case Coordenadas::MetrosEd50:
-      break;
     case Coordenadas::MetrosADecir:
-      leido = como.datum_de_listas.value_or(Datum::Ed50);
+      r.sistema.datum = como.datum_de_listas.value_or(Datum::Ed50);
       break;
+    case Coordenadas::MetrosEd50:
     case Coordenadas::GradosWgs84:
-      leido = como.datum.value_or(Datum::Ed50);
       break;
   }
-  TrackCargado t{ficha.lee(bytes, proyeccion, leido), como.datum.value_or(leido), {}};
-  // Before a simplification, so that a point is named by its own line.
-  CambiaDatumDelTrack(t.track, leido, t.datum, proyeccion,
-                      [&](std::size_t i) { return ficha.linea_del_punto(bytes, i); });
-  return t;
+  if (!como.metros) {
+    r = EnSistema(std::move(r), kGradosWgs84, proyeccion);
+    return c;
+  }
+  // The windows' table, with its segments and times: no waypoint, every number a whole one.
+  if (r.trazas.empty() && !r.waypoints.empty())
+    throw Error(TipoDeError::MalFormado, ficha.sin_track);
+  c.waypoints_dejados = r.waypoints.size();
+  r.waypoints.clear();
+  r = EnSistema(std::move(r), {*como.metros, kHusoDeSiempre}, proyeccion);
+  RedondeaMetros(r);
+  return c;
 }
 
-void Termina(TrackCargado& t, const std::string& nombre, std::string_view bytes,
-             const ComoCargar& como, Proyeccion& proyeccion) {
+namespace {
+
+// The points of `r`'s tracks in metres, for a simplification: its own, or, in degrees, those of a
+// projection centred on them.
+std::vector<Punto3D> Metros(const Recorrido& r, Proyeccion& proyeccion) {
+  std::vector<double> x, y, z;
+  const bool altitudes = r.TodosConAltitud();
+  r.ParaCadaPunto([&](const Posicion& p) {
+    x.push_back(p.x);
+    y.push_back(p.y);
+    z.push_back(altitudes ? *p.altitud : 0);
+  });
+  if (r.sistema.EnGrados() && !x.empty()) {
+    const auto [oeste, este] = std::minmax_element(x.begin(), x.end());
+    if (proyeccion.AMetrosLocales(std::round((*oeste + *este) / 2), x, y) < x.size()) {
+      throw Error(TipoDeError::Transformacion, "PROJ no puede medir el track para simplificarlo");
+    }
+  }
+  std::vector<Punto3D> metros(x.size());
+  for (std::size_t i = 0; i < x.size(); ++i) metros[i] = {x[i], y[i], z[i]};
+  return metros;
+}
+
+// How a message names point `i` of `r`'s tracks, and where it is.
+std::string QuePunto(const Recorrido& r, std::size_t i, long& linea) {
+  const Posicion* p = nullptr;
+  std::size_t k = 0;
+  r.ParaCadaPunto([&](const Posicion& q) { p = k++ == i ? &q : p; });
+  linea = p->linea;
+  std::string x, y;
+  AnadeNumeroLeido(x, p->x);
+  AnadeNumeroLeido(y, p->y);
+  return "el punto " + std::to_string(i + 1) +
+         (r.sistema.EnGrados() ? " (latitud " + y + ", longitud " + x : " (X " + x + ", Y " + y) +
+         ")";
+}
+
+}  // namespace
+
+void Termina(Cargado& c, const std::string& nombre, const ComoCargar& como,
+             Proyeccion& proyeccion) {
+  Recorrido& r = c.recorrido;
   if (como.terreno != nullptr && !como.terreno->vacio()) {
     std::string por_que;
-    const std::size_t malo = como.terreno->PonAltitudes(t.track, t.datum, proyeccion, por_que,
-                                                        t.etrs89 ? &*t.etrs89 : nullptr);
-    if (malo < t.track.puntos.size()) {
-      const Punto& p = t.track.puntos[malo];
-      throw Error(TipoDeError::FueraDelTerreno,
-                  "el punto " + std::to_string(malo + 1) + " (X " + p.x.Texto() + ", Y " +
-                      p.y.Texto() + ") " + por_que,
-                  FormatoPorContenido(bytes).linea_del_punto(bytes, malo));
+    const std::size_t n = r.PuntosDeTraza();
+    const std::size_t malo =
+        como.terreno->PonAltitudes(r, proyeccion, por_que, c.etrs89 ? &*c.etrs89 : nullptr);
+    if (malo < n) {
+      long linea = 0;
+      const std::string que = QuePunto(r, malo, linea);
+      throw Error(TipoDeError::FueraDelTerreno, que + " " + por_que, linea);
     }
   }
   if (como.simplifica) {
-    const Simplificacion s = Simplifica(t.track, *como.simplifica);
+    const Simplificacion s = Simplifica(r, *como.simplifica, Metros(r, proyeccion));
     if (s.despues != s.antes) {
       std::fprintf(stderr, "ruvek-cli: %s: %s\n", nombre.c_str(), FraseDeSimplificacion(s).c_str());
     }
   }
-  if (t.track.puntos.size() > std::size_t(kMaximoDePuntos)) {
-    throw Error(TipoDeError::DemasiadosPuntos,
-                MasDePuntos("el track", kMaximoDePuntos, t.track.puntos.size()) +
-                    ": --simplify lo reduce a " + std::to_string(kMaximoDePuntos));
+  const std::size_t puntos = r.PuntosDeTraza();
+  if (como.metros && puntos > std::size_t(kMaximoDePuntos)) {
+    throw Error(TipoDeError::DemasiadosPuntos, MasDePuntos("el track", kMaximoDePuntos, puntos) +
+                                                   ": --simplify lo reduce a " +
+                                                   std::to_string(kMaximoDePuntos));
   }
 }
 
-TrackCargado Carga(const std::string& nombre, std::string_view bytes, const ComoCargar& como,
-                   Proyeccion& proyeccion) {
-  TrackCargado t = LeeEnSuDatum(bytes, como, proyeccion);
-  Termina(t, nombre, bytes, como, proyeccion);
-  return t;
+Cargado Carga(const std::string& nombre, std::string_view bytes, const ComoCargar& como,
+              Proyeccion& proyeccion) {
+  Cargado c = LeeEnSuSistema(bytes, como, proyeccion);
+  Termina(c, nombre, como, proyeccion);
+  return c;
 }
 
 bool AbreModelos(const std::vector<std::string>& archivos, Terreno& terreno) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/errores.h"
+#include "core/recorrido.h"
 #include "core/track.h"
 #include "geo/proyeccion.h"
 #include "geo/terreno.h"
@@ -26,39 +27,40 @@ void Informa(const std::string& nombre, const Error& e);
 // The bytes of an input, "-" for standard input.
 std::string Bytes(const std::string& entrada);
 
-// How an order takes the track of an input: the datum of its metres, where degrees are projected
-// to and metres in another datum are changed to (nothing: degrees to ED50, metres as read); that of
-// the X,Y lists read (--input-datum; ED50 when not said); the terrain models that give its
-// altitudes (--dem; none when empty or null); the most points it keeps (--simplify).
+// How an order takes what an input holds: the datum of the metres its positions go to (those of
+// the windows' table, for X,Y lists and TrackMaker text written, the analysis and the profile), or
+// nothing to keep them in degrees (for the layouts in degrees); the datum of the X,Y lists read
+// (--input-datum; ED50 when not said); the terrain models that give its altitudes (--dem; none
+// when empty or null); the most points it keeps (--simplify).
 struct ComoCargar {
-  std::optional<Datum> datum;
+  std::optional<Datum> metros;
   std::optional<Datum> datum_de_listas;
   Terreno* terreno = nullptr;
   std::optional<std::size_t> simplifica;
+};
+
+// What an order takes of an input: its tracks and waypoints in degrees, or, in metres, its tracks
+// alone with every number rounded to whole ones, as the windows' table holds them (TablaDe makes
+// the table), and how many waypoints were left out.
+struct Cargado {
+  Recorrido recorrido;
+  std::size_t waypoints_dejados = 0;
+  std::optional<MetrosEtrs89> etrs89;  // its positions in ETRS89, when changed beforehand for --dem
 };
 
 // Opens the terrain models `archivos` into `terreno`; false, having said why on standard error
 // naming the file, when one cannot be used.
 bool AbreModelos(const std::vector<std::string>& archivos, Terreno& terreno);
 
-// A track as an order takes it, and the datum of its metres.
-struct TrackCargado {
-  Track track;
-  Datum datum;
-  std::optional<MetrosEtrs89> etrs89;  // its metres in ETRS89, when changed beforehand for --dem
-};
-
-// The track of `bytes`, input `nombre`, read in the layout its content shows, as `como` says: in
-// its datum, then with the terrain's altitudes, then simplified (all before a point's line may be
-// lost). A simplification is said on standard error; a track beyond kMaximoDePuntos is refused,
-// with the hint of --simplify.
-TrackCargado Carga(const std::string& nombre, std::string_view bytes, const ComoCargar& como,
-                   Proyeccion& proyeccion);
-// Carga in its two steps: the track read in its datum (what needs no terrain model, and may go on
+// What `bytes`, input `nombre`, hold, read in the layout its content shows, as `como` says: in the
+// system it goes to, then with the terrain's altitudes, then simplified. A simplification is said
+// on standard error; a table beyond kMaximoDePuntos is refused, with the hint of --simplify.
+Cargado Carga(const std::string& nombre, std::string_view bytes, const ComoCargar& como,
+              Proyeccion& proyeccion);
+// Carga in its two steps: read and taken to its system (what needs no terrain model, and may go on
 // while the models open), then the rest.
-TrackCargado LeeEnSuDatum(std::string_view bytes, const ComoCargar& como, Proyeccion& proyeccion);
-void Termina(TrackCargado& t, const std::string& nombre, std::string_view bytes,
-             const ComoCargar& como, Proyeccion& proyeccion);
+Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccion& proyeccion);
+void Termina(Cargado& c, const std::string& nombre, const ComoCargar& como, Proyeccion& proyeccion);
 
 // Writes a file atomically; standard output ("-"), a device (/dev/null) or a named pipe as a
 // stream. Error(Archivo) when it cannot.

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <map>
 
@@ -77,12 +78,10 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
   }
   switch (salida_en->coordenadas) {  // the datum of the metres written
     case Coordenadas::MetrosEd50:
-      como.datum = Datum::Ed50;
-      break;
     case Coordenadas::MetrosADecir:
-      como.datum = Datum::Ed50;
+      como.metros = Datum::Ed50;
       break;
-    case Coordenadas::GradosWgs84:  // written back from the metres' own datum
+    case Coordenadas::GradosWgs84:
       break;
   }
   if (Dada(orden_, "--datum")) {
@@ -91,11 +90,11 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
     if (salida_en->coordenadas != Coordenadas::MetrosADecir) {
       std::string con;
       for (const FichaDeFormato& f : Formatos()) {
-        if (f.coordenadas == Coordenadas::MetrosADecir && f.escribe) con += f.nombre;
+        if (f.coordenadas == Coordenadas::MetrosADecir) con += f.nombre;
       }
       return ErrorDeUso("--datum solo vale con --to " + con + ": " + salida_en->en_que_datum);
     }
-    como.datum = *d;
+    como.metros = *d;
   }
   if (Dada(orden_, "--input-datum")) {
     como.datum_de_listas = DatumLlamado(datum_de_listas_);
@@ -148,13 +147,24 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
         throw Error(TipoDeError::Archivo,
                     "la salida " + salida + " es ya la de " + otra->second + ": no se toca");
       }
-      const TrackCargado t =
+      Cargado c =
           Carga(nombre, entrada == "-" && estandar ? *estandar : Bytes(entrada), como, proyeccion);
-      const std::string bytes = salida_en->escribe(t.track,
-                                                   NombreDelTrack(salida != "-"    ? salida
-                                                                  : entrada == "-" ? kSinNombre
-                                                                                   : entrada),
-                                                   proyeccion, t.datum);
+      if (c.waypoints_dejados > 0) {
+        std::fprintf(stderr, "ruvek-cli: %s: %s, que --to %s no lleva\n", nombre.c_str(),
+                     c.waypoints_dejados == 1 ? "se deja fuera su waypoint"
+                                              : ("se dejan fuera sus " +
+                                                 std::to_string(c.waypoints_dejados) + " waypoints")
+                                                    .c_str(),
+                     salida_en->nombre);
+      }
+      // A track without a name is named as the file written, or read.
+      const std::string por_defecto = NombreDelTrack(salida != "-"    ? salida
+                                                     : entrada == "-" ? kSinNombre
+                                                                      : entrada);
+      for (Traza& t : c.recorrido.trazas) {
+        if (t.nombre.empty()) t.nombre = por_defecto;
+      }
+      const std::string bytes = salida_en->escribe(c.recorrido);
       try {
         Escribe(salida, bytes);
         if (!carpeta_.empty()) escritas.emplace(salida, entrada);

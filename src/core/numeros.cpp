@@ -2,6 +2,8 @@
 #include "core/numeros.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 #include "core/cifras.h"
 #include "core/errores.h"
@@ -29,6 +31,30 @@ ValorFijo LeeRedondeado(std::string_view campo) {
   // to -1 although its integer part is 0.
   const bool redondea = p != fin && p + 1 != fin && p[1] >= '5' && p[1] <= '9';
   return cifras::Compone(entero, redondea ? kDiezmilesimasPorUnidad : 0);
+}
+
+double LeeDecimal(std::string_view campo) {
+  const ValorFijo redondeado = LeeRedondeado(campo);
+  const std::size_t punto = campo.find('.');
+  if (punto == campo.npos) return redondeado.EnDouble();  // most fields of a file of whole metres
+  // The sign and the digits before the point, then the digits after it.
+  std::string texto;
+  for (const char c : campo.substr(0, punto)) {
+    if (c == '-' || (c >= '0' && c <= '9')) texto += c;
+  }
+  texto += texto.empty() || texto == "-" ? "0." : ".";
+  for (const char c : campo.substr(punto + 1)) {
+    if (c < '0' || c > '9') break;
+    texto += c;
+  }
+  double v = 0;
+  std::from_chars(texto.data(), texto.data() + texto.size(), v);
+  // A fraction of more digits than a double holds may come to round up where its first decimal
+  // digit says down ("0.49999999999999999999" is 0.5): the double just below is taken.
+  if (std::llround(v) != redondeado.diezmilesimas() / kDiezmilesimasPorUnidad) {
+    v = std::nextafter(v, 0.0);
+  }
+  return v;
 }
 
 std::optional<std::string_view> DecimalLlano(std::string_view t) {

@@ -29,6 +29,12 @@ inline std::string_view SinBlancosAlrededor(std::string_view texto) {
 // for a value out of range.
 ValorFijo LeeRedondeado(std::string_view campo);
 
+// The same field's value with its decimals: the integer text and the digits after the first "."
+// up to the first that is not one (what LeeRedondeado never looks at, as "12.5.9", is left out),
+// as the nearest double, but never one that rounds otherwise than LeeRedondeado: rounded half away
+// from zero (ValorFijo::Redondeado), it gives LeeRedondeado's value. The same errors.
+double LeeDecimal(std::string_view campo);
+
 // A number as XML writes one (GPX's latitudes, longitudes and altitudes): XML blanks around, an
 // optional sign, digits with an optional ".", and an optional exponent ("e" or "E", an optional
 // sign, digits). Returns it as plain decimal text, without blanks, "+" or exponent, and with a

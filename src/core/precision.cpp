@@ -94,6 +94,11 @@ void AnadeDecimalesCortos(std::string& salida, double v, int decimales) {
   salida += n;
 }
 
+void AnadeNumeroLeido(std::string& salida, double v) {
+  char texto[400];  // the longest fixed form of a double, 1e308 or 2e-308, has some 330 characters
+  salida.append(texto, std::to_chars(texto, texto + sizeof texto, v, std::chars_format::fixed).ptr);
+}
+
 std::string ConComa(std::string numero) {
   std::replace(numero.begin(), numero.end(), kSeparadorDecimal, ',');
   return numero;

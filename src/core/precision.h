@@ -15,6 +15,9 @@ namespace ruvek {
 inline constexpr int kDecimales = 4;
 inline constexpr std::int64_t kDiezmilesimasPorUnidad = 10000;
 inline constexpr char kSeparadorDecimal = '.';
+// Degrees computed from metres are written with this many decimals (about a centimetre); degrees
+// read from a file are written as the number they were read as.
+inline constexpr int kDecimalesGrados = 7;
 
 // A count of ten-thousandths wide enough for any sum of 10,000 differences of values, so the
 // altitude totals never wrap.
@@ -34,6 +37,10 @@ std::string Decimales(double v, int decimales);
 // Appends `v` with at most `decimales` decimals, without trailing zeros nor a separator left
 // alone ("12.5", "3"; "-0" is written "0").
 void AnadeDecimalesCortos(std::string& salida, double v, int decimales);
+
+// Appends `v` as the shortest decimal that reads back to the same double, never with an exponent
+// ("-3.7", "612.25", "0"): a degree or an altitude written as the number it was read as.
+void AnadeNumeroLeido(std::string& salida, double v);
 
 // A number written in this convention as a Spanish reader writes it: "12,5".
 std::string ConComa(std::string numero);

@@ -5,15 +5,12 @@
 #include <charconv>
 #include <cmath>
 #include <queue>
+#include <stdexcept>
 #include <vector>
 
 namespace ruvek {
 
 namespace {
-
-struct Punto3D {
-  double x, y, z;
-};
 
 // The square of the distance from `p` to the segment from `a` to `b`.
 double Distancia2(const Punto3D& p, const Punto3D& a, const Punto3D& b) {
@@ -50,6 +47,30 @@ Tramo Mide(const std::vector<Punto3D>& p, std::size_t desde, std::size_t hasta) 
 // is the rounding of the arithmetic.
 constexpr double kEnElTrack = 0.5 / kDiezmilesimasPorUnidad;
 
+// Which of `p` are kept: the `fijos` (in order; the first and the last among them), then the
+// farthest from the kept track until `maximo` are kept or the rest lie on it.
+Simplificacion Guardados(const std::vector<Punto3D>& p, std::size_t maximo,
+                         const std::vector<std::size_t>& fijos, std::vector<bool>& guardado) {
+  const std::size_t n = p.size();
+  guardado.assign(n, false);
+  std::priority_queue<Tramo> tramos;
+  for (std::size_t k = 0; k < fijos.size(); ++k) {
+    guardado[fijos[k]] = true;
+    if (k > 0) tramos.push(Mide(p, fijos[k - 1], fijos[k]));
+  }
+  std::size_t guardados = fijos.size();
+  for (; guardados < maximo && !tramos.empty() && tramos.top().distancia > kEnElTrack;
+       ++guardados) {
+    const Tramo t = tramos.top();
+    tramos.pop();
+    guardado[t.lejano] = true;
+    tramos.push(Mide(p, t.desde, t.lejano));
+    tramos.push(Mide(p, t.lejano, t.hasta));
+  }
+  const double resto = tramos.empty() ? 0 : tramos.top().distancia;
+  return {n, guardados, resto > kEnElTrack ? resto : 0};
+}
+
 }  // namespace
 
 Simplificacion Simplifica(Track& track, std::size_t maximo) {
@@ -61,25 +82,43 @@ Simplificacion Simplifica(Track& track, std::size_t maximo) {
     const Punto& q = track.puntos[i];
     p[i] = {q.x.EnDouble(), q.y.EnDouble(), track.con_altitudes ? q.altitud.EnDouble() : 0};
   }
-  std::vector<bool> guardado(n, false);
-  guardado[0] = guardado[n - 1] = true;
-  std::priority_queue<Tramo> tramos;
-  tramos.push(Mide(p, 0, n - 1));
-  for (std::size_t guardados = 2; guardados < maximo && tramos.top().distancia > kEnElTrack;
-       ++guardados) {
-    const Tramo t = tramos.top();
-    tramos.pop();
-    guardado[t.lejano] = true;
-    tramos.push(Mide(p, t.desde, t.lejano));
-    tramos.push(Mide(p, t.lejano, t.hasta));
-  }
+  std::vector<bool> guardado;
+  const Simplificacion s = Guardados(p, maximo, {0, n - 1}, guardado);
   std::size_t k = 0;
   for (std::size_t i = 0; i < n; ++i) {
     if (guardado[i]) track.puntos[k++] = track.puntos[i];
   }
   track.puntos.resize(k);
-  const double resto = tramos.top().distancia;
-  return {n, k, resto > kEnElTrack ? resto : 0};
+  return s;
+}
+
+Simplificacion Simplifica(Recorrido& r, std::size_t maximo, const std::vector<Punto3D>& metros) {
+  const std::size_t n = r.PuntosDeTraza();
+  if (metros.size() != n) throw std::invalid_argument("Simplifica: una medida por punto");
+  maximo = std::max<std::size_t>(maximo, 2);
+  if (n <= maximo) return {n, n, 0};
+  std::vector<std::size_t> fijos;  // the ends of every segment
+  std::size_t i = 0;
+  for (const Traza& t : r.trazas) {
+    for (const Segmento& s : t.segmentos) {
+      fijos.push_back(i);
+      if (s.size() > 1) fijos.push_back(i + s.size() - 1);
+      i += s.size();
+    }
+  }
+  std::vector<bool> guardado;
+  const Simplificacion hecha = Guardados(metros, maximo, fijos, guardado);
+  i = 0;
+  for (Traza& t : r.trazas) {
+    for (Segmento& s : t.segmentos) {
+      std::size_t k = 0;
+      for (const Posicion& p : s) {
+        if (guardado[i++]) s[k++] = p;
+      }
+      s.resize(k);
+    }
+  }
+  return hecha;
 }
 
 std::string FraseDeSimplificacion(const Simplificacion& s) {

@@ -29,6 +29,9 @@ inline std::string TextoXml(std::string_view texto) {
       case '\'':
         salida += "&apos;";
         break;
+      case '\r':  // kept: a reader of XML takes a CR as it is written for a line's end
+        salida += "&#13;";
+        break;
       default:
         salida += c;
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/errores.h"
+#include "core/recorrido.h"
 #include "core/valor_fijo.h"
 
 namespace ruvek {
@@ -19,7 +20,7 @@ inline constexpr int kMaximoDePuntos = 10000;
 // kMaximoDePuntos is simplified to fit (see Simplifica) before it is used.
 inline constexpr int kMaximoDePuntosLeidos = 100000;
 
-// One point of a track: UTM zone 30 metres and, when its track has them, the altitude.
+// One point of the windows' table: UTM zone 30 metres and, when its track has them, the altitude.
 struct Punto {
   ValorFijo x, y;
   ValorFijo altitud;  // 0 in a track without altitudes
@@ -33,6 +34,16 @@ struct Track {
   bool con_altitudes = false;
   friend bool operator==(const Track&, const Track&) = default;
 };
+
+// The windows' table of a recorrido whose positions are metres: the points of all its tracks in
+// order, each number rounded to whole metres (see ValorFijo::Redondeado); with altitudes when
+// every point has one, and all 0 otherwise. FueraDeRango for a number beyond the
+// table's range.
+Track TablaDe(const Recorrido& metros);
+
+// Every number of a recorrido in metres rounded to whole ones, as TablaDe rounds them: what the
+// table will hold, with the recorrido's segments and times.
+void RedondeaMetros(Recorrido& metros);
 
 // A point whose X is less than 1 ends the track for the clipboard and the analysis.
 constexpr bool AcabaElTrack(ValorFijo x) {
@@ -50,6 +61,9 @@ inline std::span<const Punto> PuntosHastaElFinal(const Track& t) {
 // copies costs a fresh allocation, and its page faults, at every doubling.
 inline void ReservaPuntos(Track& t, std::size_t bytes) {
   t.puntos.reserve(std::min<std::size_t>(kMaximoDePuntos, bytes / 4 + 1));
+}
+inline void ReservaPuntos(Segmento& s, std::size_t bytes) {
+  s.reserve(std::min<std::size_t>(kMaximoDePuntos, bytes / 4 + 1));
 }
 
 // What messages say of `que` ("el track", "la ruta") beyond `maximo` points: "el track tiene más
@@ -71,6 +85,14 @@ inline void AnadePunto(Track& t, const Punto& p) {
   t.puntos.push_back(p);
 }
 
+// The same for a segment being read.
+inline void AnadePunto(Segmento& s, const Posicion& p) {
+  if (s.size() >= std::size_t(kMaximoDePuntos)) {
+    throw Error(TipoDeError::DemasiadosPuntos, MasDePuntos("el track", kMaximoDePuntos));
+  }
+  s.push_back(p);
+}
+
 // The error of a text reader that stopped part-way, with what it had read: the points before the
 // failure and, counted among them, the failing point with the fields read before the failing one
 // (the others 0). A caller that takes only whole tracks catches it as any Error; the windows keep
@@ -89,6 +111,17 @@ void LeeHastaUnError(Track& track, F&& lee) {
     lee();
   } catch (const Error& e) {
     throw LecturaIncompleta(e, std::move(track));
+  }
+}
+
+// The same for a text reader that fills `puntos`, in metres of `sistema`: the LecturaIncompleta
+// holds the windows' table of them.
+template <typename F>
+void LeeHastaUnError(Sistema sistema, Segmento& puntos, F&& lee) {
+  try {
+    lee();
+  } catch (const Error& e) {
+    throw LecturaIncompleta(e, TablaDe(UnSegmento(sistema, std::move(puntos))));
   }
 }
 

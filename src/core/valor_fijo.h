@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <compare>
 #include <cstdint>
 #include <string>
@@ -28,6 +29,12 @@ class ValorFijo {
     std::int64_t raw;
     if (__builtin_mul_overflow(units, kDiezmilesimasPorUnidad, &raw)) LanzaFueraDeRango();
     return DeDiezmilesimas(raw);
+  }
+  // `v` rounded to a whole number, halves away from zero, as every metre and altitude of the
+  // windows' table and of X,Y lists and TrackMaker text is; FueraDeRango when out of range.
+  static ValorFijo Redondeado(double v) {
+    if (!(std::abs(v) < 9e18)) LanzaFueraDeRango();  // beyond what llround takes
+    return Entero(std::llround(v));
   }
 
   // Reads text: blanks around, an optional sign, digits, and optionally "." followed by

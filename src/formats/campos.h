@@ -65,9 +65,9 @@ class Campos {
   int n_ = 0;
 };
 
-// A field of line `linea` rounded to a whole number, its errors tagged with the line.
-inline ValorFijo CampoRedondeado(std::string_view campo, long linea) {
-  return Error::EnLinea(linea, [campo] { return LeeRedondeado(campo); });
+// A field of line `linea` with its decimals (see LeeDecimal), its errors tagged with the line.
+inline double CampoDecimal(std::string_view campo, long linea) {
+  return Error::EnLinea(linea, [campo] { return LeeDecimal(campo); });
 }
 
 // The longest "X,Y" line of the text layouts: a prefix, two values of up to 21 characters, a

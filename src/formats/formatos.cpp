@@ -8,26 +8,29 @@
 #include "formats/kml.h"
 #include "formats/lista_xy.h"
 #include "formats/trackmaker.h"
+#include "formats/xml.h"
 
 namespace ruvek {
 
 namespace {
 
+Reconocimiento Seguro(bool si) { return si ? Reconocimiento::Si : Reconocimiento::No; }
+
 const FichaDeFormato kFormatos[] = {
     {.formato = Formato::ListaXY,
      .nombre = "sitna",
      .que_es = "una lista X,Y",
-     .en_que_datum = nullptr,
+     .en_que_datum = "",
      .final_del_nombre = " (Sitna).txt",
      .coordenadas = Coordenadas::MetrosADecir,
      .documento = Documento::Texto,
      .extensiones = ".txt",
      .filtro = "",
-     .reconoce = nullptr,
-     .lee = [](std::string_view bytes, Proyeccion&, Datum) { return LeeListaXY(bytes); },
-     .escribe = [](const Track& t, std::string_view, Proyeccion&,
-                   Datum) { return EscribeListaXY(t); },
-     .linea_del_punto = [](std::string_view, std::size_t i) { return long(i) + 1; }},
+     .sin_track = "",
+     .reconoce = [](std::string_view) { return Reconocimiento::PorDescarte; },
+     .lee = &LeeListaXY,
+     .escribe = [](const Recorrido& r) { return EscribeListaXY(TablaDe(r)); },
+     .escribe_tabla = &EscribeListaXY},
     {.formato = Formato::TrackMaker,
      .nombre = "trackmaker",
      .que_es = "texto de TrackMaker (siempre ED50)",
@@ -37,11 +40,11 @@ const FichaDeFormato kFormatos[] = {
      .documento = Documento::Texto,
      .extensiones = ".txt",
      .filtro = "TXT Archivo texto de TM o Sitna(*.txt)|*.txt|",
-     .reconoce = &EsTrackMaker,
-     .lee = [](std::string_view bytes, Proyeccion&, Datum) { return LeeTrackMaker(bytes); },
-     .escribe = [](const Track& t, std::string_view, Proyeccion&,
-                   Datum) { return EscribeTrackMaker(t); },
-     .linea_del_punto = &LineaDelPuntoTrackMaker},
+     .sin_track = "",
+     .reconoce = [](std::string_view bytes) { return Seguro(EsTrackMaker(bytes)); },
+     .lee = &LeeTrackMaker,
+     .escribe = [](const Recorrido& r) { return EscribeTrackMaker(TablaDe(r)); },
+     .escribe_tabla = &EscribeTrackMaker},
     {.formato = Formato::Gpx,
      .nombre = "gpx",
      .que_es = "un GPX (WGS 84)",
@@ -51,10 +54,15 @@ const FichaDeFormato kFormatos[] = {
      .documento = Documento::Xml,
      .extensiones = ".gpx",
      .filtro = "GPX Archivo GPX(*.gpx)|*.gpx|",
-     .reconoce = nullptr,  // any XML no other layout takes: the GPX reader says what it is
+     .sin_track = kGpxSinPuntos,
+     // Any XML no other layout takes: the GPX reader says what it is.
+     .reconoce =
+         [](std::string_view bytes) {
+           return RaizXml(bytes) == "gpx" ? Reconocimiento::Si : Reconocimiento::PorDescarte;
+         },
      .lee = &LeeGpx,
      .escribe = &EscribeGpx,
-     .linea_del_punto = &LineaDelPuntoGpx},
+     .escribe_tabla = nullptr},
     {.formato = Formato::Kml,
      .nombre = "kml",
      .que_es = "un KML (WGS 84)",
@@ -64,10 +72,11 @@ const FichaDeFormato kFormatos[] = {
      .documento = Documento::Xml,
      .extensiones = ".kml",
      .filtro = "KML Archivo KML(*.kml)|*.kml|",
-     .reconoce = &EsKml,
+     .sin_track = kKmlSinTrack,
+     .reconoce = [](std::string_view bytes) { return Seguro(EsKml(bytes)); },
      .lee = &LeeKml,
      .escribe = &EscribeKml,
-     .linea_del_punto = &LineaDelPuntoKml},
+     .escribe_tabla = nullptr},
     {.formato = Formato::GeoJson,
      .nombre = "geojson",
      .que_es = "un GeoJSON",
@@ -77,19 +86,28 @@ const FichaDeFormato kFormatos[] = {
      .documento = Documento::Json,
      .extensiones = ".geojson .json",
      .filtro = "GeoJSON Archivo GeoJSON(*.geojson *.json)|*.geojson *.json|",
-     .reconoce = nullptr,
+     .sin_track = kKmlSinTrack,
+     .reconoce = [](std::string_view) { return Reconocimiento::PorDescarte; },
      .lee = &LeeGeoJson,
      .escribe = &EscribeGeoJson,
-     .linea_del_punto = &LineaDelPuntoGeoJson},
+     .escribe_tabla = nullptr},
 };
 
-// The layout of `bytes` among those written as `documento`; as text when none is read.
+// The layout of `bytes` among those written as `documento`: the one sure of them, else the one
+// that takes what no other does.
 const FichaDeFormato& Reconoce(std::string_view bytes, Documento documento) {
   const FichaDeFormato* resto = nullptr;
   for (const FichaDeFormato& f : kFormatos) {
-    if (f.documento != documento || f.lee == nullptr) continue;
-    if (f.reconoce == nullptr && resto == nullptr) resto = &f;
-    if (f.reconoce != nullptr && f.reconoce(bytes)) return f;
+    if (f.documento != documento) continue;
+    switch (f.reconoce(bytes)) {
+      case Reconocimiento::Si:
+        return f;
+      case Reconocimiento::PorDescarte:
+        resto = &f;
+        break;
+      case Reconocimiento::No:
+        break;
+    }
   }
   return resto != nullptr ? *resto : Reconoce(bytes, Documento::Texto);
 }
@@ -140,7 +158,7 @@ const FichaDeFormato* FormatoPorExtension(std::string_view nombre) {
   for (const FichaDeFormato& f : kFormatos) {
     for (std::string_view e = f.extensiones; !e.empty();) {
       const std::string_view una = e.substr(0, e.find(' '));
-      if (f.lee != nullptr && TerminaEn(nombre, una)) return &f;
+      if (TerminaEn(nombre, una)) return &f;
       e.remove_prefix(std::min(e.size(), una.size() + 1));
     }
   }
@@ -149,7 +167,7 @@ const FichaDeFormato* FormatoPorExtension(std::string_view nombre) {
 
 const FichaDeFormato* FormatoEscritoLlamado(std::string_view nombre) {
   for (const FichaDeFormato& f : kFormatos) {
-    if (f.escribe != nullptr && nombre == f.nombre) return &f;
+    if (nombre == f.nombre) return &f;
   }
   return nullptr;
 }
@@ -157,7 +175,7 @@ const FichaDeFormato* FormatoEscritoLlamado(std::string_view nombre) {
 std::string NombresDeFormatosEscritos() {
   std::vector<std::string_view> nombres;
   for (const FichaDeFormato& f : kFormatos) {
-    if (f.escribe != nullptr) nombres.push_back(f.nombre);
+    nombres.push_back(f.nombre);
   }
   std::string lista;
   for (std::size_t i = 0; i < nombres.size(); ++i) {

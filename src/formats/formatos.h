@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/recorrido.h"
 #include "core/track.h"
-#include "geo/proyeccion.h"
 
 namespace ruvek {
 
@@ -19,38 +19,46 @@ enum class Formato { ListaXY, TrackMaker, Gpx, Kml, GeoJson };
 enum class Coordenadas {
   MetrosEd50,    // UTM zone 30 north metres, on ED50 always (TrackMaker's text)
   MetrosADecir,  // UTM zone 30 north metres on the datum the user says, ED50 unless told
-  GradosWgs84,   // WGS 84 degrees, which the layout's module projects to a track's metres
+  GradosWgs84,   // WGS 84 degrees (a GeoJSON's legacy "crs" may say metres instead)
 };
 
 // The kind of document a layout is written in, told by its first character that is not blank:
-// "<" for XML, "{" or "[" for JSON, anything else for text. An input is read as the first layout
-// of its kind whose recogniser takes it, else as the one of its kind without a recogniser.
+// "<" for XML, "{" or "[" for JSON, anything else for text. An input is read as the layout of its
+// kind whose recogniser is sure of it, else as the one of its kind that takes what no other does.
 // The windows open text layouts by the ending ".txt", with the first line telling which, a
 // failure silent and what was read before it kept, as the text commands have always done; the
 // others by their own endings, read whole, a failure told and the track kept.
 enum class Documento { Texto, Xml, Json };
 
-// A layout's row. A function it does not have is nullptr.
+// How sure a layout's recogniser is that bytes of its kind of document are in it: not at all,
+// only when no other layout of that kind takes them (the layout whose reader says what a
+// document of its kind is not), or sure.
+enum class Reconocimiento { No, PorDescarte, Si };
+
+// A layout's row.
 struct FichaDeFormato {
   Formato formato;
   const char* nombre;            // as --to, the man page and the completion name it: "sitna"
   const char* que_es;            // for messages: "un GPX (WGS 84)"
-  const char* en_que_datum;      // why no datum is asked of it, or nullptr
+  const char* en_que_datum;      // why no datum is asked of it, or "" when one is
   const char* final_del_nombre;  // what ends the name of a file written in it: ".gpx"
   Coordenadas coordenadas;
   Documento documento;
   const char* extensiones;  // the endings the windows open it by, blank-separated: ".gpx"
   const char* filtro;       // its entry in the open dialog ("description|pattern|"), or ""
-  // Whether `bytes`, of the layout's kind of document, are in the layout; nullptr for the layout
-  // of what no other of its kind recognises.
-  bool (*reconoce)(std::string_view bytes);
-  // The track of `bytes`, its X,Y in `datum` where the layout does not fix them.
-  Track (*lee)(std::string_view bytes, Proyeccion& proyeccion, Datum datum);
-  // The bytes of a track whose X,Y are in `datum`, named `nombre` where the layout names tracks.
-  std::string (*escribe)(const Track& track, std::string_view nombre, Proyeccion& proyeccion,
-                         Datum datum);
-  // The line of point `i` (from 0) of a track read from `bytes`, for messages; 0 if none.
-  long (*linea_del_punto)(std::string_view bytes, std::size_t i);
+  // What is said of a file of it with waypoints but no point of a track, where one is needed; ""
+  // for a layout without waypoints.
+  const char* sin_track;
+  // Whether `bytes`, of the layout's kind of document, are in the layout.
+  Reconocimiento (*reconoce)(std::string_view bytes);
+  // What `bytes` hold, in the layout's own system (metres of a layout whose datum is told are
+  // read as ED50 until told otherwise), or a typed Error with its line.
+  Recorrido (*lee)(std::string_view bytes);
+  // The bytes of a recorrido in the layout's system (degrees, or metres of zone 30, which are
+  // rounded here, in the layout's convention); named as its tracks are.
+  std::string (*escribe)(const Recorrido& r);
+  // The bytes of the windows' table, for a layout the windows save; nullptr for the others.
+  std::string (*escribe_tabla)(const Track& t);
 };
 
 // Every layout, in the order help and messages list them and recognisers are tried.
@@ -79,17 +87,5 @@ const FichaDeFormato* FormatoEscritoLlamado(std::string_view nombre);
 
 // The names of the written layouts, joined as a list in Spanish: "sitna, trackmaker o gpx".
 std::string NombresDeFormatosEscritos();
-
-// A track read, and the layout it was read in.
-struct TrackLeido {
-  Formato formato;
-  Track track;
-};
-
-// Reads `bytes` in `ficha`'s layout (see FichaDeFormato::lee).
-inline TrackLeido Lee(const FichaDeFormato& ficha, std::string_view bytes, Proyeccion& proyeccion,
-                      Datum datum = Datum::Ed50) {
-  return {ficha.formato, ficha.lee(bytes, proyeccion, datum)};
-}
 
 }  // namespace ruvek

@@ -3,9 +3,11 @@
 
 #include <rapidjson/writer.h>
 
-#include <cmath>
+#include <algorithm>
 
-#include "geo/cambio_de_datum.h"
+#include "core/errores.h"
+
+#include "formats/grados.h"
 
 namespace ruvek {
 
@@ -30,72 +32,92 @@ std::string TextoJson(std::string_view texto) {
   return json;
 }
 
+void AnadePosicion(std::string& salida, const Posicion& p, bool calculados) {
+  salida += '[';
+  AnadeGrados(salida, p.x, calculados);
+  salida += ", ";
+  AnadeGrados(salida, p.y, calculados);
+  if (p.altitud) {
+    salida += ", ";
+    AnadeAltitud(salida, *p.altitud);
+  }
+  salida += ']';
+}
+
+// Appends the positions, or the times, of a track of one segment as a list, one a line; of a
+// track of several, as a list of lists.
+template <typename F>
+void AnadeListas(std::string& salida, const Traza& t, bool anidadas, F&& anade) {
+  const std::string_view sangria = anidadas ? "            " : "          ";
+  salida += '[';
+  bool primera_lista = true, primero = true;
+  for (const Segmento& s : t.segmentos) {
+    if (anidadas) {
+      salida += primera_lista ? "\r\n          [" : ",\r\n          [";
+      primera_lista = false;
+      primero = true;
+    }
+    for (const Posicion& p : s) {
+      salida += primero ? "\r\n" : ",\r\n";
+      salida += sangria;
+      primero = false;
+      anade(p);
+    }
+    if (anidadas) salida += "\r\n          ]";
+  }
+  salida += "\r\n        ]";
+}
+
 }  // namespace
 
-Track LeeGeoJson(std::string_view bytes, Proyeccion& proyeccion, Datum datum) {
-  const PosicionesGeoJson g = LeeJsonGeoJson(bytes, &PuedeFallar);
-  const auto linea = [bytes](std::size_t i) { return LineaDelPuntoGeoJson(bytes, i); };
-  if (!g.datum_metros) return TrackDeGrados(g.puntos, proyeccion, datum, linea);
-  Track track{.puntos = {}, .con_altitudes = true};
-  track.puntos.reserve(g.puntos.size());
-  for (std::size_t i = 0; i < g.puntos.size(); ++i) {
-    const PuntoEnGrados& p = g.puntos[i];
-    const Punto punto{ValorFijo::Entero(std::llround(p.lon)),
-                      ValorFijo::Entero(std::llround(p.lat)), p.ele.value_or(ValorFijo())};
-    if (AcabaElTrack(punto.x)) {
-      throw Error(
-          TipoDeError::FueraDelHuso,
-          "el punto " + std::to_string(i + 1) + " tiene una X menor que 1, que acaba el track",
-          p.linea);
-    }
-    track.con_altitudes = track.con_altitudes && p.ele.has_value();
-    track.puntos.push_back(punto);
-  }
-  if (!track.con_altitudes) {
-    for (Punto& p : track.puntos) p.altitud = {};
-  }
-  CambiaDatumDelTrack(track, *g.datum_metros, datum, proyeccion,
-                      [&g](std::size_t i) { return g.puntos[i].linea; });
-  return track;
-}
-
-long LineaDelPuntoGeoJson(std::string_view bytes, std::size_t i) {
-  const PosicionesGeoJson g = LeeJsonGeoJson(bytes, [](double, double) { return true; });
-  return i < g.puntos.size() ? g.puntos[i].linea : 0;
-}
-
-std::string EscribeGeoJson(const Track& track, std::string_view nombre, Proyeccion& proyeccion,
-                           Datum datum) {
-  const std::vector<LonLat> grados = GradosDelTrack(track, proyeccion, datum);
+std::string EscribeGeoJson(const Recorrido& r) {
   std::string salida =
       "{\r\n"
       "  \"type\": \"FeatureCollection\",\r\n"
-      "  \"features\": [\r\n"
-      "    {\r\n"
-      "      \"type\": \"Feature\",\r\n"
-      "      \"properties\": {\"name\": " +
-      TextoJson(nombre) +
-      "},\r\n"
-      "      \"geometry\": {\r\n"
-      "        \"type\": \"LineString\",\r\n"
-      "        \"coordinates\": [";
-  salida.reserve(salida.size() + grados.size() * 48 + 60);
-  for (std::size_t i = 0; i < grados.size(); ++i) {
-    salida += i == 0 ? "\r\n          [" : ",\r\n          [";
-    AnadeGrados(salida, grados[i].lon);
-    salida += ", ";
-    AnadeGrados(salida, grados[i].lat);
-    if (track.con_altitudes) {
-      salida += ", ";
-      track.puntos[i].altitud.AnadeTexto(salida);
-    }
-    salida += ']';
+      "  \"features\": [";
+  salida.reserve(salida.size() + LargoEstimado(r, 48) + 200);
+  const bool calculados = r.grados_calculados;
+  bool primero = true;
+  const auto rasgo = [&](const std::string& nombre) {
+    salida += primero ? "\r\n    {\r\n" : ",\r\n    {\r\n";
+    primero = false;
+    salida +=
+        "      \"type\": \"Feature\",\r\n      \"properties\": {\"name\": " + TextoJson(nombre);
+  };
+  for (const Waypoint& w : r.waypoints) {
+    rasgo(w.nombre);
+    if (w.posicion.tiempo) salida += ", \"time\": \"" + TextoInstante(*w.posicion.tiempo) + "\"";
+    salida += "},\r\n      \"geometry\": {\"type\": \"Point\", \"coordinates\": ";
+    AnadePosicion(salida, w.posicion, calculados);
+    salida += "}\r\n    }";
   }
-  return salida + (grados.empty() ? "]\r\n" : "\r\n        ]\r\n") +
-         "      }\r\n"
-         "    }\r\n"
-         "  ]\r\n"
-         "}\r\n";
+  for (const Traza& t : r.trazas) {
+    rasgo(t.nombre);
+    const bool varios = t.segmentos.size() > 1;
+    if (std::any_of(t.segmentos.begin(), t.segmentos.end(), [](const Segmento& s) {
+          return std::any_of(s.begin(), s.end(),
+                             [](const Posicion& p) { return p.tiempo.has_value(); });
+        })) {
+      salida += ", \"coordinateProperties\": {\"times\": ";
+      AnadeListas(salida, t, varios, [&](const Posicion& p) {
+        if (p.tiempo) {
+          salida += '"';
+          AnadeInstante(salida, *p.tiempo);
+          salida += '"';
+        } else {
+          salida += "null";
+        }
+      });
+      salida += "}";
+    }
+    salida += std::string("},\r\n      \"geometry\": {\r\n        \"type\": \"") +
+              (varios ? "MultiLineString" : "LineString") + "\",\r\n        \"coordinates\": ";
+    AnadeListas(salida, t, varios,
+                [&](const Posicion& p) { AnadePosicion(salida, p, calculados); });
+    salida += "\r\n      }\r\n    }";
+  }
+  salida += "\r\n  ]\r\n}\r\n";
+  return salida;
 }
 
 std::optional<Datum> DatumDelCrsGeoJson(const std::string& nombre) {

@@ -4,26 +4,29 @@
 #include <string>
 #include <string_view>
 
-#include "core/track.h"
-#include "geo/proyeccion.h"
+#include "core/recorrido.h"
 
 namespace ruvek {
 
-// A GPX read whole (see LeeXmlGpx) and projected from WGS 84 to UTM zone 30N in `datum`, rounded to
-// whole metres, halves away from zero. A track in which some point has no altitude is read
-// without altitudes. Error(FueraDelHuso), naming the point and its line, for the first point
-// outside 0 to 84 degrees north and 12 west to 6 east (the reach of zone 30 and one zone on each
-// side) or whose X would be below 1; Error(Transformacion) for a point PROJ cannot transform.
-Track LeeGpx(std::string_view bytes, Proyeccion& proyeccion, Datum datum = Datum::Ed50);
+// GPX 1.0 and 1.1, the layout of every GPS and phone: WGS 84 degrees.
 
-// The line of the `i`-th (from 0) point of a GPX, or 0.
-long LineaDelPuntoGpx(std::string_view bytes, std::size_t i);
+// What is said of a GPX without a point of a track or a route.
+inline constexpr const char* kGpxSinPuntos = "el GPX no tiene ningún punto de track ni de ruta";
 
-// A GPX 1.1 file of the track, whose X,Y are in `datum`: one trk named `nombre` with one trkseg,
-// latitude and longitude with 7 decimals (read back, the same whole metres), and ele when the track
-// has altitudes. Error(Transformacion) for a point PROJ cannot take back to latitude and longitude,
-// Error(FueraDelHuso) for one the reader would refuse.
-std::string EscribeGpx(const Track& track, std::string_view nombre, Proyeccion& proyeccion,
-                       Datum datum = Datum::Ed50);
+// A GPX read whole, with or without namespace prefixes: each trk (its name, its trksegs and their
+// trkpts) or, when there is no track point, each rte as a track of one segment; every wpt; each
+// point with its ele and time when it has them, and its line. Numbers may have an exponent.
+// Error, with its line, when the bytes are not XML or not a GPX, have no point of a track, a route
+// or a waypoint, more than kMaximoDePuntosLeidos points of tracks (reading stops at the first one
+// beyond) or of routes, more than kMaximoDeWaypoints waypoints, a latitude, longitude, altitude or
+// time that is not one, or an attribute, a text or a nesting beyond its bound. Entities declared
+// in the file are expanded within expat's amplification limits; no external entity or DTD is ever
+// loaded.
+Recorrido LeeGpx(std::string_view bytes);
+
+// A GPX 1.1 file of a recorrido in degrees: its waypoints (wpt, with ele, time and name), then a
+// trk for each track with its name and a trkseg for each segment, each trkpt with its ele and time
+// when it has them; degrees and altitudes as AnadeGrados and AnadeAltitud write them, times in UTC.
+std::string EscribeGpx(const Recorrido& r);
 
 }  // namespace ruvek

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/gpx_xml.h"
-
-#include <algorithm>
+// The XML of a GPX: its tracks, routes and waypoints, as LeeGpx tells.
 #include <cmath>
 
 #include "core/track.h"
+#include "formats/gpx.h"
+#include "formats/grados.h"
 #include "formats/xml.h"
 
 namespace ruvek {
@@ -13,34 +13,33 @@ namespace {
 
 constexpr std::string_view kEspacioGpx = "http://www.topografix.com/GPX/";
 
-enum class Nodo { Otro, Gpx, Trk, Trkseg, Trkpt, Rte, Rtept, Ele };
+enum class Nodo { Otro, Gpx, Trk, Trkseg, Trkpt, Rte, Rtept, Wpt, Ele, Time, Name };
 
 class LectorGpx : public LectorXml {
  public:
-  explicit LectorGpx(bool (*con_linea)(double, double)) : con_linea_(con_linea) {}
-
-  // The points of the track, or of the routes when there is no track point.
-  std::vector<PuntoEnGrados> Lee(std::string_view bytes);
+  Recorrido Lee(std::string_view bytes);
 
  private:
   void AlAbrir(std::string_view espacio, std::string_view local, const char** atributos) override;
   void AlCerrar() override;
   void AlLeerTexto(std::string_view texto) override {
-    if (pila_.back() == Nodo::Ele) ele_.append(texto);
+    const Nodo n = pila_.back();
+    if (n == Nodo::Ele || n == Nodo::Time || n == Nodo::Name) texto_.append(texto);
   }
 
   Nodo Clase(std::string_view espacio, std::string_view local) const;
   void LeePunto(Nodo nodo, const char** atributos);
-  PuntoEnGrados* Actual() {  // the point an <ele> belongs to, if it is kept
-    std::vector<PuntoEnGrados>& v = pila_.end()[-2] == Nodo::Trkpt ? trk_ : rte_;
-    return v.empty() || (ruta_desbordada_ && &v == &rte_) ? nullptr : &v.back();
-  }
+  // Where the points of a route go: nowhere once the routes have too many.
+  Acumulador* DeRutas() { return rutas_desbordadas_ ? nullptr : &rutas_; }
+  void CierraPunto(Nodo nodo);
+  void CierraTexto(Nodo nodo, Nodo padre);
 
-  bool (*con_linea_)(double lon, double lat);
-  std::vector<Nodo> pila_;                // the open elements
-  std::vector<PuntoEnGrados> trk_, rte_;  // the points of the tracks and of the routes
-  bool ruta_desbordada_ = false;
-  std::string ele_;
+  std::vector<Nodo> pila_;  // the open elements
+  Acumulador tracks_, rutas_, waypoints_;
+  bool rutas_desbordadas_ = false;
+  Posicion punto_;      // the point, route point or waypoint open
+  std::string nombre_;  // the waypoint's name
+  std::string texto_;   // of an ele, a time or a name
 };
 
 Nodo LectorGpx::Clase(std::string_view espacio, std::string_view local) const {
@@ -54,8 +53,12 @@ Nodo LectorGpx::Clase(std::string_view espacio, std::string_view local) const {
   static constexpr Regla kReglas[] = {
       {Nodo::Gpx, "trk", Nodo::Trk},        {Nodo::Trk, "trkseg", Nodo::Trkseg},
       {Nodo::Trkseg, "trkpt", Nodo::Trkpt}, {Nodo::Gpx, "rte", Nodo::Rte},
-      {Nodo::Rte, "rtept", Nodo::Rtept},    {Nodo::Trkpt, "ele", Nodo::Ele},
-      {Nodo::Rtept, "ele", Nodo::Ele}};
+      {Nodo::Rte, "rtept", Nodo::Rtept},    {Nodo::Gpx, "wpt", Nodo::Wpt},
+      {Nodo::Trkpt, "ele", Nodo::Ele},      {Nodo::Rtept, "ele", Nodo::Ele},
+      {Nodo::Wpt, "ele", Nodo::Ele},        {Nodo::Trkpt, "time", Nodo::Time},
+      {Nodo::Rtept, "time", Nodo::Time},    {Nodo::Wpt, "time", Nodo::Time},
+      {Nodo::Trk, "name", Nodo::Name},      {Nodo::Rte, "name", Nodo::Name},
+      {Nodo::Wpt, "name", Nodo::Name}};
   if (pila_.empty() && local == "gpx") return Nodo::Gpx;
   for (const Regla& r : kReglas) {
     if (r.padre == padre && r.nombre == local) return r.nodo;
@@ -72,66 +75,108 @@ void LectorGpx::AlAbrir(std::string_view espacio, std::string_view local, const 
                      : "no es un GPX: el documento es " + Cita(local));
   }
   pila_.push_back(nodo);
-  if (nodo == Nodo::Trkpt || nodo == Nodo::Rtept) LeePunto(nodo, atributos);
-  if (nodo == Nodo::Ele) ele_.clear();
+  texto_.clear();
+  switch (nodo) {
+    case Nodo::Trk:
+      return tracks_.NuevaTraza();
+    case Nodo::Trkseg:
+      return tracks_.NuevoSegmento();
+    case Nodo::Rte:
+      if (DeRutas() != nullptr) DeRutas()->NuevaTraza();
+      return;
+    case Nodo::Trkpt:
+    case Nodo::Rtept:
+    case Nodo::Wpt:
+      return LeePunto(nodo, atributos);
+    case Nodo::Otro:
+    case Nodo::Gpx:
+    case Nodo::Ele:
+    case Nodo::Time:
+    case Nodo::Name:
+      return;
+  }
 }
 
 void LectorGpx::LeePunto(Nodo nodo, const char** atributos) {
-  std::vector<PuntoEnGrados>& puntos = nodo == Nodo::Trkpt ? trk_ : rte_;
-  if (puntos.size() == std::size_t(kMaximoDePuntosLeidos)) {
-    if (nodo == Nodo::Rtept) {  // a track later in the file still counts
-      ruta_desbordada_ = true;
-      return;
-    }
+  if (nodo == Nodo::Trkpt && tracks_.puntos() == std::size_t(kMaximoDePuntosLeidos)) {
     return Falla(TipoDeError::DemasiadosPuntos, MasDePuntos("el track", kMaximoDePuntosLeidos));
   }
-  PuntoEnGrados p{NAN, NAN, std::nullopt, 0};
+  if (nodo == Nodo::Rtept && rutas_.puntos() == std::size_t(kMaximoDePuntosLeidos)) {
+    rutas_desbordadas_ = true;  // a track later in the file still counts
+  }
+  punto_ = Posicion{.x = NAN, .y = NAN, .altitud = {}, .tiempo = {}, .linea = Linea()};
+  nombre_.clear();
   for (const char** a = atributos; *a != nullptr; a += 2) {
     const std::string_view nombre = a[0];
-    double* destino = nombre == "lat" ? &p.lat : nombre == "lon" ? &p.lon : nullptr;
+    double* destino = nombre == "lat" ? &punto_.y : nombre == "lon" ? &punto_.x : nullptr;
     if (destino == nullptr) continue;
     *destino = NumeroDelDocumento(a[1]);
     if (std::isnan(*destino))
       return Falla(TipoDeError::Conversion, Cita(a[1]) + " no es un número");
   }
-  if (std::isnan(p.lat) || std::isnan(p.lon)) {
+  if (std::isnan(punto_.y) || std::isnan(punto_.x)) {
     return Falla(TipoDeError::FaltaUnCampo, std::string("al punto le falta la ") +
-                                                (std::isnan(p.lat) ? "latitud" : "longitud"));
+                                                (std::isnan(punto_.y) ? "latitud" : "longitud"));
   }
-  if (con_linea_(p.lon, p.lat)) p.linea = Linea();
-  puntos.push_back(p);
+}
+
+void LectorGpx::CierraPunto(Nodo nodo) {
+  if (nodo == Nodo::Trkpt) return tracks_.AnadePunto(punto_);
+  if (nodo == Nodo::Wpt) return waypoints_.AnadeWaypoint({std::move(nombre_), punto_});
+  if (DeRutas() != nullptr) DeRutas()->AnadePunto(punto_);
+}
+
+void LectorGpx::CierraTexto(Nodo nodo, Nodo padre) {
+  if (nodo == Nodo::Ele && !punto_.altitud) punto_.altitud = AltitudDelDocumento(texto_);
+  if (nodo == Nodo::Time && !punto_.tiempo) punto_.tiempo = LeeInstante(texto_);
+  if (nodo != Nodo::Name) return;
+  std::string& nombre = padre == Nodo::Wpt     ? nombre_
+                        : padre == Nodo::Trk   ? tracks_.NombreDeLaTraza()
+                        : DeRutas() != nullptr ? DeRutas()->NombreDeLaTraza()
+                                               : nombre_;
+  if (nombre.empty()) nombre = texto_;
 }
 
 void LectorGpx::AlCerrar() {
-  PuntoEnGrados* punto = pila_.back() == Nodo::Ele ? Actual() : nullptr;
-  if (punto != nullptr && !punto->ele) {
-    try {
-      punto->ele = AltitudDelDocumento(ele_);
-    } catch (const Error& e) {
-      return Falla(e);
-    }
-  }
+  const Nodo nodo = pila_.back();
   pila_.pop_back();
+  try {
+    switch (nodo) {
+      case Nodo::Trkpt:
+      case Nodo::Rtept:
+      case Nodo::Wpt:
+        return CierraPunto(nodo);
+      case Nodo::Ele:
+      case Nodo::Time:
+      case Nodo::Name:
+        return CierraTexto(nodo, pila_.back());
+      case Nodo::Otro:
+      case Nodo::Gpx:
+      case Nodo::Trk:
+      case Nodo::Trkseg:
+      case Nodo::Rte:
+        return;
+    }
+  } catch (const Error& e) {
+    Falla(e);
+  }
 }
 
-std::vector<PuntoEnGrados> LectorGpx::Lee(std::string_view bytes) {
-  trk_.reserve(std::min<std::size_t>(kMaximoDePuntosLeidos,
-                                     bytes.size() / 24 + 1));  // <trkpt lat="" lon=""/>
+Recorrido LectorGpx::Lee(std::string_view bytes) {
   LeeDocumento(bytes);
-  if (trk_.empty() && ruta_desbordada_) {
+  if (tracks_.puntos() == 0 && rutas_desbordadas_) {
     throw Error(TipoDeError::DemasiadosPuntos, MasDePuntos("la ruta", kMaximoDePuntosLeidos));
   }
-  std::vector<PuntoEnGrados>& tomados = trk_.empty() ? rte_ : trk_;
-  if (tomados.empty()) {
-    throw Error(TipoDeError::MalFormado, "el GPX no tiene ningún punto de track ni de ruta");
+  Recorrido r = (tracks_.puntos() > 0 ? tracks_ : rutas_).Toma();
+  r.waypoints = waypoints_.Toma().waypoints;
+  if (r.trazas.empty() && r.waypoints.empty()) {
+    throw Error(TipoDeError::MalFormado, kGpxSinPuntos);
   }
-  return std::move(tomados);
+  return r;
 }
 
 }  // namespace
 
-std::vector<PuntoEnGrados> LeeXmlGpx(std::string_view bytes, bool (*con_linea)(double, double)) {
-  return LectorGpx(con_linea).Lee(bytes);
-}
+Recorrido LeeGpx(std::string_view bytes) { return LectorGpx().Lee(bytes); }
 
 }  // namespace ruvek

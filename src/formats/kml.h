@@ -3,39 +3,39 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "core/track.h"
-#include "formats/grados.h"
-#include "geo/proyeccion.h"
+#include "core/recorrido.h"
 
 namespace ruvek {
 
-// KML, Google Earth's layout: its lines (LineString, gx:Track) in WGS 84 degrees.
+// KML, Google Earth's layout: its Placemarks' lines (LineString, gx:Track) and Points, in WGS 84
+// degrees.
+
+// What is said of a KML, or a GeoJSON, without a line or a point.
+inline constexpr const char* kKmlSinTrack = "no hay ningún track";
 
 // Whether `bytes` are a KML document: its root element is "kml", in any namespace or none.
 bool EsKml(std::string_view bytes);
 
-// The points of every LineString's coordinates ("lon,lat[,alt]" separated by blanks) and every
-// gx:Track's (KML 2.3's Track's) coord ("lon lat alt"), in document order, joined; points,
-// polygons and their rings are skipped. Their altitudes are elevations only when the line's
-// altitudeMode (or gx:altitudeMode; a gx:Track without one takes its gx:MultiTrack's) is
-// "absolute": they are kept when every line is so and every point has one, and dropped
-// otherwise. Error with its line for XML or numbers that are wrong, a document with no point of
-// a line ("no hay ningún track"), more than kMaximoDePuntosLeidos points, or a bound broken (see
-// LectorXml); `con_linea` as LeeXmlGpx's.
-std::vector<PuntoEnGrados> LeeXmlKml(std::string_view bytes, bool (*con_linea)(double, double));
+// The tracks and waypoints of a KML (2.2, Google's extensions, 2.3), in document order through
+// Document, Folder and MultiGeometry: a Placemark with lines is a track named as it is, each of
+// its lines a segment (a LineString's coordinates, "lon,lat[,alt]" separated by blanks; a
+// gx:Track's, or KML 2.3 Track's, coord "lon lat [alt]", each with its <when>, paired in order); a
+// line outside a Placemark is a track of its own, without a name; a Point is a waypoint named as
+// its Placemark, with its TimeStamp's <when>. Polygons and their rings are skipped. Altitudes are
+// elevations only where the altitudeMode (or gx:altitudeMode; a gx:Track without one takes its
+// gx:MultiTrack's) is "absolute": elsewhere they are dropped. Error with its line for XML,
+// numbers or times that are wrong, a Track whose <when> and coord are not as many, a document with
+// no line or point (kKmlSinTrack), more than kMaximoDePuntosLeidos points or kMaximoDeWaypoints
+// waypoints, or a bound broken (see LectorXml).
+Recorrido LeeKml(std::string_view bytes);
 
-// The track of a KML, as a GPX's is taken (see TrackDeGrados).
-Track LeeKml(std::string_view bytes, Proyeccion& proyeccion, Datum datum = Datum::Ed50);
-
-// The line of the `i`-th (from 0) point of a KML, or 0.
-long LineaDelPuntoKml(std::string_view bytes, std::size_t i);
-
-// A KML 2.2 document of the track, whose X,Y are in `datum`: one Placemark named `nombre` with a
-// LineString of "lon,lat,alt" tuples and altitudeMode absolute when the track has altitudes,
-// "lon,lat" otherwise; degrees as a GPX writes them (see GradosDelTrack).
-std::string EscribeKml(const Track& track, std::string_view nombre, Proyeccion& proyeccion,
-                       Datum datum = Datum::Ed50);
+// A KML 2.2 document of a recorrido in degrees: a Placemark for each waypoint (its name, its
+// TimeStamp, a Point), then one for each track, named as it is: one gx:Track per segment (in a
+// gx:MultiTrack when there are several) with each point's <when> when every point of the track has
+// a time, a LineString per segment (in a MultiGeometry when there are several) otherwise. A
+// segment whose every point has an altitude has altitudeMode absolute and its altitudes; degrees
+// as AnadeGrados writes them.
+std::string EscribeKml(const Recorrido& r);
 
 }  // namespace ruvek

@@ -6,22 +6,22 @@
 
 namespace ruvek {
 
-Track LeeListaXY(std::string_view bytes) {
-  Track track;
-  ReservaPuntos(track, bytes.size());
+Recorrido LeeListaXY(std::string_view bytes) {
+  Segmento puntos;
+  ReservaPuntos(puntos, bytes.size());
   std::string_view linea;
   LineasDeTexto lineas = LineasDeArchivoNoVacio(bytes, linea);
-  LeeHastaUnError(track, [&] {
+  LeeHastaUnError(kMetrosEd50, puntos, [&] {
     do {
       const long n = lineas.numero();
-      Error::EnLinea(n, [&] { AnadePunto(track, {}); });
+      Error::EnLinea(n, [&] { AnadePunto(puntos, {0, 0, {}, {}, n}); });
       const Campos campos(linea, n);
-      Punto& p = track.puntos.back();
-      p.x = CampoRedondeado(campos[0], n);
-      p.y = CampoRedondeado(campos.SegundoOResto(), n);
+      Posicion& p = puntos.back();
+      p.x = CampoDecimal(campos[0], n);
+      p.y = CampoDecimal(campos.SegundoOResto(), n);
     } while (lineas.Siguiente(linea));
   });
-  return track;
+  return UnSegmento(kMetrosEd50, std::move(puntos));
 }
 
 std::string EscribeListaXY(const Track& track) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/recorrido.h"
 #include "core/track.h"
 
 namespace ruvek {
@@ -13,10 +14,12 @@ namespace ruvek {
 // are exact.
 
 // The file: every line is a point "X,Y" (anything from a second comma on is ignored), each number
-// rounded to a whole one by LeeRedondeado. LecturaIncompleta, with its line, at the first line
-// without a comma or with a field that is not a number, or at a point beyond kMaximoDePuntos;
-// Error(ArchivoVacio) for an empty input.
-Track LeeListaXY(std::string_view bytes);
+// with its decimals (see LeeDecimal: rounded to a whole one, it is what LeeRedondeado reads), in
+// metres of zone 30 whose datum the file does not say (ED50 until told), each with its line.
+// LecturaIncompleta, with its line and the windows' table of what was read (see LeeTrackMaker), at
+// the first line without a comma or with a field that is not a number, or at a point beyond
+// kMaximoDePuntos; Error(ArchivoVacio) for an empty input.
+Recorrido LeeListaXY(std::string_view bytes);
 
 // One "X,Y" line per point, whatever its values, each ending in CR LF; empty without points.
 std::string EscribeListaXY(const Track& track);

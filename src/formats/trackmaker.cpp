@@ -27,34 +27,25 @@ bool EsTrackMaker(std::string_view bytes) {
          primera.find("Version") != std::string_view::npos;
 }
 
-long LineaDelPuntoTrackMaker(std::string_view bytes, std::size_t i) {
-  LineasDeTexto lineas = LineasDeArchivo(bytes);
-  std::string_view linea;
-  for (std::size_t visto = 0; lineas.Siguiente(linea);) {
-    if (!linea.empty() && linea.front() == 't' && visto++ == i) return lineas.numero();
-  }
-  return 0;
-}
-
-Track LeeTrackMaker(std::string_view bytes) {
-  Track track{.puntos = {}, .con_altitudes = true};
-  ReservaPuntos(track, bytes.size());
+Recorrido LeeTrackMaker(std::string_view bytes) {
+  Segmento puntos;
+  ReservaPuntos(puntos, bytes.size());
   std::string_view linea;
   LineasDeTexto lineas = LineasDeArchivoNoVacio(bytes, linea);
-  LeeHastaUnError(track, [&] {
+  LeeHastaUnError(kMetrosEd50, puntos, [&] {
     do {
       if (linea.empty() || linea.front() != 't') continue;
       // "t,grid,zone,X,Y,any,any,altitude,": the first three fields are skipped by their commas.
       const long n = lineas.numero();
-      Error::EnLinea(n, [&] { AnadePunto(track, {}); });
+      Error::EnLinea(n, [&] { AnadePunto(puntos, {0, 0, 0.0, {}, n}); });
       const Campos campos(linea, n);
-      Punto& p = track.puntos.back();
-      p.x = CampoRedondeado(campos[3], n);
-      p.y = CampoRedondeado(campos[4], n);
-      p.altitud = CampoRedondeado(campos[7], n);
+      Posicion& p = puntos.back();
+      p.x = CampoDecimal(campos[3], n);
+      p.y = CampoDecimal(campos[4], n);
+      p.altitud = CampoDecimal(campos[7], n);
     } while (lineas.Siguiente(linea));
   });
-  return track;
+  return UnSegmento(kMetrosEd50, std::move(puntos));
 }
 
 std::string EscribeTrackMaker(const Track& track) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/recorrido.h"
 #include "core/track.h"
 
 namespace ruvek {
@@ -14,14 +15,13 @@ namespace ruvek {
 // Whether `bytes` are TrackMaker text: their first line holds "Version".
 bool EsTrackMaker(std::string_view bytes);
 
-// The line of the `i`-th (from 0) point of TrackMaker text: that of its `i`-th line of a "t".
-long LineaDelPuntoTrackMaker(std::string_view bytes, std::size_t i);
-
-// The points of the lines that start with "t", with their altitudes, each number rounded to a
-// whole one by LeeRedondeado. LecturaIncompleta, with its line, at the first field that is
-// missing or not a number, or at a point beyond kMaximoDePuntos; Error(ArchivoVacio) for an empty
-// input.
-Track LeeTrackMaker(std::string_view bytes);
+// The points of the lines that start with "t", X, Y and altitude with their decimals (see
+// LeeDecimal: rounded to whole ones, each is what LeeRedondeado reads), in ED50 metres of zone 30,
+// each with its line. LecturaIncompleta, with its line and the windows' table of what was read
+// (the failing point with the fields before the failing one, 0 in the others), at the first field
+// that is missing or not a number, or at a point beyond kMaximoDePuntos; Error(ArchivoVacio) for
+// an empty input.
+Recorrido LeeTrackMaker(std::string_view bytes);
 
 // The fixed five-line header, one "t,utm,30T,X,Y" line per point, a single-space line and
 // "n,ACTIVE LOG,65280,1", every line ending in CR LF. Altitudes are not written.

@@ -84,9 +84,10 @@ void Caja(PJ* desde, const double area[4], double caja[4]) {
   }
 }
 
-bool Tabla(PJ_CONTEXT* c, const char* nombre, const char* de, const char* a, std::FILE* salida) {
-  PJ* origen = proj_create(c, de);
-  PJ* destino = proj_create(c, a);
+bool Tabla(PJ_CONTEXT* c, int de_epsg, int a_epsg, std::FILE* salida) {
+  const std::string de = "EPSG:" + std::to_string(de_epsg), a = "EPSG:" + std::to_string(a_epsg);
+  PJ* origen = proj_create(c, de.c_str());
+  PJ* destino = proj_create(c, a.c_str());
   PJ* al_origen = origen ? DesdeGeograficas(c, origen) : nullptr;
   PJ* al_destino = destino ? DesdeGeograficas(c, destino) : nullptr;
   if (al_origen == nullptr || al_destino == nullptr) return false;
@@ -98,7 +99,7 @@ bool Tabla(PJ_CONTEXT* c, const char* nombre, const char* de, const char* a, std
       c, f, PROJ_GRID_AVAILABILITY_DISCARD_OPERATION_IF_MISSING_GRID);
   PJ_OBJ_LIST* lista = proj_create_operations(c, origen, destino, f);
   const int n = lista ? proj_list_get_count(lista) : 0;
-  std::fprintf(salida, "inline constexpr Operacion %s[] = {\n", nombre);
+  std::fprintf(salida, "inline constexpr Operacion kDe%dA%d[] = {\n", de_epsg, a_epsg);
   for (int i = 0; i < n; ++i) {
     PJ* op = proj_list_get(c, lista, i);
     double area[4];
@@ -153,10 +154,15 @@ int main(int argc, char** argv) {
   if (salida == nullptr) return 1;
   std::fprintf(salida, "// Written by genera_operaciones from PROJ %s's database.\n\n",
                proj_info().release);
-  const bool bien = Tabla(c, "kWgs84AEd50", "EPSG:4326", "EPSG:23030", salida) &&
-                    Tabla(c, "kWgs84AEtrs89", "EPSG:4326", "EPSG:25830", salida) &&
-                    Tabla(c, "kEd50AEtrs89", "EPSG:23030", "EPSG:25830", salida) &&
-                    Tabla(c, "kEtrs89AEd50", "EPSG:25830", "EPSG:23030", salida);
+  // The pairs of systems Ruvek transforms between: WGS 84 degrees to the metres of each datum,
+  // and the metres of one datum to those of the other.
+  constexpr int kPares[][2] = {{4326, 23030}, {4326, 25830}, {23030, 25830}, {25830, 23030}};
+  bool bien = true;
+  for (const auto& [de, a] : kPares) bien = bien && Tabla(c, de, a, salida);
+  std::fprintf(salida, "inline constexpr TablaDeOperaciones kTablas[] = {\n");
+  for (const auto& [de, a] : kPares)
+    std::fprintf(salida, "    {%d, %d, kDe%dA%d},\n", de, a, de, a);
+  std::fprintf(salida, "};\n");
   if (std::fclose(salida) != 0 || !bien) {
     std::fprintf(stderr, "genera_operaciones: PROJ no da las operaciones (%s)\n",
                  proj_context_errno_string(c, proj_context_errno(c)));

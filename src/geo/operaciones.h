@@ -23,6 +23,12 @@ struct Operacion {
   bool sin_rejilla;
 };
 
+// The operations from the system of EPSG code `de` to that of `a`, as the build chose them.
+struct TablaDeOperaciones {
+  int de, a;
+  std::span<const Operacion> operaciones;
+};
+
 // The operations from a system to another, and PROJ's rule to pick one for each point: the most
 // accurate whose area holds the point (onshore before offshore, the smaller of two equal ones),
 // another when it cannot transform the point, and at last the first that needs no grid. The

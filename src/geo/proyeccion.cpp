@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <map>
 #include <vector>
 
 #include "core/precision.h"
@@ -18,9 +19,9 @@ namespace {
 #include "operaciones.inc"
 }  // namespace
 
-Error ErrorFueraDelHuso(std::size_t punto, const std::string& donde, long linea) {
+Error ErrorFueraDelHuso(const std::string& que, const std::string& donde, long linea) {
   return Error(TipoDeError::FueraDelHuso,
-               "el punto " + std::to_string(punto) + " (" + donde +
+               que + " (" + donde +
                    ") cae fuera de lo que cubre el huso 30: latitud de 0 a 84 grados norte, "
                    "longitud de 12 grados oeste a 6 grados este",
                linea);
@@ -51,10 +52,12 @@ struct Proyeccion::Proj {
   // Destroyed after the operations made in it.
   std::unique_ptr<PJ_CONTEXT, decltype(ApiProj::proj_context_destroy)> contexto{
       Contexto(api), api.proj_context_destroy};
-  Operaciones wgs84_a_ed50{api, contexto.get(), kWgs84AEd50};
-  Operaciones wgs84_a_etrs89{api, contexto.get(), kWgs84AEtrs89};
-  Operaciones ed50_a_etrs89{api, contexto.get(), kEd50AEtrs89};
-  Operaciones etrs89_a_ed50{api, contexto.get(), kEtrs89AEd50};
+  std::map<std::pair<int, int>, std::unique_ptr<Operaciones>> operaciones;
+  std::map<double, PJ*> locales;  // by their central meridian
+
+  ~Proj() {
+    for (const auto& [lon0, pj] : locales) api.proj_destroy(pj);
+  }
 
   static PJ_CONTEXT* Contexto(const ApiProj& api) {
     PJ_CONTEXT* c = api.proj_context_create();
@@ -69,8 +72,58 @@ struct Proyeccion::Proj {
     return c;
   }
 
-  Operaciones& DesdeWgs84(Datum d) { return d == Datum::Ed50 ? wgs84_a_ed50 : wgs84_a_etrs89; }
+  // The operations from `de` to `a`, made the first time they are asked for.
+  Operaciones& Entre(Sistema de, Sistema a) {
+    const std::pair<int, int> clave{CodigoEpsg(de), CodigoEpsg(a)};
+    std::unique_ptr<Operaciones>& ops = operaciones[clave];
+    if (ops == nullptr) {
+      for (const TablaDeOperaciones& t : kTablas) {
+        if (t.de == clave.first && t.a == clave.second) {
+          ops = std::make_unique<Operaciones>(api, contexto.get(), t.operaciones);
+        }
+      }
+    }
+    if (ops == nullptr) {
+      throw Error(TipoDeError::Transformacion,
+                  "Ruvek no lleva coordenadas de EPSG:" + std::to_string(clave.first) +
+                      " a EPSG:" + std::to_string(clave.second));
+    }
+    return *ops;
+  }
 };
+
+int CodigoEpsg(Sistema sistema) {
+  switch (sistema.datum) {
+    case Datum::Wgs84:
+      return sistema.EnGrados() ? 4326 : 32600 + sistema.huso;
+    case Datum::Ed50:
+      return sistema.EnGrados() ? 4230 : 23000 + sistema.huso;
+    case Datum::Etrs89:
+      return sistema.EnGrados() ? 4258 : 25800 + sistema.huso;
+  }
+  return 0;
+}
+
+std::optional<Sistema> SistemaDeEpsg(int codigo) {
+  for (const Datum datum : {Datum::Wgs84, Datum::Ed50, Datum::Etrs89}) {
+    for (int huso = 0; huso <= 60; ++huso) {
+      if (CodigoEpsg({datum, huso}) == codigo) return Sistema{datum, huso};
+    }
+  }
+  return std::nullopt;
+}
+
+const char* NombreDatum(Datum datum) {
+  switch (datum) {
+    case Datum::Wgs84:
+      return "WGS 84";
+    case Datum::Ed50:
+      return "ED50";
+    case Datum::Etrs89:
+      return "ETRS89";
+  }
+  return "?";
+}
 
 Proyeccion::Proyeccion() = default;
 Proyeccion::~Proyeccion() = default;
@@ -147,19 +200,34 @@ std::size_t Inversa(Operaciones& operaciones, std::span<double> x_lon, std::span
 
 }  // namespace
 
-std::size_t Proyeccion::AUtm(Datum datum, std::span<double> lon_x, std::span<double> lat_y) {
-  return Directa(Cargada().DesdeWgs84(datum), lon_x, lat_y);
-}
-
-std::size_t Proyeccion::CambiaDatum(Datum de, Datum a, std::span<double> x, std::span<double> y) {
+std::size_t Proyeccion::Transforma(Sistema de, Sistema a, std::span<double> x,
+                                   std::span<double> y) {
   if (de == a) return std::min(x.size(), y.size());
   Proj& p = Cargada();
-  return Directa(de == Datum::Ed50 ? p.ed50_a_etrs89 : p.etrs89_a_ed50, x, y);
+  if (de == kGradosWgs84) return Directa(p.Entre(de, a), x, y);
+  if (a == kGradosWgs84) return Inversa(p.Entre(a, de), x, y);
+  return Directa(p.Entre(de, a), x, y);
 }
 
-std::size_t Proyeccion::AGeograficas(Datum datum, std::span<double> x_lon,
-                                     std::span<double> y_lat) {
-  return Inversa(Cargada().DesdeWgs84(datum), x_lon, y_lat);
+std::size_t Proyeccion::AMetrosLocales(double lon0, std::span<double> x, std::span<double> y) {
+  Proj& p = Cargada();
+  PJ*& pj = p.locales[lon0];
+  if (pj == nullptr) {
+    std::string definicion =
+        "+proj=pipeline +step +proj=unitconvert +xy_in=deg +xy_out=rad +step +proj=tmerc "
+        "+ellps=WGS84 +lon_0=";
+    AnadeNumeroLeido(definicion, lon0);
+    pj = p.api.proj_create(p.contexto.get(), definicion.c_str());
+    if (pj == nullptr) throw Error(TipoDeError::Transformacion, "PROJ no puede medir el track");
+  }
+  const std::size_t n = std::min(x.size(), y.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const PJ_COORD r = p.api.proj_trans(pj, PJ_FWD, PJ_COORD{{x[i], y[i], 0, 0}});
+    if (Fallo(r)) return i;
+    x[i] = r.xy.x;
+    y[i] = r.xy.y;
+  }
+  return n;
 }
 
 }  // namespace ruvek

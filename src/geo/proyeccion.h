@@ -3,10 +3,13 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "core/errores.h"
+#include "core/precision.h"
+#include "core/sistema.h"
 
 namespace ruvek {
 
@@ -22,25 +25,28 @@ inline bool EnElHuso(double lon, double lat, double margen = 0) {
   return lat >= kLatMin - h && lat <= kLatMax + h && lon >= kLonMin - h && lon <= kLonMax + h;
 }
 
-// The error for point number `punto` (from 1), at `donde`, when it lies outside that area.
-Error ErrorFueraDelHuso(std::size_t punto, const std::string& donde, long linea = 0);
+// The error for `que` ("el punto 3"), at `donde`, when it lies outside that area.
+Error ErrorFueraDelHuso(const std::string& que, const std::string& donde, long linea = 0);
 
-// The datums of UTM zone 30 north metres: European 1950 (EPSG:23030), which TrackMaker's text
-// declares, and ETRS89 (EPSG:25830), Spain's official one since 2007.
-enum class Datum { Ed50, Etrs89 };
+// The EPSG code of a system: 4326 for WGS 84 degrees, 23030 for ED50 / UTM zone 30N, 25830 for
+// ETRS89 / UTM zone 30N...
+int CodigoEpsg(Sistema sistema);
 
-// Degrees are written with this many decimals (about a centimetre).
-inline constexpr int kDecimalesGrados = 7;
+// The system of an EPSG code (the inverse of CodigoEpsg), or nothing for one Ruvek does not know.
+std::optional<Sistema> SistemaDeEpsg(int codigo);
 
-// The one place that knows PROJ: WGS 84 longitude and latitude in degrees to and from UTM zone
-// 30 north metres in either datum, and metres from one datum to the other, with the operation
-// PROJ would choose for each point's area. The national grid of Spain's geographic institute
-// (IGN), installed with Ruvek in share/ruvek/proj, is PROJ's whole search path, so no other grid
-// on the machine changes a result; PROJ's network is off. The operations were chosen from PROJ's
-// database when Ruvek was built: a transformation opens no database. Every function returns the
-// index of the first point it could not transform (HUGE_VAL is never left in a point before it), or
-// the number of points when all went through; Error(Transformacion) when PROJ cannot be loaded or a
-// grid is missing.
+// "ED50", "ETRS89" or "WGS 84", as messages name them.
+const char* NombreDatum(Datum datum);
+
+// The one place that knows PROJ: positions from one system to another (WGS 84 degrees, UTM zone
+// 30 north metres in ED50 or ETRS89), with the operation PROJ would choose for each point's area.
+// The national grid of Spain's geographic institute (IGN), installed with Ruvek in
+// share/ruvek/proj, is PROJ's whole search path, so no other grid on the machine changes a
+// result; PROJ's network is off. The operations were chosen from PROJ's database when Ruvek was
+// built: a transformation opens no database. Every function returns the index of the first point
+// it could not transform (HUGE_VAL is never left in a point before it), or the number of points
+// when all went through; Error(Transformacion) when PROJ cannot be loaded, a grid is missing or
+// Ruvek has no operation between the two systems.
 class Proyeccion {
  public:
   Proyeccion();
@@ -48,16 +54,16 @@ class Proyeccion {
   Proyeccion(const Proyeccion&) = delete;
   Proyeccion& operator=(const Proyeccion&) = delete;
 
-  // Longitude and latitude become easting and northing in `datum`.
-  std::size_t AUtm(Datum datum, std::span<double> lon_x, std::span<double> lat_y);
+  // The positions (x, y) in `de` become those of the same places in `a`. Metres taken to degrees
+  // become degrees which, written with kDecimalesGrados decimals and transformed back, come back
+  // to the same point: each is taken back by the operation that the way there takes for where it
+  // lands.
+  std::size_t Transforma(Sistema de, Sistema a, std::span<double> x, std::span<double> y);
 
-  // Easting and northing in `datum` become longitude and latitude which, written with
-  // kDecimalesGrados decimals and read by AUtm, come back to the same point: each is taken back
-  // by the operation that AUtm takes for where it lands.
-  std::size_t AGeograficas(Datum datum, std::span<double> x_lon, std::span<double> y_lat);
-
-  // Easting and northing in `de` become those of the same places in `a`.
-  std::size_t CambiaDatum(Datum de, Datum a, std::span<double> x, std::span<double> y);
+  // Degrees of WGS 84 become metres of a transverse Mercator projection centred on `lon0`: a
+  // measure of distances around a track anywhere on Earth (within some 1,000 km of lon0, better
+  // than 1 %), not a system of Ruvek's files.
+  std::size_t AMetrosLocales(double lon0, std::span<double> x, std::span<double> y);
 
   // Loads PROJ now, where a caller knows it will be needed and had rather not wait for it later
   // (the first transformation loads it otherwise).

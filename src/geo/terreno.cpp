@@ -158,55 +158,65 @@ void Terreno::Anade(const std::string& archivo) {
   modelos_.push_back(std::move(m));
 }
 
-MetrosEtrs89 Terreno::AEtrs89(const Track& track, Datum datum, Proyeccion& proyeccion) {
+namespace {
+
+// The system of a model's EPSG code (one Terreno::Anade takes).
+Sistema SistemaDelModelo(int codigo) {
+  return codigo == 4326 ? kGradosWgs84 : codigo == 23030 ? kMetrosEd50 : kMetrosEtrs89;
+}
+
+}  // namespace
+
+MetrosEtrs89 Terreno::AEtrs89(const Recorrido& r, Proyeccion& proyeccion) {
   MetrosEtrs89 m;
-  for (const Punto& p : track.puntos) {
-    m.x.push_back(p.x.EnDouble());
-    m.y.push_back(p.y.EnDouble());
-  }
-  m.bien = proyeccion.CambiaDatum(datum, Datum::Etrs89, m.x, m.y);
+  r.ParaCadaPosicion([&m](const Posicion& p) {
+    m.x.push_back(p.x);
+    m.y.push_back(p.y);
+  });
+  m.bien = proyeccion.Transforma(r.sistema, kMetrosEtrs89, m.x, m.y);
   return m;
 }
 
-std::size_t Terreno::PonAltitudes(Track& track, Datum datum, Proyeccion& proyeccion,
-                                  std::string& por_que, const MetrosEtrs89* etrs89) {
-  const std::size_t n = track.puntos.size();
+std::size_t Terreno::PonAltitudes(Recorrido& r, Proyeccion& proyeccion, std::string& por_que,
+                                  const MetrosEtrs89* etrs89) {
+  std::vector<Posicion*> todas;
+  r.ParaCadaPosicion([&todas](Posicion& p) { todas.push_back(&p); });
+  const std::size_t n = todas.size();
   std::vector<std::optional<double>> altitudes(n);
   for (const std::unique_ptr<Modelo>& m : modelos_) {
-    // The points still without an altitude, in the model's system.
+    // The positions still without an altitude, in the model's system.
     std::vector<std::size_t> cuales;
     std::vector<double> x, y;
     for (std::size_t i = 0; i < n; ++i) {
       if (altitudes[i]) continue;
       cuales.push_back(i);
-      x.push_back(track.puntos[i].x.EnDouble());
-      y.push_back(track.puntos[i].y.EnDouble());
+      x.push_back(todas[i]->x);
+      y.push_back(todas[i]->y);
     }
     if (cuales.empty()) break;
-    const Datum suyo = m->sistema == 23030 ? Datum::Ed50 : Datum::Etrs89;
+    const Sistema suyo = SistemaDelModelo(m->sistema);
     std::size_t bien = 0;
-    if (m->sistema == 25830 && etrs89 != nullptr) {
+    if (suyo == kMetrosEtrs89 && etrs89 != nullptr) {
       for (; bien < cuales.size() && cuales[bien] < etrs89->bien; ++bien) {
         x[bien] = etrs89->x[cuales[bien]];
         y[bien] = etrs89->y[cuales[bien]];
       }
     } else {
-      bien = m->sistema == 4326 ? proyeccion.AGeograficas(datum, x, y)
-                                : proyeccion.CambiaDatum(datum, suyo, x, y);
+      bien = proyeccion.Transforma(r.sistema, suyo, x, y);
     }
     for (std::size_t k = 0; k < bien; ++k) altitudes[cuales[k]] = m->Altitud(x[k], y[k]);
   }
-  for (std::size_t i = 0; i < n; ++i) {
+  const std::size_t de_traza = r.PuntosDeTraza();
+  for (std::size_t i = 0; i < de_traza; ++i) {
     if (!altitudes[i]) {
       por_que = "no lo cubre ningún modelo del terreno con datos";
       return i;
     }
   }
   for (std::size_t i = 0; i < n; ++i) {
-    track.puntos[i].altitud = ValorFijo::Entero(std::llround(*altitudes[i]));
+    if (altitudes[i]) todas[i]->altitud = double(std::llround(*altitudes[i]));
   }
-  track.con_altitudes = true;
-  return n;
+  return de_traza;
 }
 
 }  // namespace ruvek

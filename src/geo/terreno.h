@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "core/track.h"
+#include "core/recorrido.h"
 #include "geo/proyeccion.h"
 
 namespace ruvek {
 
 class GdalCargado;
 
-// A track's metres changed to ETRS89 beforehand, for the models in ETRS89 (see Terreno::AEtrs89).
+// A recorrido's positions changed to ETRS89 metres beforehand, for the models in ETRS89 (see
+// Terreno::AEtrs89).
 struct MetrosEtrs89 {
   std::vector<double> x, y;
   std::size_t bien = 0;  // the points changed; PROJ could not change the next one
@@ -34,20 +35,20 @@ class Terreno {
   void Anade(const std::string& archivo);
   bool vacio() const { return modelos_.empty(); }
 
-  // The track's points, whose metres are in `datum`, get the altitude of the first model that
-  // covers each with data in every cell its value needs: bilinear between the four cell centres
-  // around it (within half a cell of a raster's edge, the edge cells stand for those beyond),
-  // rounded to whole metres, halves away from zero; the track then has altitudes. Returns the
-  // index of the first point that gets none, the track left as it was, with why in `por_que`; or
-  // the number of points. Error when a model cannot be read.
-  // `etrs89`, when given, holds the points' metres in ETRS89, as AEtrs89 gives them.
-  std::size_t PonAltitudes(Track& track, Datum datum, Proyeccion& proyeccion, std::string& por_que,
+  // The points of `r`'s tracks, in its system, get the altitude of the first model that covers
+  // each with data in every cell its value needs: bilinear between the four cell centres around it
+  // (within half a cell of a raster's edge, the edge cells stand for those beyond), rounded to
+  // whole metres, halves away from zero; so do its waypoints that a model covers (the others keep
+  // theirs). Returns the index of the first point that gets none, `r` left as it was, with why in
+  // `por_que`; or the number of points. Error when a model cannot be read.
+  // `etrs89`, when given, holds the positions in ETRS89 metres, as AEtrs89 gives them.
+  std::size_t PonAltitudes(Recorrido& r, Proyeccion& proyeccion, std::string& por_que,
                            const MetrosEtrs89* etrs89 = nullptr);
 
-  // The metres of `track`, in `datum`, changed to ETRS89 as PonAltitudes changes them for a model
-  // in ETRS89 (the IGN's are): done on another thread while the models open, it spares
-  // PonAltitudes that work.
-  static MetrosEtrs89 AEtrs89(const Track& track, Datum datum, Proyeccion& proyeccion);
+  // The positions of `r` changed to ETRS89 metres as PonAltitudes changes them for a model in
+  // ETRS89 (the IGN's are): done on another thread while the models open, it spares PonAltitudes
+  // that work.
+  static MetrosEtrs89 AEtrs89(const Recorrido& r, Proyeccion& proyeccion);
 
  private:
   struct Modelo;

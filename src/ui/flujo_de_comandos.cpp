@@ -7,6 +7,7 @@
 #include "core/simplifica.h"
 #include "formats/lista_xy.h"
 #include "formats/trackmaker.h"
+#include "geo/en_sistema.h"
 #include "io/entrada.h"
 
 namespace ruvek {
@@ -29,6 +30,16 @@ std::string FiltroDeAbrir() {
 }
 
 }  // namespace
+
+Track LeeLaTabla(const FichaDeFormato& ficha, std::string_view bytes, Proyeccion& proyeccion) {
+  Recorrido r = ficha.lee(bytes);
+  // Its tracks in the table's metres: the waypoints are not the table's.
+  if (r.trazas.empty() && !r.waypoints.empty()) {
+    throw Error(TipoDeError::MalFormado, ficha.sin_track);
+  }
+  r.waypoints.clear();
+  return TablaDe(EnSistema(std::move(r), kMetrosEd50, proyeccion));
+}
 
 std::string TextoDelFallo(const Error& e) {
   if (e.tipo() == TipoDeError::Archivo) return "No se puede leer el archivo: " + e.detalle() + ".";
@@ -93,7 +104,7 @@ void FlujoDeComandos::CargaTexto() {
   try {
     const std::string bytes = LeeEntrada(archivo_actual_);
     const FichaDeFormato& ficha = FormatoDeTexto(bytes);
-    Cargado(ficha, ficha.lee(bytes, proyeccion_, Datum::Ed50));
+    Cargado(ficha, LeeLaTabla(ficha, bytes, proyeccion_));
   } catch (LecturaIncompleta& e) {
     track_ = std::move(e.leido);
   } catch (const Error&) {
@@ -104,7 +115,7 @@ void FlujoDeComandos::CargaTexto() {
 void FlujoDeComandos::CargaEntero(const FichaDeFormato& ficha) {
   Track track;
   try {
-    track = ficha.lee(LeeEntrada(archivo_actual_), proyeccion_, Datum::Ed50);
+    track = LeeLaTabla(ficha, LeeEntrada(archivo_actual_), proyeccion_);
   } catch (const Error& e) {
     p_.Advertencia(TextoDelFallo(e), "Track no cargado");
     return;
@@ -162,7 +173,8 @@ void FlujoDeComandos::Guarda(const Guardado& g) {
             : NombrePropuesto(archivo_actual_, ficha.final_del_nombre);
     if (!propuesta) return;  // no name to derive a proposal from
     if (!PideArchivo({TipoDialogo::Guardar, g.titulo_dialogo, g.filtro, propuesta})) return;
-    p_.GuardaArchivo(archivo_actual_, ficha.escribe(track_, {}, proyeccion_, Datum::Ed50));
+    if (ficha.escribe_tabla == nullptr) return;
+    p_.GuardaArchivo(archivo_actual_, ficha.escribe_tabla(track_));
     if (g.titulo_antes_del_mensaje) PonTitulo(archivo_actual_);
     p_.Mensaje(g.mensaje, "Track guardado");
     if (!g.titulo_antes_del_mensaje) PonTitulo(archivo_actual_);

@@ -29,16 +29,18 @@ caso 2 '' "ruvek-cli: formato desconocido: xyz (sitna, trackmaker, gpx, kml o ge
 caso 1 '' 'ruvek-cli: /dev/zero: la entrada pasa de 64 MiB, mucho más de lo que ocupa un track' \
   analyze /dev/zero
 
-# Standard input and output; nothing on standard output when an input fails.
+# Standard input and output; nothing on standard output when an input fails. An X,Y list holds no
+# waypoint: it is said that the one of p.gpx is left out.
 xy=$'610125,4741064\r\n610134,4741070\r\n610142,4741081\r\n610150,4741093\r\n'
-caso 0 "$xy" '' convert --to sitna p.gpx
-caso 0 "$xy" '' convert --to sitna p.gpx -o -
-entrada=p.gpx caso 0 "$xy" '' convert --to sitna -
+deja='se deja fuera su waypoint, que --to sitna no lleva'
+caso 0 "$xy" "ruvek-cli: p.gpx: $deja" convert --to sitna p.gpx
+caso 0 "$xy" "ruvek-cli: p.gpx: $deja" convert --to sitna p.gpx -o -
+entrada=p.gpx caso 0 "$xy" "ruvek-cli: entrada estándar: $deja" convert --to sitna -
 caso 1 '' 'ruvek-cli: entrada estándar:1: el archivo está vacío' convert --to sitna -
 # Pipes by name: /dev/stdin, a process substitution, a named pipe.
-entrada=p.gpx caso 0 "$xy" '' convert --to sitna /dev/stdin
-caso 0 "$xy" '' convert --to sitna <(gzip -c p.gpx | gzip -dc)
-mkfifo tubo && { cat p.gpx >tubo & caso 0 "$xy" '' convert --to sitna tubo; wait; }
+entrada=p.gpx caso 0 "$xy" "ruvek-cli: /dev/stdin: $deja" convert --to sitna /dev/stdin
+caso 0 "$xy" "ruvek-cli: /dev/fd/*: $deja" convert --to sitna <(gzip -c p.gpx | gzip -dc)
+mkfifo tubo && { cat p.gpx >tubo & caso 0 "$xy" "ruvek-cli: tubo: $deja" convert --to sitna tubo; wait; }
 caso 1 '' 'ruvek-cli: nada.txt: no existe' convert --to gpx nada.txt
 # Standard streams closed or full: a failure, said so.
 "$cli" convert --to sitna - <&- >out.txt 2>err.txt
@@ -53,7 +55,7 @@ caso 1 '' 'ruvek-cli: carpeta: es una carpeta' convert --to gpx carpeta
 caso 1 '' 'ruvek-cli: vacio.txt:1: el archivo está vacío' convert --to gpx vacio.txt
 caso 1 '' 'ruvek-cli: binario.txt:1: *' convert --to gpx binario.txt
 printf '610000,4740000\r\n500000,9900000\r\n' >polo.txt
-caso 1 '' 'ruvek-cli: polo.txt: el punto 2 (X 500000, Y 9900000) cae fuera de lo que cubre el huso 30: *' \
+caso 1 '' 'ruvek-cli: polo.txt:2: el punto 2 (X 500000, Y 9900000) cae fuera de lo que cubre el huso 30: *' \
   convert --to gpx polo.txt
 printf '<gpx><trk><trkseg>\n<trkpt lat="42.88" lon="-8.5"/>\n<trkpt lat="42.88" lon="-9.27"/>\n</trkseg></trk></gpx>\n' >oeste.gpx
 caso 1 '' 'ruvek-cli: oeste.gpx:3: el punto 2 (latitud 42.88, longitud -9.27) cae fuera de lo que cubre el huso 30: *' \
@@ -73,7 +75,7 @@ caso 1 '' 'ruvek-cli: p.gpx: la salida ./p.gpx es el mismo archivo que la entrad
 
 # KML and GeoJSON, read by their content and written: the same points as the GPX.
 "$cli" convert --to kml p.gpx -o p.kml && "$cli" convert --to geojson p.kml -o p.json
-caso 0 "$xy" '' convert --to sitna p.json
+caso 0 "$xy" "ruvek-cli: p.json: $deja" convert --to sitna p.json
 printf '<kml>\n<LineString><coordinates>-1.65,42.8\n-1.65,42.8,x</coordinates></LineString></kml>\n' >malo.kml
 caso 1 '' 'ruvek-cli: malo.kml:3: la altitud «x» no es un número' convert --to gpx malo.kml
 printf '{"type": "LineString",\n"coordinates": [[-1.65, 42.8],\n[-1.65]]}' >malo.geojson
@@ -85,8 +87,22 @@ caso 2 '' "ruvek-cli: --datum solo vale con --to sitna: el KML va siempre en WGS
 printf '<gpx><trk><trkseg>\n<trkpt lat="42.8" lon="-1.65"/>\n<trkpt lat="84.0010005" lon="6"/>\n</trkseg></trk></gpx>\n' >borde.gpx
 caso 1 '' 'ruvek-cli: borde.gpx:3: el punto 2 (latitud 84.0010005, longitud 6) cae fuera *' convert --to sitna borde.gpx
 
+# Degrees stay the numbers they were read as, anywhere on Earth, with their times and names, and
+# without PROJ; metres are made where asked for, and only there is the area checked.
+printf '<gpx><trk><name>Caldera</name><trkseg><trkpt lat="28.7234567" lon="-17.8765432"><ele>2426.5</ele><time>2024-05-01T10:00:00.25+01:00</time></trkpt></trkseg></trk></gpx>\n' >palma.gpx
+LD_DEBUG=libs "$cli" convert --to kml palma.gpx -o palma.kml 2>cargadas.txt
+grep -q 'libproj' cargadas.txt && { echo "FALLO: degrees to degrees loaded PROJ"; fallos=$((fallos + 1)); }
+caso 0 '*<name>Caldera</name>*<trkpt lat="28.7234567" lon="-17.8765432"><ele>2426.5</ele><time>2024-05-01T09:00:00.25Z</time></trkpt>*' '' \
+  convert --to gpx palma.kml
+caso 1 '' 'ruvek-cli: palma.gpx:1: el punto 1 (latitud 28.7234567, longitud -17.8765432) cae fuera de lo que cubre el huso 30: *' \
+  convert --to sitna palma.gpx
+caso 0 '*' "ruvek-cli: p.gpx: se deja fuera su waypoint, que --to trackmaker no lleva" convert --to trackmaker p.gpx
+# ED50 metres with decimals to ETRS89: PROJ's figures for the numbers as they are, rounded once.
+printf '{"type": "LineString", "crs": {"type": "name", "properties": {"name": "EPSG:23030"}}, "coordinates": [[612350.2, 4734570.5]]}' >decimales.json
+caso 0 $'612244,4734361\r\n' '' convert --to sitna --datum etrs89 decimales.json
+
 # Batches: each output named as the window proposes it; a failing input does not stop the rest.
-caso 1 '' $'ruvek-cli: nada.txt: no existe\nruvek-cli: vacio.txt:1: el archivo está vacío' \
+caso 1 '' $'ruvek-cli: nada.txt: no existe\nruvek-cli: p.gpx: se deja fuera su waypoint, que --to trackmaker no lleva\nruvek-cli: vacio.txt:1: el archivo está vacío' \
   convert --to trackmaker --output-dir out tm.txt nada.txt p.gpx vacio.txt xy.txt
 cp xy.txt ab && cp xy.txt carpeta/tm.txt && cp xy.txt track
 caso 0 '' '' convert --to gpx --output-dir out tm.txt p.gpx ab
@@ -112,14 +128,14 @@ echo anterior >viejo.txt
 # stays a link.
 echo antes >destino.txt && ln -s destino.txt enlace.txt && ln -s out/nuevo.txt colgante.txt
 for enlace in enlace.txt colgante.txt; do
-  "$cli" convert --to sitna p.gpx -o $enlace && [ -L $enlace ] && cmp -s $enlace <(printf %s "$xy") ||
+  "$cli" convert --to sitna p.gpx -o $enlace 2>/dev/null && [ -L $enlace ] && cmp -s $enlace <(printf %s "$xy") ||
     { echo "FALLO: writing through the link $enlace"; fallos=$((fallos + 1)); }
 done
 
 # Datums: ETRS89 beside ED50 through IGN's grid, as cs2cs puts the same points with the grid
 # (EPSG:4326 or EPSG:23030 to EPSG:25830); there and back, the same list.
 etrs=$'610018,4740855\r\n610028,4740861\r\n610036,4740872\r\n610044,4740883\r\n'
-caso 0 "$etrs" '' convert --to sitna --datum etrs89 p.gpx
+caso 0 "$etrs" "ruvek-cli: p.gpx: $deja" convert --to sitna --datum etrs89 p.gpx
 printf %s "$xy" >ed50.txt
 caso 0 $'610018,4740855\r\n610027,4740861\r\n610035,4740872\r\n610043,4740884\r\n' '' \
   convert --to sitna --datum ETRS89 ed50.txt
@@ -130,8 +146,8 @@ caso 0 "$xy" '' convert --to sitna --input-datum etrs89 --datum ed50 etrs.txt
 caso 0 "$lista" '' convert --to sitna --input-datum etrs89 --datum etrs89 etrs.txt
 "$cli" convert --to gpx --input-datum etrs89 etrs.txt -o e.gpx
 caso 0 "$lista" '' convert --to sitna --datum etrs89 e.gpx
-caso 0 $'612239,4734358\r\n612243,4734362\r\n612254,4734372\r\n' '' convert --to sitna --datum etrs89 tm.txt
-PROJ_DATA="$work/carpeta" PROJ_NETWORK=ON HOME="$work/carpeta" caso 0 "$etrs" '' \
+caso 0 $'612239,4734358\r\n612244,4734361\r\n612254,4734372\r\n' '' convert --to sitna --datum etrs89 tm.txt
+PROJ_DATA="$work/carpeta" PROJ_NETWORK=ON HOME="$work/carpeta" caso 0 "$etrs" "ruvek-cli: p.gpx: $deja" \
   convert --to sitna --datum etrs89 p.gpx
 for args in "--to sitna --datum wgs84" "--to sitna --input-datum ED-50" "--to trackmaker --datum etrs89" \
             "--to gpx --datum ed50" "--to sitna --input-datum etrs89" "--to sitna --datum"; do
@@ -203,7 +219,7 @@ caso 0 '*' 'ruvek-cli: largo.gpx: Se ha simplificado de 11804 a 500 puntos; *' c
 [ "$(grep -c '<trkpt' simple.gpx)" = 500 ] || { echo "FALLO: --simplify=500"; fallos=$((fallos + 1)); }
 caso 0 '*Total Subida*' 'ruvek-cli: largo.gpx: Se ha simplificado de 11804 a *' analyze largo.gpx --simplify
 caso 0 '<?xml*' 'ruvek-cli: largo.gpx: Se ha simplificado de 11804 a 2000 puntos; *' profile --simplify=2000 largo.gpx
-caso 0 "$xy" '' convert --to sitna --simplify p.gpx
+caso 0 "$xy" "ruvek-cli: p.gpx: $deja" convert --to sitna --simplify p.gpx
 for valor in 1 0 -3 abc 10001 ''; do
   caso 2 '' "ruvek-cli: --simplify=N pide un número de puntos de 2 a 10000: $valor$uso" \
     convert --to sitna --simplify=$valor largo.gpx -o nada.txt

@@ -15,6 +15,28 @@ TEST(LeeRedondeado, RoundsAtTheFirstDecimalDigitAwayFromZero) {
   EXPECT_EQ(LeeRedondeado(std::string_view("12.7", 3)).Texto(), "12") << "nothing past the field";
 }
 
+// The same fields with their decimals round to what LeeRedondeado reads, or fail as it does.
+TEST(LeeDecimal, KeepsTheDecimalsLeeRedondeadoRoundsAway) {
+  for (const auto& [campo, esperado] : test::Casos("devuelve_numero.txt")) {
+    EXPECT_EQ(test::Resultado([&] { return ValorFijo::Redondeado(LeeDecimal(campo)).Texto(); }),
+              esperado)
+        << campo;
+  }
+  for (const auto& [campo, valor] : {std::pair{"612345.6", 612345.6},
+                                     {" 12 .5", 12.5},
+                                     {"12.5.9", 12.5},
+                                     {"-0.25x", -0.25},
+                                     {".75", 0.75},
+                                     {"4734567.8,100", 4734567.8}}) {
+    EXPECT_EQ(LeeDecimal(campo), valor) << campo;
+  }
+  // More digits than a double holds: the nearest is 0.5, which would round up; at the end of the
+  // range, where doubles are 0.125 apart, the nearest to ".48" is ".5".
+  EXPECT_EQ(ValorFijo::Redondeado(LeeDecimal("922337203685477.48")).Texto(), "922337203685477");
+  EXPECT_LT(LeeDecimal("0.49999999999999999999"), 0.5);
+  EXPECT_EQ(LeeDecimal("-0.49999999999999999999"), -LeeDecimal("0.49999999999999999999"));
+}
+
 TEST(DecimalSinExponente, PlainDecimalsOfEveryXmlNumber) {
   for (const auto& [texto, esperado] : test::Casos("decimal_xml.txt")) {
     EXPECT_EQ(DecimalSinExponente(texto).value_or("-"), esperado) << texto;

@@ -48,7 +48,7 @@ Simplificacion Comprueba(Track t, std::size_t maximo) {
   return s;
 }
 
-Track Recorrido(int n, double (*altitud)(int)) {
+Track Serpentea(int n, double (*altitud)(int)) {
   Track t{.puntos = {}, .con_altitudes = true};
   for (int i = 0; i < n; ++i) {
     const double x = 600000 + i * 3.1 + 40 * std::sin(i / 50.0), y = 4700000 + i * 2.3;
@@ -64,12 +64,12 @@ Track Recorrido(int n, double (*altitud)(int)) {
 TEST(Simplifica, EveryRemovedPointWithinTheReportedDistance) {
   for (const int n : {11804, 11948, 30000}) {
     const Simplificacion s =
-        Comprueba(Recorrido(n, [](int i) { return 500 + 300 * std::sin(i / 900.0); }), 10000);
+        Comprueba(Serpentea(n, [](int i) { return 500 + 300 * std::sin(i / 900.0); }), 10000);
     EXPECT_EQ(s.despues, 10000u);
     EXPECT_GT(s.distancia, 0);
     EXPECT_LT(s.distancia, 1);
   }
-  Comprueba(Recorrido(5000, [](int i) { return double(i % 13); }), 50);
+  Comprueba(Serpentea(5000, [](int i) { return double(i % 13); }), 50);
   EXPECT_TRUE(FraseDeSimplificacion({9, 2, 0.7}).ends_with(" 0,7 m del track."));
   EXPECT_EQ(FraseDeSimplificacion({11804, 10000, 0.71}),
             "Se ha simplificado de 11804 a 10000 puntos; ningún punto quitado se aparta más de "
@@ -94,7 +94,7 @@ TEST(Simplifica, StraightLinesCollapseLoopsKeepTheirFarthestPointShortTracksStay
 // A spike of altitude over a flat, straight track is the one point kept beside the ends; without
 // altitudes the same track collapses to its ends.
 TEST(Simplifica, AltitudeSpikesSurvive) {
-  Track t = Recorrido(20000, [](int i) { return i == 12345 ? 900.0 : 400.0; });
+  Track t = Serpentea(20000, [](int i) { return i == 12345 ? 900.0 : 400.0; });
   for (Punto& p : t.puntos) p.x = p.y;  // straight
   Track sin = t;
   sin.con_altitudes = false;
@@ -102,4 +102,33 @@ TEST(Simplifica, AltitudeSpikesSurvive) {
   ASSERT_EQ(t.puntos.size(), 3u);
   EXPECT_EQ(t.puntos[1].altitud, ValorFijo::Entero(900));
   EXPECT_EQ(Simplifica(sin, 3).despues, 2u);
+}
+
+// Over a recorrido, every segment keeps its ends, however flat, and a kept point all it holds.
+TEST(Simplifica, EverySegmentKeepsItsEndsAndEachKeptPointItsTime) {
+  Recorrido r = UnSegmento(kGradosWgs84, {});
+  std::vector<Punto3D> metros;
+  for (int k = 0; k < 3; ++k) {
+    Segmento& s = k == 2 ? r.trazas.emplace_back().segmentos.emplace_back()
+                         : r.trazas.front().segmentos.emplace_back();
+    for (int i = 0; i < 50; ++i) {
+      const double x = k * 100 + i, y = i == 25 && k == 1 ? 40 : 0;  // one bend, in the middle
+      s.push_back({x, y, std::nullopt, Instante{.segundos = k * 100 + i, .nanos = 0, .cifras = 0},
+                   long(k * 100 + i)});
+      metros.push_back({x, y, 0});
+    }
+  }
+  r.trazas.front().segmentos.erase(r.trazas.front().segmentos.begin());  // the empty one
+  Recorrido extremos = r;
+  const Simplificacion s = Simplifica(extremos, 2, metros);
+  EXPECT_EQ(s.antes, 150u);
+  EXPECT_EQ(s.despues, 6u);  // the ends alone, more than asked for
+  EXPECT_EQ(extremos.PuntosDeTraza(), 6u);
+  EXPECT_EQ(Simplifica(r, 7, metros).despues, 7u);
+  std::vector<long> quedan;
+  r.ParaCadaPunto([&](const Posicion& p) {
+    EXPECT_EQ(p.tiempo->segundos, p.linea);
+    quedan.push_back(p.linea);
+  });
+  EXPECT_EQ(quedan, (std::vector<long>{0, 49, 100, 125, 149, 200, 249}));
 }

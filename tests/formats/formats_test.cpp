@@ -8,21 +8,22 @@
 #include "formats/trackmaker.h"
 #include "io/entrada.h"
 #include "test_util.h"
+#include "ui/flujo_de_comandos.h"
 
 using namespace ruvek;
 
-// Reads the file `path` as the open command does: the layout and the track, or the error.
-// Reads the file `path` as the open command does: the layout and the track of a text, the track of
+// Reads the file `path` as the open command does: the layout and the table of a text, the table of
 // `ficha`'s layout (nullptr for text), or the error.
 std::string Lectura(const std::string& path, Proyeccion& proyeccion, const FichaDeFormato* ficha) {
   return test::Resultado([&] {
     const std::string bytes = LeeEntrada(path);
     if (ficha != nullptr) {
-      const Track t = Lee(*ficha, bytes, proyeccion).track;
+      const Track t = LeeLaTabla(*ficha, bytes, proyeccion);
       return (t.con_altitudes ? "altitudes " : "sin altitudes ") + test::Resumen(t);
     }
-    const TrackLeido l = Lee(FormatoDeTexto(bytes), bytes, proyeccion);
-    return (l.formato == Formato::TrackMaker ? "TrackMaker " : "ListaXY ") + test::Resumen(l.track);
+    const FichaDeFormato& f = FormatoDeTexto(bytes);
+    return (f.formato == Formato::TrackMaker ? "TrackMaker " : "ListaXY ") +
+           test::Resumen(LeeLaTabla(f, bytes, proyeccion));
   });
 }
 
@@ -65,18 +66,18 @@ std::string Puntos(int n, bool trackmaker) {
 
 TEST(LeeTexto, TenThousandPointsFitOneMoreIsRefusedAndTheXYFileReadsBack) {
   for (bool tm : {true, false}) {
-    const Track t =
-        tm ? LeeTrackMaker(Puntos(kMaximoDePuntos, tm)) : LeeListaXY(Puntos(kMaximoDePuntos, tm));
+    const Track t = TablaDe(tm ? LeeTrackMaker(Puntos(kMaximoDePuntos, tm))
+                               : LeeListaXY(Puntos(kMaximoDePuntos, tm)));
     EXPECT_EQ(test::Resumen(t, 1), "n=10000 600001,4700002," + std::string(tm ? "7" : "0"));
-    const Track leido = LeeListaXY(EscribeListaXY(t));
+    const Track leido = TablaDe(LeeListaXY(EscribeListaXY(t)));
     EXPECT_EQ(EscribeListaXY(leido), EscribeListaXY(t));
     // The 10,001st point is refused before it is counted: the first 10,000 stay read.
     const std::string refusal = "demasiados puntos@" +
                                 std::to_string(kMaximoDePuntos + (tm ? 2 : 1)) +
                                 " n=10000 600001,4700002," + (tm ? "7" : "0");
     EXPECT_EQ(test::Resultado([&] {
-                return test::Resumen(tm ? LeeTrackMaker(Puntos(kMaximoDePuntos + 1, tm))
-                                        : LeeListaXY(Puntos(kMaximoDePuntos + 1, tm)));
+                return test::Resumen(TablaDe(tm ? LeeTrackMaker(Puntos(kMaximoDePuntos + 1, tm))
+                                                : LeeListaXY(Puntos(kMaximoDePuntos + 1, tm))));
               }).substr(0, refusal.size()),
               refusal);
   }
@@ -119,4 +120,29 @@ TEST(Escritura, EveryPointByteForByte) {
   EXPECT_EQ(EscribeTrackMaker(t), kCabecera + "t,utm,30T,612345,4712345\r\nt,utm,30T,0,0\r\n" +
                                       "t,utm,30T,-5,-4712345.5\r\nt,utm,30T,612345.25,0.0001\r\n" +
                                       kCola);
+}
+
+// The table's order decides nothing: of each kind of document exactly one layout takes what no
+// other does, and no sample is claimed by two.
+TEST(Formatos, EachInputIsOneLayoutsWhateverTheOrderOfTheRows) {
+  for (const Documento d : {Documento::Texto, Documento::Xml, Documento::Json}) {
+    EXPECT_EQ(std::count_if(Formatos().begin(), Formatos().end(),
+                            [d](const FichaDeFormato& f) {
+                              return f.documento == d &&
+                                     f.reconoce("") == Reconocimiento::PorDescarte;
+                            }),
+              1);
+  }
+  for (const auto& muestra : std::filesystem::recursive_directory_iterator(RUVEK_TEST_DATA)) {
+    if (!muestra.is_regular_file() || muestra.path().string().find("/cases/") != std::string::npos)
+      continue;
+    const std::string bytes = test::LeeArchivo(muestra.path().string());
+    EXPECT_LE(std::count_if(Formatos().begin(), Formatos().end(),
+                            [&](const FichaDeFormato& f) {
+                              return f.documento == DocumentoDe(bytes) &&
+                                     f.reconoce(bytes) == Reconocimiento::Si;
+                            }),
+              1)
+        << muestra.path();
+  }
 }

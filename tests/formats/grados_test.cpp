@@ -12,8 +12,10 @@
 #include "formats/gpx.h"
 #include "formats/kml.h"
 #include "formats/lista_xy.h"
+#include "geo/en_sistema.h"
 #include "io/entrada.h"
 #include "test_util.h"
+#include "ui/flujo_de_comandos.h"
 
 using namespace ruvek;
 
@@ -40,22 +42,35 @@ std::string LoQueSeLee(const std::string& xml) {
   return bien ? leido : "mal formado";
 }
 
+// A table of ED50 metres written in `ficha`'s layout, named `nombre`: its degrees as the windows'
+// metres give them.
+std::string Escrito(const FichaDeFormato& ficha, const Track& t, const std::string& nombre,
+                    Proyeccion& proyeccion) {
+  Recorrido r = EnSistema(test::EnMetros(t), kGradosWgs84, proyeccion);
+  r.trazas.front().nombre = nombre;
+  return ficha.escribe(r);
+}
+
 TEST(Grados, GpxKmlAndGeoJsonWrittenAsTheirStandardsAndReadBackToTheSameTrack) {
   Proyeccion proyeccion;
+  const FichaDeFormato &gpx_ = Ficha(Formato::Gpx), &kml_ = Ficha(Formato::Kml);
   const std::string gpx = "http://www.topografix.com/GPX/1/1|";
-  EXPECT_EQ(LoQueSeLee(EscribeGpx(test::Puntos("610000,4740000,457"), "a&b<c>\"'\xff", proyeccion)),
-            gpx + "gpx: version=1.1 creator=Ruvek " + kVersionTexto +
-                " http://www.w3.org/2001/XMLSchema-instance|schemaLocation=" + gpx.substr(0, 33) +
-                " http://www.topografix.com/GPX/1/1/gpx.xsd\n" + gpx + "trk:\n" + gpx +
-                "name:a&b<c>\"'\xEF\xBF\xBD\n" + gpx + "trkseg:\n" + gpx +
-                "trkpt: lat=42.8027852 lon=-1.6560520\n" + gpx + "ele:457");
+  EXPECT_EQ(
+      LoQueSeLee(Escrito(gpx_, test::Puntos("610000,4740000,457"), "a&b<c>\"'\xff", proyeccion)),
+      gpx + "gpx: version=1.1 creator=Ruvek " + kVersionTexto +
+          " http://www.w3.org/2001/XMLSchema-instance|schemaLocation=" + gpx.substr(0, 33) +
+          " http://www.topografix.com/GPX/1/1/gpx.xsd\n" + gpx + "trk:\n" + gpx +
+          "name:a&b<c>\"'\xEF\xBF\xBD\n" + gpx + "trkseg:\n" + gpx +
+          "trkpt: lat=42.8027852 lon=-1.6560520\n" + gpx + "ele:457");
   const std::string kml = "http://www.opengis.net/kml/2.2|";
-  EXPECT_EQ(LoQueSeLee(EscribeKml(test::Puntos("610000,4740000,457"), "a<", proyeccion)),
+  EXPECT_EQ(LoQueSeLee(Escrito(kml_, test::Puntos("610000,4740000,457"), "a<", proyeccion)),
             kml + "kml:\n" + kml + "Document:\n" + kml + "Placemark:\n" + kml + "name:a<\n" + kml +
                 "LineString:\n" + kml + "altitudeMode:absolute\n" + kml +
                 "coordinates:          -1.6560520,42.8027852,457");
   rapidjson::Document json;  // written again by RapidJSON, in one line
-  json.Parse(EscribeGeoJson(test::Puntos("610000,4740000", false), "a\"\x01", proyeccion).c_str());
+  json.Parse(
+      Escrito(Ficha(Formato::GeoJson), test::Puntos("610000,4740000", false), "a\"\x01", proyeccion)
+          .c_str());
   rapidjson::StringBuffer compacto;
   rapidjson::Writer<rapidjson::StringBuffer> escritor(compacto);
   json.Accept(escritor);
@@ -66,14 +81,15 @@ TEST(Grados, GpxKmlAndGeoJsonWrittenAsTheirStandardsAndReadBackToTheSameTrack) {
       "-1.656052,42.8027852]]}}]}");
   // What the reader would refuse is not written: outside the area, or an X that ends the track.
   for (const char* puntos : {"500000,9900000,0", "610000,4740000 0,4740000"}) {
-    EXPECT_EQ(test::Resultado([&] { return EscribeGpx(test::Puntos(puntos), "p", proyeccion); }),
+    EXPECT_EQ(test::Resultado([&] { return Escrito(gpx_, test::Puntos(puntos), "p", proyeccion); }),
               "fuera del huso@0")
         << puntos;
   }
   // Written and read again, a track stays the same, with or without altitudes, in every layout
   // in degrees.
   const Track esquinas = test::Puntos("1,0 604701,9336517", false);  // corners of the area
-  const Track pamplona = LeeGpx(LeeEntrada(test::ArchivoDeDatos("gpx/pamplona.gpx")), proyeccion);
+  const Track pamplona =
+      LeeLaTabla(gpx_, LeeEntrada(test::ArchivoDeDatos("gpx/pamplona.gpx")), proyeccion);
   Track t{.puntos = {}, .con_altitudes = true};  // filled below, then kept
   // The first point is one that would come back 15 m off if the writer did not correct it.
   for (int i = 15; i < kMaximoDePuntos + 15; ++i) {
@@ -89,9 +105,9 @@ TEST(Grados, GpxKmlAndGeoJsonWrittenAsTheirStandardsAndReadBackToTheSameTrack) {
     const FichaDeFormato& ficha = Ficha(f);
     for (const Track* track :
          std::initializer_list<const Track*>{&esquinas, &pamplona, &t, &llano}) {
-      const std::string bytes = ficha.escribe(*track, "b", proyeccion, Datum::Ed50);
+      const std::string bytes = Escrito(ficha, *track, "b", proyeccion);
       EXPECT_EQ(FormatoPorContenido(bytes).formato, f);
-      EXPECT_TRUE(ficha.lee(bytes, proyeccion, Datum::Ed50) == *track) << ficha.nombre;
+      EXPECT_TRUE(LeeLaTabla(ficha, bytes, proyeccion) == *track) << ficha.nombre;
     }
   }
 }
@@ -136,7 +152,8 @@ TEST(Limites, HugeInputsAreRefusedWhereTheyGoTooFar) {
     test::EscribeArchivo(path, bytes);
     EXPECT_EQ(test::Resultado([&] {
                 const std::string leidos = LeeEntrada(path);
-                return test::Resumen(Lee(FormatoPorContenido(leidos), leidos, proyeccion).track, 0);
+                return test::Resumen(LeeLaTabla(FormatoPorContenido(leidos), leidos, proyeccion),
+                                     0);
               }),
               esperado)
         << bytes.substr(0, 40);

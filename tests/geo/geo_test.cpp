@@ -6,6 +6,8 @@
 #include <sstream>
 #include <vector>
 
+#include "core/track.h"
+#include "geo/en_sistema.h"
 #include "geo/operaciones.h"
 #include "geo/proyeccion.h"
 #include "test_util.h"
@@ -15,7 +17,7 @@ using namespace ruvek;
 namespace {
 #include "operaciones.inc"
 
-Datum DatumDe(int epsg) { return epsg == 23030 ? Datum::Ed50 : Datum::Etrs89; }
+Sistema De(int epsg) { return *SistemaDeEpsg(epsg); }
 }  // namespace
 
 // Each point of the table against PROJ's own cs2cs with the same grid: within 0.01 m, or
@@ -28,10 +30,7 @@ TEST(Proyeccion, AgreesWithCs2cs) {
     std::istringstream(desde) >> de >> a >> p >> q;
     std::istringstream(hasta) >> x >> y;
     if (de == 4326) std::swap(p, q);  // latitude first, as cs2cs
-    const std::size_t bien =
-        de == 4326  ? proyeccion.AUtm(DatumDe(a), {&p, 1}, {&q, 1})
-        : a == 4326 ? proyeccion.AGeograficas(DatumDe(de), {&p, 1}, {&q, 1})
-                    : proyeccion.CambiaDatum(DatumDe(de), DatumDe(a), {&p, 1}, {&q, 1});
+    const std::size_t bien = proyeccion.Transforma(De(de), De(a), {&p, 1}, {&q, 1});
     EXPECT_EQ(bien, 1u) << desde;
     if (a == 4326) std::swap(p, q);
     const double tolerancia = a == 4326 ? 1.5e-7 : 0.01;
@@ -39,12 +38,14 @@ TEST(Proyeccion, AgreesWithCs2cs) {
     EXPECT_NEAR(q, y, tolerancia) << desde;
   }
   double lon = 1e300, lat = 45;
-  EXPECT_EQ(proyeccion.AUtm(Datum::Ed50, {&lon, 1}, {&lat, 1}), 0u) << "not a place";
+  EXPECT_EQ(proyeccion.Transforma(kGradosWgs84, kMetrosEd50, {&lon, 1}, {&lat, 1}), 0u)
+      << "not a place";
 }
 
-// Over the whole area, on a lattice and on every edge of every operation's area, the same
-// metres as PROJ's own choice from its database with the same grid.
-TEST(Proyeccion, TheSameAsProjsOwnChoice) {
+namespace {
+
+// PROJ with its database and Ruvek's grids first, as the build asked it.
+PJ_CONTEXT* ProjConSuBase() {
   PJ_CONTEXT* c = proj_context_create();
   proj_log_level(c, PJ_LOG_NONE);
   proj_context_set_enable_network(c, 0);
@@ -54,19 +55,61 @@ TEST(Proyeccion, TheSameAsProjsOwnChoice) {
   std::vector<const char*> rutas;
   for (const std::string& s : carpetas) rutas.push_back(s.c_str());
   proj_context_set_search_paths(c, int(rutas.size()), rutas.data());
+  return c;
+}
+
+}  // namespace
+
+// ED50 metres with decimals (a GeoJSON's, an X,Y list's) in ETRS89 are PROJ's figures for the same
+// numbers, rounded once.
+TEST(EnSistema, MetresWithDecimalsRoundedOnce) {
+  PJ_CONTEXT* c = ProjConSuBase();
+  PJ* crs_a_crs = proj_create_crs_to_crs(c, "EPSG:23030", "EPSG:25830", nullptr);
+  Proyeccion proyeccion;
+  Segmento s;
+  for (double x = 560000.37; x < 760000; x += 7919.29) {
+    for (double y = 4200000.61; y < 4800000; y += 13001.53) s.push_back({x, y, 1.5, {}, 0});
+  }
+  Recorrido etrs = EnSistema(UnSegmento(kMetrosEd50, s), kMetrosEtrs89, proyeccion);
+  RedondeaMetros(etrs);
+  std::size_t i = 0, distintos = 0;
+  etrs.ParaCadaPunto([&](const Posicion& p) {
+    const PJ_COORD r = proj_trans(crs_a_crs, PJ_FWD, PJ_COORD{{s[i].x, s[i].y, 0, 0}});
+    EXPECT_EQ(p.x, double(std::llround(r.enu.e))) << s[i].x << " " << s[i].y;
+    EXPECT_EQ(p.y, double(std::llround(r.enu.n))) << s[i].x << " " << s[i].y;
+    // Rounded first, as before, 1 m off in some.
+    const PJ_COORD dos =
+        proj_trans(crs_a_crs, PJ_FWD, PJ_COORD{{std::round(s[i].x), std::round(s[i].y), 0, 0}});
+    distintos += std::llround(dos.enu.e) != std::llround(r.enu.e) ? 1 : 0;
+    ++i;
+  });
+  EXPECT_EQ(i, s.size());
+  EXPECT_GT(distintos, 0u);
+  proj_destroy(crs_a_crs);
+  proj_context_destroy(c);
+}
+
+// Over the whole area, on a lattice and on every edge of every operation's area, the same
+// metres as PROJ's own choice from its database with the same grid.
+TEST(Proyeccion, TheSameAsProjsOwnChoice) {
+  PJ_CONTEXT* c = ProjConSuBase();
   Proyeccion proyeccion;
   struct Caso {
-    const char *de, *a;
+    std::string de, a;
     std::span<const Operacion> tabla;
     double min[2], max[2], paso[2];
   };
-  const Caso casos[] = {
-      {"EPSG:4326", "EPSG:23030", kWgs84AEd50, {-12, 0}, {6, 84}, {0.25, 0.5}},
-      {"EPSG:4326", "EPSG:25830", kWgs84AEtrs89, {-12, 0}, {6, 84}, {1, 2}},
-      {"EPSG:23030", "EPSG:25830", kEd50AEtrs89, {-9e5, 0}, {15e5, 94e5}, {2e4, 5e4}},
-      {"EPSG:25830", "EPSG:23030", kEtrs89AEd50, {-9e5, 0}, {15e5, 94e5}, {2e4, 5e4}}};
+  std::vector<Caso> casos;  // every table the build chose, over its area
+  for (const TablaDeOperaciones& t : kTablas) {
+    const std::string de = "EPSG:" + std::to_string(t.de), a = "EPSG:" + std::to_string(t.a);
+    if (t.de == 4326) {
+      casos.push_back({de, a, t.operaciones, {-12, 0}, {6, 84}, {0.25, 0.5}});
+    } else {
+      casos.push_back({de, a, t.operaciones, {-9e5, 0}, {15e5, 94e5}, {2e4, 5e4}});
+    }
+  }
   for (const Caso& caso : casos) {
-    PJ* crs_a_crs = proj_create_crs_to_crs(c, caso.de, caso.a, nullptr);
+    PJ* crs_a_crs = proj_create_crs_to_crs(c, caso.de.c_str(), caso.a.c_str(), nullptr);
     ASSERT_NE(crs_a_crs, nullptr) << caso.de;
     PJ* suya = proj_normalize_for_visualization(c, crs_a_crs);
     proj_destroy(crs_a_crs);
@@ -94,10 +137,8 @@ TEST(Proyeccion, TheSameAsProjsOwnChoice) {
       }
     }
     std::vector<double> mx = x, my = y;
-    const std::size_t bien = std::string(caso.de) == "EPSG:4326"
-                                 ? proyeccion.AUtm(DatumDe(std::stoi(caso.a + 5)), mx, my)
-                                 : proyeccion.CambiaDatum(DatumDe(std::stoi(caso.de + 5)),
-                                                          DatumDe(std::stoi(caso.a + 5)), mx, my);
+    const std::size_t bien = proyeccion.Transforma(De(std::stoi(caso.de.substr(5))),
+                                                   De(std::stoi(caso.a.substr(5))), mx, my);
     EXPECT_EQ(bien, x.size()) << caso.de << " " << caso.a << ": " << x[bien] << " " << y[bien];
     for (std::size_t i = 0; i < std::min(bien, x.size()); ++i) {
       const PJ_COORD r = proj_trans(suya, PJ_FWD, PJ_COORD{{x[i], y[i], 0, 0}});
@@ -112,12 +153,12 @@ TEST(Proyeccion, TheSameAsProjsOwnChoice) {
 // How far the metres of places around `lon`, `lat` jump, as where PROJ's choice of operation
 // changes (an edge of an operation's area, or of its grid): there some whole metres are where no
 // place is taken to, and are written as the place that comes back nearest.
-double Salto(Proyeccion& proyeccion, Datum datum, double lon, double lat) {
+double Salto(Proyeccion& proyeccion, Sistema metros, double lon, double lat) {
   constexpr double h = 2e-3;
   double salto = 0;
   for (const auto& [u, v] : {std::pair{h, 0.0}, {0.0, h}}) {
     double x[] = {lon - u, lon, lon + u}, y[] = {lat - v, lat, lat + v};
-    EXPECT_EQ(proyeccion.AUtm(datum, x, y), 3u);
+    EXPECT_EQ(proyeccion.Transforma(kGradosWgs84, metros, x, y), 3u);
     salto = std::max(salto, std::hypot(x[0] + x[2] - 2 * x[1], y[0] + y[2] - 2 * y[1]));
   }
   return salto;
@@ -128,7 +169,7 @@ double Salto(Proyeccion& proyeccion, Datum datum, double lon, double lat) {
 // back may differ; where those jump, as near as the jump allows.
 TEST(Proyeccion, WhatIsWrittenReadsBack) {
   Proyeccion proyeccion;
-  for (Datum datum : {Datum::Ed50, Datum::Etrs89}) {
+  for (const Sistema metros : {kMetrosEd50, kMetrosEtrs89}) {
     std::vector<double> lon, lat;
     for (double u = -11.9; u <= 5.9; u += 0.1) {
       for (double v = 0.1; v <= 83.9; v += 0.1) {
@@ -136,7 +177,7 @@ TEST(Proyeccion, WhatIsWrittenReadsBack) {
         lat.push_back(v);
       }
     }
-    for (const Operacion& op : kWgs84AEd50) {
+    for (const Operacion& op : kTablas[0].operaciones) {
       for (double t = 0; t <= 1; t += 0.01) {
         const double u = op.caja[0] + t * (op.caja[2] - op.caja[0]);
         const double v = op.caja[1] + t * (op.caja[3] - op.caja[1]);
@@ -149,16 +190,16 @@ TEST(Proyeccion, WhatIsWrittenReadsBack) {
       }
     }
     const std::vector<double> lon0 = lon, lat0 = lat;
-    ASSERT_EQ(proyeccion.AUtm(datum, lon, lat), lon.size());
+    ASSERT_EQ(proyeccion.Transforma(kGradosWgs84, metros, lon, lat), lon.size());
     std::size_t lejos = 0;
     for (std::size_t i = 0; i < lon.size(); ++i) {
       double x = std::round(lon[i]), y = std::round(lat[i]), a = x, b = y;
-      ASSERT_EQ(proyeccion.AGeograficas(datum, {&a, 1}, {&b, 1}), 1u) << x << " " << y;
-      ASSERT_EQ(proyeccion.AUtm(datum, {&a, 1}, {&b, 1}), 1u) << x << " " << y;
+      ASSERT_EQ(proyeccion.Transforma(metros, kGradosWgs84, {&a, 1}, {&b, 1}), 1u) << x << " " << y;
+      ASSERT_EQ(proyeccion.Transforma(kGradosWgs84, metros, {&a, 1}, {&b, 1}), 1u) << x << " " << y;
       if (std::round(a) == x && std::round(b) == y) continue;
       ++lejos;
-      const double salto = Salto(proyeccion, datum, lon0[i], lat0[i]);
-      EXPECT_GT(salto, 0.5) << lon0[i] << " " << lat0[i] << " " << int(datum);
+      const double salto = Salto(proyeccion, metros, lon0[i], lat0[i]);
+      EXPECT_GT(salto, 0.5) << lon0[i] << " " << lat0[i] << " " << int(metros.datum);
       EXPECT_LT(std::hypot(a - x, b - y), salto + 1) << lon0[i] << " " << lat0[i];
     }
     EXPECT_LT(lejos, lon.size() / 1000);

@@ -60,18 +60,19 @@ void Crea(const std::string& ruta, const Malla& m, bool (*hueco)(int i, int j) =
 
 // The altitudes the models `archivos` give the points "X,Y ..." (ED50), or the refusal.
 std::string Altitudes(const std::vector<std::string>& archivos, const std::string& puntos,
-                      Datum datum = Datum::Ed50) {
+                      Sistema sistema = kMetrosEd50) {
   return test::Resultado([&] {
     Terreno terreno;
     for (const std::string& a : archivos) terreno.Anade(a);
-    Track t = test::Puntos(puntos, false);
+    Recorrido r = test::EnMetros(test::Puntos(puntos, false), sistema);
     Proyeccion proyeccion;
     std::string por_que;
-    const std::size_t malo = terreno.PonAltitudes(t, datum, proyeccion, por_que);
-    if (malo < t.puntos.size()) return "punto " + std::to_string(malo + 1) + " " + por_que;
-    std::string r;
-    for (const Punto& p : t.puntos) r += p.altitud.Texto() + " ";
-    return r;
+    const std::size_t malo = terreno.PonAltitudes(r, proyeccion, por_que);
+    if (malo < r.PuntosDeTraza()) return "punto " + std::to_string(malo + 1) + " " + por_que;
+    std::string texto;
+    r.ParaCadaPunto(
+        [&](const Posicion& p) { texto += std::to_string(std::llround(*p.altitud)) + " "; });
+    return texto;
   });
 }
 
@@ -82,8 +83,7 @@ std::string Esperado(int epsg, const std::string& puntos) {
   std::string r;
   for (const Punto& p : t.puntos) {
     double x = p.x.EnDouble(), y = p.y.EnDouble();
-    if (epsg == 4326) proyeccion.AGeograficas(Datum::Ed50, {&x, 1}, {&y, 1});
-    if (epsg == 25830) proyeccion.CambiaDatum(Datum::Ed50, Datum::Etrs89, {&x, 1}, {&y, 1});
+    proyeccion.Transforma(kMetrosEd50, *SistemaDeEpsg(epsg), {&x, 1}, {&y, 1});
     r += std::to_string(std::llround(epsg == 4326 ? PlanoGrados(x, y) : Plano(x, y))) + " ";
   }
   return r;

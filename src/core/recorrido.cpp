@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/recorrido.h"
+
+#include "core/track.h"
+
+namespace ruvek {
+
+std::size_t Recorrido::PuntosDeTraza() const {
+  std::size_t n = 0;
+  for (const Traza& t : trazas) {
+    for (const Segmento& s : t.segmentos) n += s.size();
+  }
+  return n;
+}
+
+bool Recorrido::TodosConAltitud() const {
+  bool todos = true;
+  ParaCadaPunto([&todos](const Posicion& p) { todos = todos && p.altitud.has_value(); });
+  return todos;
+}
+
+bool Recorrido::TodosConTiempo() const {
+  bool todos = true;
+  ParaCadaPunto([&todos](const Posicion& p) { todos = todos && p.tiempo.has_value(); });
+  return todos;
+}
+
+Recorrido UnSegmento(Sistema sistema, Segmento puntos) {
+  Recorrido r{.sistema = sistema, .grados_calculados = false, .trazas = {}, .waypoints = {}};
+  r.trazas.push_back({.nombre = {}, .segmentos = {}});
+  r.trazas.back().segmentos.push_back(std::move(puntos));
+  return r;
+}
+
+Track TablaDe(const Recorrido& metros) {
+  Track t{.puntos = {}, .con_altitudes = metros.TodosConAltitud()};
+  t.puntos.reserve(metros.PuntosDeTraza());
+  metros.ParaCadaPunto([&t](const Posicion& p) {
+    t.puntos.push_back({ValorFijo::Redondeado(p.x), ValorFijo::Redondeado(p.y),
+                        t.con_altitudes ? ValorFijo::Redondeado(*p.altitud) : ValorFijo()});
+  });
+  return t;
+}
+
+void RedondeaMetros(Recorrido& metros) {
+  metros.ParaCadaPosicion([](Posicion& p) {
+    p.x = ValorFijo::Redondeado(p.x).EnDouble();
+    p.y = ValorFijo::Redondeado(p.y).EnDouble();
+    if (p.altitud) p.altitud = ValorFijo::Redondeado(*p.altitud).EnDouble();
+  });
+}
+
+}  // namespace ruvek

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/instante.h"
+#include "core/sistema.h"
+
+namespace ruvek {
+
+// What a track file holds, as it holds it: its tracks (each with its name and its segments, where
+// a recording stopped and started again) and its waypoints, every position in the file's own
+// system with the numbers it gives. Readers return it without projecting anything; metres in
+// another system are one explicit step (see EnSistema), and the windows' table of whole metres is
+// made from it (see TablaDe).
+
+// A point of a track, or a waypoint's place.
+struct Posicion {
+  double x = 0, y = 0;  // longitude and latitude in degrees, or easting and northing in metres
+  std::optional<double> altitud;   // metres, with the decimals it was read with
+  std::optional<Instante> tiempo;  // when the file gives one
+  long linea = 0;                  // the input's line it was read at, for messages; 0 if none
+};
+
+using Segmento = std::vector<Posicion>;
+
+struct Traza {
+  std::string nombre;  // empty when the file gives none
+  std::vector<Segmento> segmentos;
+};
+
+struct Waypoint {
+  std::string nombre;
+  Posicion posicion;
+};
+
+// The most waypoints a file is read with.
+inline constexpr std::size_t kMaximoDeWaypoints = 10000;
+
+struct Recorrido {
+  Sistema sistema = kGradosWgs84;
+  // Degrees computed from metres (written with kDecimalesGrados decimals), not read as such
+  // (written as the numbers they were read as).
+  bool grados_calculados = false;
+  std::vector<Traza> trazas;
+  std::vector<Waypoint> waypoints;
+
+  // The points of every track, in order.
+  std::size_t PuntosDeTraza() const;
+  // Calls `f(Posicion&)` for every point of every track, in order.
+  template <typename F>
+  void ParaCadaPunto(F&& f) {
+    for (Traza& t : trazas) {
+      for (Segmento& s : t.segmentos) {
+        for (Posicion& p : s) f(p);
+      }
+    }
+  }
+  template <typename F>
+  void ParaCadaPunto(F&& f) const {
+    for (const Traza& t : trazas) {
+      for (const Segmento& s : t.segmentos) {
+        for (const Posicion& p : s) f(p);
+      }
+    }
+  }
+  // The same, then for every waypoint's place.
+  template <typename F>
+  void ParaCadaPosicion(F&& f) {
+    ParaCadaPunto(f);
+    for (Waypoint& w : waypoints) f(w.posicion);
+  }
+  template <typename F>
+  void ParaCadaPosicion(F&& f) const {
+    ParaCadaPunto(f);
+    for (const Waypoint& w : waypoints) f(w.posicion);
+  }
+  // Whether every point of every track has an altitude (true without points), and a time.
+  bool TodosConAltitud() const;
+  bool TodosConTiempo() const;
+};
+
+// A recorrido of one unnamed track of one segment, in `sistema`: what the text layouts hold.
+Recorrido UnSegmento(Sistema sistema, Segmento puntos);
+
+}  // namespace ruvek
