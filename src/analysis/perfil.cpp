@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/longitud.h"
+#include "analysis/tiempos.h"
 #include "core/texto_xml.h"
 
 namespace ruvek {
@@ -69,7 +70,7 @@ std::string Kilometros(double metros) {
 }
 
 std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, int alto,
-                      std::optional<int> umbral) {
+                      std::optional<int> umbral, std::optional<double> duracion) {
   const std::span<const Punto> puntos = PuntosHastaElFinal(track);
   if (!track.con_altitudes || puntos.empty()) {
     throw Error(TipoDeError::FaltaUnCampo, kNoPuedeAnalizarse);
@@ -96,7 +97,9 @@ std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, in
       "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
   const std::string resumen = Kilometros(d.back()) + " km · subida total " +
                               EnMetros(r.total_subida) + " · bajada total " +
-                              EnMetros(r.total_bajada);
+                              EnMetros(r.total_bajada) +
+                              (duracion ? " · duración " + HorasMinutosSegundos(*duracion) : "") +
+                              " · tiempo estimado " + HorasMinutos(TiempoEstimado(d.back(), r));
   salida += Linea(titulo, 20, 15, ancho, " font-weight=\"bold\"");
   salida += Linea(resumen, 40, 12, ancho, " fill=\"#333333\"");
 

@@ -48,12 +48,28 @@ bool EntradaDeUnTrack::AbreModelos(Proyeccion& proyeccion) {
   return cli::AbreModelos(dem_, terreno_);  // when false, the read ends unheeded
 }
 
-Track EntradaDeUnTrack::Carga(Proyeccion& proyeccion) {
-  if (!leido_.valid())
-    return TablaDe(cli::Carga(Nombre(), Bytes(entrada_), Como(), proyeccion).recorrido);
+Recorrido EntradaDeUnTrack::Carga(Proyeccion& proyeccion) {
+  if (!leido_.valid()) return cli::Carga(Nombre(), Bytes(entrada_), Como(), proyeccion).recorrido;
   Cargado c = leido_.get();
   Termina(c, Nombre(), Como(), proyeccion);
-  return TablaDe(c.recorrido);
+  return std::move(c.recorrido);
+}
+
+std::optional<Movimiento> EntradaDeUnTrack::Tiempos(const Recorrido& metros,
+                                                    std::span<const double> distancias) const {
+  const auto tiempos = MovimientoDe(metros, distancias.size(), distancias);
+  if (const auto* s = std::get_if<SinTiempos>(&tiempos)) {
+    const std::string n = std::to_string(s->punto);
+    Informa(Nombre(),
+            Error(TipoDeError::FaltaUnCampo,
+                  (s->hacia_atras ? "la hora del punto " + n + " es anterior a la del punto " +
+                                        std::to_string(s->punto - 1)
+                                  : "el punto " + n + " no tiene hora") +
+                      ": no se dan las cifras de tiempo",
+                  s->linea));
+  }
+  const auto* m = std::get_if<Movimiento>(&tiempos);
+  return m ? std::optional(*m) : std::nullopt;
 }
 
 }  // namespace ruvek::cli

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/tiempos.h"
 #include "cli/entradas_y_salidas.h"
 #include "cli/opciones.h"
 #include "core/track.h"
@@ -27,9 +28,15 @@ class EntradaDeUnTrack {
   bool AbreModelos(Proyeccion& proyeccion);
   // How messages name the input.
   std::string Nombre() const;
-  // The input's tracks as the windows' table: ED50 metres, with the models' altitudes when there
-  // are models; Error when it cannot be read or taken.
-  Track Carga(Proyeccion& proyeccion);
+  // The input's tracks in ED50 metres rounded as the windows' table holds them (TablaDe makes
+  // it), with their segments and times, and the models' altitudes when there are models; Error
+  // when it cannot be read or taken.
+  Recorrido Carga(Proyeccion& proyeccion);
+  // The times of the points the analysis takes of `metros` (as many as `distancias`, their
+  // distances along the ground: see MovimientoDe) when they are known; when some point has a time
+  // but they are not, says why on standard error.
+  std::optional<Movimiento> Tiempos(const Recorrido& metros,
+                                    std::span<const double> distancias) const;
 
  private:
   ComoCargar Como();

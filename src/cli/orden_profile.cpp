@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <tuple>
 
+#include "analysis/longitud.h"
 #include "analysis/perfil.h"
+#include "analysis/tiempos.h"
 #include "cli/entradas_y_salidas.h"
 
 namespace ruvek::cli {
@@ -50,8 +52,13 @@ int OrdenProfile::Ejecuta(Proyeccion& proyeccion) {
   const std::string nombre = entrada_.Nombre();
   std::string svg;
   try {
-    svg = PerfilSvg(entrada_.Carga(proyeccion), std::filesystem::path(nombre).filename().string(),
-                    lados[0], lados[1], umbral);
+    const Recorrido metros = entrada_.Carga(proyeccion);
+    const Track track = TablaDe(metros);
+    std::optional<double> duracion;
+    const auto puntos = PuntosHastaElFinal(track);
+    if (const auto m = entrada_.Tiempos(metros, Distancias(puntos))) duracion = m->duracion;
+    svg = PerfilSvg(track, std::filesystem::path(nombre).filename().string(), lados[0], lados[1],
+                    umbral, duracion);
   } catch (const Error& e) {
     Informa(nombre, e);
     return 1;

@@ -174,10 +174,27 @@ cli=solo/bin/ruvek-cli caso 1 '' \
   convert --to sitna p.gpx
 
 # The analysis the window shows; a track without altitudes is refused in the window's words.
-caso 0 $'Inicial\t457 m\nMáxima\t460 m\nMínima\t-4 m\nFinal\t-4 m\nTotal Subida\t3 m\nTotal Bajada\t464 m\n' '' \
+caso 0 $'Inicial\t457 m\nMáxima\t460 m\nMínima\t-4 m\nFinal\t-4 m\nTotal Subida\t3 m\nTotal Bajada\t464 m\nDistancia\t0,02 km\nTiempo estimado (DIN 33466)\t0:56\n' '' \
   analyze tm.txt
-caso 0 $'{"inicial": 457, "maxima": 460, "minima": -4, "final": -4, "total_subida": 3, "total_bajada": 464, "distancia": 21}\n' \
+caso 0 $'{"inicial": 457, "maxima": 460, "minima": -4, "final": -4, "total_subida": 3, "total_bajada": 464, "distancia": 21, "duracion": null, "en_movimiento": null, "velocidad_media": null, "velocidad_en_movimiento": null, "tiempo_estimado": 3360}\n' \
   '' analyze --json tm.txt
+# How long it took: a walk of 4 points a minute apart, 100 m each, with a stop of 5 minutes at the
+# third (299 m in all); and the estimate of DIN 33466 (100 m up: 20 min, and half of 4.5 for the
+# 299 m; without the climb, 4.5 min).
+awk 'BEGIN { print "<gpx><trk><trkseg>"; split("0 60 120 420 480", t, " ")
+  for (i = 1; i <= 5; i++) printf "<trkpt lat=\"%.7f\" lon=\"-1.65\"><ele>%d</ele><time>2024-05-01T10:%02d:%02dZ</time></trkpt>\n", 42.8 + (i < 4 ? i - 1 : i - 2) * 0.0009, 400 + (i < 4 ? i - 1 : i - 2) * 33.34, t[i] / 60, t[i] % 60
+  print "</trkseg></trk></gpx>" }' >paseo.gpx
+caso 0 $'*Distancia\t0,30 km\nDuración\t0:08:00\nEn movimiento\t0:03:00\nVelocidad media\t2,2 km/h\nVelocidad en movimiento\t6,0 km/h\nTiempo estimado (DIN 33466)\t0:22\n' '' \
+  analyze paseo.gpx
+caso 0 $'*"distancia": 299, "duracion": 480, "en_movimiento": 180, "velocidad_media": 2.2, "velocidad_en_movimiento": 6.0, "tiempo_estimado": 1320}\n' '' \
+  analyze --json paseo.gpx
+caso 0 '*0,3 km · subida total 100 m · bajada total 0 m · duración 0:08:00 · tiempo estimado 0:22*' '' \
+  profile paseo.gpx
+caso 0 $'*Tiempo estimado (DIN 33466)\t0:04\n' '' analyze --threshold 101 paseo.gpx
+sed 's/10:08:00/10:00:30/' paseo.gpx >atras.gpx
+caso 0 $'*Distancia\t0,30 km\nTiempo estimado (DIN 33466)\t0:22\n' \
+  'ruvek-cli: atras.gpx:6: la hora del punto 5 es anterior a la del punto 4: no se dan las cifras de tiempo' \
+  analyze atras.gpx
 caso 1 '' 'ruvek-cli: xy.txt: Este track no puede analizarse' analyze xy.txt
 # Nothing to analyse: the window shows blanks, a script is told.
 printf 'Version , 212\r\n' >sin_puntos.txt && printf 'Version , 212\r\nt,utm,30T,0,5,x,y,100,\r\n' >x_cero.txt
@@ -191,8 +208,9 @@ caso 1 '' 'ruvek-cli: x_cero.txt: el track no tiene ningún punto que analizar: 
   "$cli" convert --to sitna babel.gpx -o babel.txt || fallos=$((fallos + 1))
 # The profile: an SVG picture to standard output or a file; never for a track without altitudes.
 caso 0 $'<?xml version="1.0" encoding="UTF-8"?>\n<svg *<polyline *</svg>\n' '' profile tm.txt
-caso 0 '<?xml*' '' profile -o - --width 240 --height 140 p.gpx
-caso 0 '<?xml*' '' profile -o - --width 8000 --height 8000 p.gpx
+sin_hora='ruvek-cli: p.gpx:9: el punto 2 no tiene hora: no se dan las cifras de tiempo'
+caso 0 '<?xml*' "$sin_hora" profile -o - --width 240 --height 140 p.gpx
+caso 0 '<?xml*' "$sin_hora" profile -o - --width 8000 --height 8000 p.gpx
 caso 0 '' '' profile --width 1200 --height 400 -o perfil.svg tm.txt
 grep -q 'width="1200" height="400"' perfil.svg || { echo "FALLO: perfil.svg"; fallos=$((fallos + 1)); }
 caso 1 '' 'ruvek-cli: xy.txt: Este track no puede analizarse' profile xy.txt -o perfil.svg
