@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <stdexcept>
 #include <vector>
 
-#include "analysis/longitud.h"
 #include "analysis/tiempos.h"
 #include "core/texto_xml.h"
 
@@ -69,13 +69,17 @@ std::string Kilometros(double metros) {
   return ConComa(Decimales(std::round(metros / 100) / 10, 1));
 }
 
-std::string PerfilSvg(const Track& track, std::string_view titulo, int ancho, int alto,
-                      std::optional<int> umbral, std::optional<double> duracion) {
+std::string PerfilSvg(const Track& track, std::span<const double> distancias,
+                      std::string_view titulo, int ancho, int alto, std::optional<int> umbral,
+                      std::optional<double> duracion) {
   const std::span<const Punto> puntos = PuntosHastaElFinal(track);
   if (!track.con_altitudes || puntos.empty()) {
     throw Error(TipoDeError::FaltaUnCampo, kNoPuedeAnalizarse);
   }
-  const std::vector<double> d = Distancias(puntos);
+  if (distancias.size() != puntos.size()) {
+    throw std::invalid_argument("PerfilSvg: una distancia por punto");
+  }
+  const std::span<const double> d = distancias;
   const ResultadoAnalisis r = AnalizaAltitudes(track, umbral);
   const double x0 = kIzquierda, x1 = ancho - kDerecha, y0 = kArriba, y1 = alto - kAbajo;
   const Escala ex(0, d.back() / 1000, std::max(2, int((x1 - x0) / 70)), false);

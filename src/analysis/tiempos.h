@@ -29,7 +29,7 @@ struct SinTiempos {
 };
 
 // The times of the first `n` points of `metros`' tracks (in order), whose distances along the
-// ground from the first are `distancias` (see Distancias): Movimiento when every one has a time
+// ground from the first are `distancias`: Movimiento when every one has a time
 // and none goes back; SinTiempos at the first that fails when some point has one; nothing when
 // none has. En movimiento: the intervals between consecutive points of one segment, less its
 // pauses: maximal runs of slow intervals lasting more than 10 s in all, an interval being slow

@@ -26,7 +26,9 @@ std::string EntradaDeUnTrack::Nombre() const { return NombreDeEntrada(entrada_);
 
 ComoCargar EntradaDeUnTrack::Como() {
   return {.metros = Datum::Ed50,
-          .datum_de_listas = {},
+          .como_huso = ElHuso::DeLaTabla,
+          .huso = kHusoDeSiempre,
+          .de_las_listas = kMetrosEd50,
           .terreno = &terreno_,
           .simplifica = simplifica_};
 }

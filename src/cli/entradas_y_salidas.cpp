@@ -35,28 +35,82 @@ std::string Bytes(const std::string& entrada) {
   return entrada == "-" ? LeeDescriptor(STDIN_FILENO) : LeeEntrada(entrada);
 }
 
+namespace {
+
+// TrackMaker text in ED50, in zones 29 to 31 of Spain, each point in its own, or an Error naming
+// what is not.
+void CompruebaTrackMaker(const Recorrido& r) {
+  if (r.datum_declarado && !r.datum_declarado->nombre.starts_with("European 1950")) {
+    throw Error(TipoDeError::MalFormado,
+                "su datum es " + Cita(r.datum_declarado->nombre) +
+                    ", y Ruvek solo lee texto de TrackMaker en European 1950 (ED50)",
+                r.datum_declarado->linea);
+  }
+  r.ParaCadaPunto([](const Posicion& p) {
+    if (p.huso >= 29 && p.huso <= 31) return;
+    const std::string huso = std::to_string(p.huso) + p.banda;
+    throw Error(
+        TipoDeError::MalFormado,
+        p.huso < 0 ? "el huso de un punto no es un huso UTM: un número y una letra, 30T"
+        : p.huso == 28
+            ? "el huso «28" + std::string(1, p.banda) + "» es el de Canarias, donde no se usa ED50"
+            : "el huso " + Cita(huso) + " no es de España: en ED50 solo 29, 30 y 31",
+        p.linea);
+  });
+}
+
+}  // namespace
+
 Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccion& proyeccion) {
   const FichaDeFormato& ficha = FormatoPorContenido(bytes);
-  Cargado c{ficha.lee(bytes), 0, {}};
+  Cargado c{ficha.lee(bytes), 0, 0, {}};
   Recorrido& r = c.recorrido;
   switch (ficha.coordenadas) {
     case Coordenadas::MetrosADecir:
-      r.sistema.datum = como.datum_de_listas.value_or(Datum::Ed50);
+      r.sistema = como.de_las_listas;
       break;
     case Coordenadas::MetrosEd50:
+      CompruebaTrackMaker(r);
+      break;
     case Coordenadas::GradosWgs84:
       break;
   }
+  c.huso_del_track = HusoMayoritario(r);
   if (!como.metros) {
     r = EnSistema(std::move(r), kGradosWgs84, proyeccion);
     return c;
   }
   // The windows' table, with its segments and times: no waypoint, every number a whole one.
-  if (r.trazas.empty() && !r.waypoints.empty())
+  if (r.trazas.empty() && !r.waypoints.empty()) {
     throw Error(TipoDeError::MalFormado, ficha.sin_track);
+  }
   c.waypoints_dejados = r.waypoints.size();
   r.waypoints.clear();
-  r = EnSistema(std::move(r), {*como.metros, kHusoDeSiempre}, proyeccion);
+  Sistema a{*como.metros, como.huso};
+  if (como.como_huso != ElHuso::Dado && c.huso_del_track != 0) a.huso = c.huso_del_track;
+  if (como.como_huso == ElHuso::DeLaTabla && a.huso != 28) a = {*como.metros, kHusoDeSiempre};
+  if (como.como_huso == ElHuso::DeLaTabla && a.huso == 28) a.datum = Datum::Etrs89;
+  if (a.huso == 28 && a.datum == Datum::Ed50) {
+    throw Error(TipoDeError::FueraDelHuso,
+                "el track está en Canarias, donde no se usa ED50: --datum etrs89 lo escribe en "
+                "REGCAN95 (EPSG:4083)");
+  }
+  try {
+    r = EnSistema(std::move(r), a, proyeccion);
+  } catch (const Error& e) {
+    // Outside the zone's area, and most of the track in another: the option that takes it.
+    if (e.tipo() != TipoDeError::FueraDelHuso || c.huso_del_track == 0 ||
+        c.huso_del_track == a.huso) {
+      throw;
+    }
+    throw Error(e.tipo(),
+                e.detalle() + "; el track está casi todo en el huso " +
+                    std::to_string(c.huso_del_track) + ": --zone " +
+                    std::to_string(c.huso_del_track) +
+                    (c.huso_del_track == 28 && a.datum == Datum::Ed50 ? " --datum etrs89" : "") +
+                    " lo escribe en su huso",
+                e.linea());
+  }
   RedondeaMetros(r);
   return c;
 }

@@ -27,24 +27,34 @@ void Informa(const std::string& nombre, const Error& e);
 // The bytes of an input, "-" for standard input.
 std::string Bytes(const std::string& entrada);
 
+// How the zone of the metres an order makes is chosen: the one given (--zone N), the one where
+// most of the track lies (--zone auto: see HusoMayoritario), or, for the analysis and the
+// profile, zone 30 as the windows' table, but the Canary Islands' own (28, in REGCAN95) for a
+// track that lies there.
+enum class ElHuso { Dado, DelTrack, DeLaTabla };
+
 // How an order takes what an input holds: the datum of the metres its positions go to (those of
-// the windows' table, for X,Y lists and TrackMaker text written, the analysis and the profile), or
-// nothing to keep them in degrees (for the layouts in degrees); the datum of the X,Y lists read
-// (--input-datum; ED50 when not said); the terrain models that give its altitudes (--dem; none
-// when empty or null); the most points it keeps (--simplify).
+// the windows' table, for X,Y lists and TrackMaker text written, the analysis and the profile),
+// or nothing to keep them in degrees (for the layouts in degrees), and their zone; the datum and
+// zone of the X,Y lists read (--input-datum, --input-zone; ED50 and 30 when not said); the terrain
+// models that give its altitudes (--dem; none when empty or null); the most points it keeps
+// (--simplify).
 struct ComoCargar {
   std::optional<Datum> metros;
-  std::optional<Datum> datum_de_listas;
+  ElHuso como_huso = ElHuso::Dado;
+  int huso = kHusoDeSiempre;
+  Sistema de_las_listas = kMetrosEd50;
   Terreno* terreno = nullptr;
   std::optional<std::size_t> simplifica;
 };
 
 // What an order takes of an input: its tracks and waypoints in degrees, or, in metres, its tracks
 // alone with every number rounded to whole ones, as the windows' table holds them (TablaDe makes
-// the table), and how many waypoints were left out.
+// the table), how many waypoints were left out, and the zone where most of the track lies.
 struct Cargado {
   Recorrido recorrido;
   std::size_t waypoints_dejados = 0;
+  int huso_del_track = 0;
   std::optional<MetrosEtrs89> etrs89;  // its positions in ETRS89, when changed beforehand for --dem
 };
 

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "analysis/analisis.h"
-#include "analysis/longitud.h"
 #include "analysis/tiempos.h"
 #include "cli/entradas_y_salidas.h"
 #include "core/precision.h"
+#include "geo/distancias.h"
 
 namespace ruvek::cli {
 
@@ -96,7 +96,7 @@ int OrdenAnalyze::Ejecuta(Proyeccion& proyeccion) {
                         "menor que 1, que acaba el track");
     }
     const std::span<const Punto> puntos = PuntosHastaElFinal(track);
-    const std::vector<double> d = Distancias(puntos);
+    const std::vector<double> d = Distancias(metros, puntos.size(), proyeccion);
     c.distancia = d.back();
     c.estimado = TiempoEstimado(c.distancia, c.altitudes);
     c.movimiento = entrada_.Tiempos(metros, d);

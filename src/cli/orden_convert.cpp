@@ -8,27 +8,16 @@
 #include <map>
 
 #include "cli/entradas_y_salidas.h"
+#include "cli/sistemas.h"
 #include "core/nombres.h"
 #include "formats/formatos.h"
+#include "geo/en_sistema.h"
 
 namespace ruvek::cli {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// A datum by the name the options give it, in either case.
-std::optional<Datum> DatumLlamado(std::string nombre) {
-  for (char& c : nombre) c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-  if (nombre == "ed50") return Datum::Ed50;
-  if (nombre == "etrs89") return Datum::Etrs89;
-  return std::nullopt;
-}
-
-int DatumDesconocido(const char* opcion, const std::string& texto) {
-  return ErrorDeUso("datum desconocido para " + std::string(opcion) + ": " + texto +
-                    " (ed50 o etrs89)");
-}
 
 // The file's name without its folder and its extension, for a track's name.
 std::string NombreDelTrack(const std::string& archivo) {
@@ -56,10 +45,16 @@ OrdenConvert::OrdenConvert(CLI::App& app)
          "Escribe cada conversión en CARPETA, con el nombre de su ENTRADA", "CARPETA");
   Opcion(orden_, "--datum", datum_,
          "Datum de la lista X,Y que escribe: ed50 (el de siempre) o etrs89 (el oficial, "
-         "EPSG:25830)",
+         "EPSG:25830; en Canarias, REGCAN95)",
          "DATUM");
+  Opcion(orden_, "--zone", huso_,
+         "Huso UTM de la lista X,Y o el texto de TrackMaker que escribe: 28 (Canarias), 29, 30 "
+         "(el de siempre), 31, o auto: el de la mayor parte del track",
+         "HUSO");
   Opcion(orden_, "--input-datum", datum_de_listas_,
          "Datum de las listas X,Y que lee: ed50 (el de siempre) o etrs89", "DATUM");
+  Opcion(orden_, "--input-zone", huso_de_listas_,
+         "Huso UTM de las listas X,Y que lee: 28 a 31 (30 si no se dice)", "HUSO");
   Entradas(orden_, entradas_, "Archivos de track (\"-\": la entrada estándar)");
   OpcionDem(orden_, dem_);
   simplify_.Anade(orden_);
@@ -76,48 +71,32 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
                                        : "formato desconocido: " + formato_ + " (" +
                                              NombresDeFormatosEscritos() + ")");
   }
-  switch (salida_en->coordenadas) {  // the datum of the metres written
-    case Coordenadas::MetrosEd50:
-    case Coordenadas::MetrosADecir:
-      como.metros = Datum::Ed50;
-      break;
-    case Coordenadas::GradosWgs84:
-      break;
-  }
-  if (Dada(orden_, "--datum")) {
-    const auto d = DatumLlamado(datum_);
-    if (!d) return DatumDesconocido("--datum", datum_);
-    if (salida_en->coordenadas != Coordenadas::MetrosADecir) {
-      std::string con;
-      for (const FichaDeFormato& f : Formatos()) {
-        if (f.coordenadas == Coordenadas::MetrosADecir) con += f.nombre;
-      }
-      return ErrorDeUso("--datum solo vale con --to " + con + ": " + salida_en->en_que_datum);
-    }
-    como.metros = *d;
-  }
-  if (Dada(orden_, "--input-datum")) {
-    como.datum_de_listas = DatumLlamado(datum_de_listas_);
-    if (!como.datum_de_listas) return DatumDesconocido("--input-datum", datum_de_listas_);
-  }
+  const auto dada = [this](const char* opcion, const std::string& valor) {
+    return Dada(orden_, opcion) ? std::optional(valor) : std::nullopt;
+  };
+  const OpcionesDeSistema sistemas{dada("--datum", datum_), dada("--zone", huso_),
+                                   dada("--input-datum", datum_de_listas_),
+                                   dada("--input-zone", huso_de_listas_)};
+  if (const auto uso = SistemasPedidos(sistemas, *salida_en, como)) return ErrorDeUso(*uso);
   if (entradas_.empty()) return ErrorDeUso("falta la ENTRADA que convertir");
   if (!salida_.empty() && !carpeta_.empty()) return ErrorDeUso("-o y --output-dir no van juntos");
   if (entradas_.size() > 1 && carpeta_.empty()) {
     return ErrorDeUso("con varias entradas hace falta --output-dir");
   }
 
-  // With a datum for the X,Y lists read, every input must be one: checked before any is
-  // converted (standard input is read once, and kept).
+  // With a datum or a zone for the X,Y lists read, every input must be one: checked before any
+  // is converted (standard input is read once, and kept).
   std::optional<std::string> estandar;
-  if (como.datum_de_listas) {
+  if (sistemas.datum_de_listas || sistemas.huso_de_listas) {
     for (const std::string& entrada : entradas_) {
       try {
         const std::string bytes = Bytes(entrada);
         if (entrada == "-") estandar = bytes;
         const FichaDeFormato& f = FormatoPorContenido(bytes);
         if (f.coordenadas == Coordenadas::MetrosADecir) continue;
-        return ErrorDeUso("--input-datum solo vale para listas X,Y, y " + NombreDeEntrada(entrada) +
-                          " es " + f.que_es);
+        return ErrorDeUso(std::string(sistemas.datum_de_listas ? "--input-datum" : "--input-zone") +
+                          " solo vale para listas X,Y, y " + NombreDeEntrada(entrada) + " es " +
+                          f.que_es);
       } catch (const Error&) {  // said when it is converted
       }
     }
@@ -149,14 +128,8 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
       }
       Cargado c =
           Carga(nombre, entrada == "-" && estandar ? *estandar : Bytes(entrada), como, proyeccion);
-      if (c.waypoints_dejados > 0) {
-        std::fprintf(stderr, "ruvek-cli: %s: %s, que --to %s no lleva\n", nombre.c_str(),
-                     c.waypoints_dejados == 1 ? "se deja fuera su waypoint"
-                                              : ("se dejan fuera sus " +
-                                                 std::to_string(c.waypoints_dejados) + " waypoints")
-                                                    .c_str(),
-                     salida_en->nombre);
-      }
+      AvisosDeSistema(nombre, c, *salida_en);
+      if (salida_en->formato == Formato::TrackMaker) PonBandas(c.recorrido, proyeccion);
       // A track without a name is named as the file written, or read.
       const std::string por_defecto = NombreDelTrack(salida != "-"    ? salida
                                                      : entrada == "-" ? kSinNombre

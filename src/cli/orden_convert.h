@@ -12,7 +12,8 @@ namespace ruvek::cli {
 
 // ruvek-cli convert: each input, in the layout its content shows, to the layout --to names; to
 // -o (standard output by default) or, with --output-dir, to names made from the inputs'. X,Y
-// lists are written in ED50 or ETRS89 (--datum) and read in either (--input-datum).
+// lists are written in ED50 or ETRS89 (--datum) and read in either (--input-datum); they and
+// TrackMaker text in any zone of Spain (--zone, --input-zone).
 class OrdenConvert {
  public:
   explicit OrdenConvert(CLI::App& app);
@@ -22,7 +23,7 @@ class OrdenConvert {
 
  private:
   CLI::App* orden_;
-  std::string formato_, salida_, carpeta_, datum_, datum_de_listas_;
+  std::string formato_, salida_, carpeta_, datum_, huso_, datum_de_listas_, huso_de_listas_;
   std::vector<std::string> entradas_, dem_;
   OpcionSimplify simplify_;
   Terreno terreno_;

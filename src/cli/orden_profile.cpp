@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <tuple>
 
-#include "analysis/longitud.h"
 #include "analysis/perfil.h"
 #include "analysis/tiempos.h"
 #include "cli/entradas_y_salidas.h"
+#include "geo/distancias.h"
 
 namespace ruvek::cli {
 
@@ -56,8 +56,9 @@ int OrdenProfile::Ejecuta(Proyeccion& proyeccion) {
     const Track track = TablaDe(metros);
     std::optional<double> duracion;
     const auto puntos = PuntosHastaElFinal(track);
-    if (const auto m = entrada_.Tiempos(metros, Distancias(puntos))) duracion = m->duracion;
-    svg = PerfilSvg(track, std::filesystem::path(nombre).filename().string(), lados[0], lados[1],
+    const std::vector<double> d = Distancias(metros, puntos.size(), proyeccion);
+    if (const auto m = entrada_.Tiempos(metros, d)) duracion = m->duracion;
+    svg = PerfilSvg(track, d, std::filesystem::path(nombre).filename().string(), lados[0], lados[1],
                     umbral, duracion);
   } catch (const Error& e) {
     Informa(nombre, e);

@@ -25,8 +25,29 @@ bool Recorrido::TodosConTiempo() const {
   return todos;
 }
 
+int HusoMayoritario(const Recorrido& r) {
+  int cuantos[kUltimoHuso - kPrimerHuso + 1] = {};
+  r.ParaCadaPunto([&](const Posicion& p) {
+    const int huso = r.sistema.EnGrados() ? HusoDeEspana(p.x)
+                     : p.huso != 0        ? p.huso
+                                          : r.sistema.huso;
+    if (huso >= kPrimerHuso && huso <= kUltimoHuso) ++cuantos[huso - kPrimerHuso];
+  });
+  int mayor = 0;
+  for (int i = 0; i <= kUltimoHuso - kPrimerHuso; ++i) {
+    if (cuantos[i] > 0 && (mayor == 0 || cuantos[i] > cuantos[mayor - kPrimerHuso])) {
+      mayor = kPrimerHuso + i;
+    }
+  }
+  return mayor;
+}
+
 Recorrido UnSegmento(Sistema sistema, Segmento puntos) {
-  Recorrido r{.sistema = sistema, .grados_calculados = false, .trazas = {}, .waypoints = {}};
+  Recorrido r{.sistema = sistema,
+              .datum_declarado = std::nullopt,
+              .grados_calculados = false,
+              .trazas = {},
+              .waypoints = {}};
   r.trazas.push_back({.nombre = {}, .segmentos = {}});
   r.trazas.back().segmentos.push_back(std::move(puntos));
   return r;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +23,11 @@ struct Posicion {
   double x = 0, y = 0;  // longitude and latitude in degrees, or easting and northing in metres
   std::optional<double> altitud;   // metres, with the decimals it was read with
   std::optional<Instante> tiempo;  // when the file gives one
-  long linea = 0;                  // the input's line it was read at, for messages; 0 if none
+  std::int32_t linea = 0;          // the input's line it was read at, for messages; 0 if none
+  // The UTM zone of its metres when it is not its recorrido's (0), and its latitude band, as a
+  // file gives them ("29T": 29 and 'T'); -1 for a zone that is not one.
+  std::int8_t huso = 0;
+  char banda = 0;
 };
 
 using Segmento = std::vector<Posicion>;
@@ -40,8 +45,17 @@ struct Waypoint {
 // The most waypoints a file is read with.
 inline constexpr std::size_t kMaximoDeWaypoints = 10000;
 
+// A datum a file declares in words (TrackMaker's header), and the line that says it.
+struct DatumDeclarado {
+  std::string nombre;
+  long linea;
+};
+
 struct Recorrido {
   Sistema sistema = kGradosWgs84;
+  // The datum the file declares, when it declares one in words: whoever takes its metres
+  // elsewhere checks it is the one `sistema` assumes.
+  std::optional<DatumDeclarado> datum_declarado;
   // Degrees computed from metres (written with kDecimalesGrados decimals), not read as such
   // (written as the numbers they were read as).
   bool grados_calculados = false;
@@ -82,6 +96,11 @@ struct Recorrido {
   bool TodosConAltitud() const;
   bool TodosConTiempo() const;
 };
+
+// The zone among Spain's where most of the points of `r`'s tracks lie: by their longitude in
+// degrees (see HusoDeEspana), by the zone of their metres otherwise; the lower of two with as
+// many; 0 without points.
+int HusoMayoritario(const Recorrido& r);
 
 // A recorrido of one unnamed track of one segment, in `sistema`: what the text layouts hold.
 Recorrido UnSegmento(Sistema sistema, Segmento puntos);

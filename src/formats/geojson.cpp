@@ -120,20 +120,28 @@ std::string EscribeGeoJson(const Recorrido& r) {
   return salida;
 }
 
-std::optional<Datum> DatumDelCrsGeoJson(const std::string& nombre) {
+std::optional<Sistema> SistemaDelCrsGeoJson(const std::string& nombre) {
   std::string codigo = nombre;
   if (nombre.starts_with("urn:ogc:def:crs:")) {
     const std::string_view urn(nombre);
     const std::string_view autoridad = urn.substr(16, urn.find(':', 16) - 16);
     codigo = std::string(autoridad) + ":" + std::string(urn.substr(urn.rfind(':') + 1));
   }
-  if (codigo == "EPSG:4326" || codigo == "OGC:CRS84") return std::nullopt;
-  if (codigo == "EPSG:25830") return Datum::Etrs89;
-  if (codigo == "EPSG:23030") return Datum::Ed50;
+  // ETRS89's degrees are WGS 84's as PROJ takes them (its operation between the two is none).
+  if (codigo == "EPSG:4326" || codigo == "OGC:CRS84" || codigo == "EPSG:4258") return std::nullopt;
+  if (codigo == "EPSG:4083") return Sistema{Datum::Etrs89, 28};
+  for (int huso = kPrimerHuso; huso <= kUltimoHuso; ++huso) {
+    const std::string h = std::to_string(huso);
+    if (codigo == "EPSG:326" + h) return Sistema{Datum::Wgs84, huso};
+    if (huso == 28) continue;
+    if (codigo == "EPSG:230" + h) return Sistema{Datum::Ed50, huso};
+    if (codigo == "EPSG:258" + h) return Sistema{Datum::Etrs89, huso};
+  }
   throw Error(TipoDeError::MalFormado,
               "sus coordenadas están en " + Cita(nombre) +
-                  ", que Ruvek no lee: solo en WGS 84 (EPSG:4326), ETRS89 / UTM 30N (EPSG:25830) "
-                  "o ED50 / UTM 30N (EPSG:23030)");
+                  ", que Ruvek no lee: solo en WGS 84 (EPSG:4326), ETRS89 o ED50 en UTM de los "
+                  "husos 29 a 31 (EPSG:25829 a 25831, 23029 a 23031), REGCAN95 (EPSG:4083) o WGS "
+                  "84 en UTM de los husos 28 a 31 (EPSG:32628 a 32631)");
 }
 
 }  // namespace ruvek

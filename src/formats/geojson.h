@@ -10,11 +10,12 @@
 namespace ruvek {
 
 // GeoJSON (RFC 7946), the layout of web maps: WGS 84 degrees, or, where a legacy "crs" member says
-// so, UTM zone 30N metres.
+// so, UTM metres of Spain's zones.
 
-// What a GeoJSON's "crs" name says its coordinates are: degrees (nothing: EPSG:4326 or CRS84), or
-// metres in a datum (EPSG:25830, 23030); Error(MalFormado) for any other system.
-std::optional<Datum> DatumDelCrsGeoJson(const std::string& nombre);
+// What a GeoJSON's "crs" name says its coordinates are: degrees (nothing: EPSG:4326, CRS84, or
+// ETRS89's 4258, the same numbers), or the metres of a system (EPSG:23029 to 23031, 25829 to 25831,
+// 4083, 32628 to 32631); Error(MalFormado) for any other system.
+std::optional<Sistema> SistemaDelCrsGeoJson(const std::string& nombre);
 
 // The tracks and waypoints of a GeoJSON, through a FeatureCollection, a Feature, a
 // GeometryCollection or a bare geometry: each Feature with lines (LineString; MultiLineString,

@@ -83,7 +83,7 @@ bool LectorGeoJson::Abre(bool arreglo) {
                    byte);
     }
     pila_.back().posicion = posiciones_.size();
-    posiciones_.push_back({{0, 0, std::nullopt, std::nullopt, lineas_.De(byte)},
+    posiciones_.push_back({{0, 0, std::nullopt, std::nullopt, std::int32_t(lineas_.De(byte)), 0, 0},
                            0,
                            profundidad,
                            {abiertos_[0], abiertos_[1]},

@@ -103,8 +103,8 @@ Recorrido LeeGeoJson(std::string_view bytes) {
   }
   Recorrido r = lector.leido.Toma();
   if (lector.hay_crs) {
-    if (const std::optional<Datum> datum = DatumDelCrsGeoJson(lector.crs)) {
-      r.sistema = {*datum, kHusoDeSiempre};
+    if (const std::optional<Sistema> sistema = SistemaDelCrsGeoJson(lector.crs)) {
+      r.sistema = *sistema;
     }
   }
   if (r.trazas.empty() && r.waypoints.empty()) throw Error(TipoDeError::MalFormado, kKmlSinTrack);

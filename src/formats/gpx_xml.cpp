@@ -104,7 +104,8 @@ void LectorGpx::LeePunto(Nodo nodo, const char** atributos) {
   if (nodo == Nodo::Rtept && rutas_.puntos() == std::size_t(kMaximoDePuntosLeidos)) {
     rutas_desbordadas_ = true;  // a track later in the file still counts
   }
-  punto_ = Posicion{.x = NAN, .y = NAN, .altitud = {}, .tiempo = {}, .linea = Linea()};
+  punto_ =
+      Posicion{.x = NAN, .y = NAN, .altitud = {}, .tiempo = {}, .linea = std::int32_t(Linea())};
   nombre_.clear();
   for (const char** a = atributos; *a != nullptr; a += 2) {
     const std::string_view nombre = a[0];

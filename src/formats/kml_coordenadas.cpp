@@ -45,7 +45,8 @@ void LectorKml::Punto(const std::vector<std::string_view>& campos, std::string_v
     throw Error(campos.size() < 2 ? TipoDeError::FaltaUnCampo : TipoDeError::Conversion,
                 Cita(tupla) + " no es una coordenada: longitud, latitud y quizá altitud", linea);
   }
-  Posicion p{NumeroDelDocumento(campos[0]), NumeroDelDocumento(campos[1]), {}, {}, linea};
+  Posicion p{
+      NumeroDelDocumento(campos[0]), NumeroDelDocumento(campos[1]), {}, {}, std::int32_t(linea)};
   for (const std::size_t i : {0, 1}) {
     if (std::isnan(i == 0 ? p.x : p.y)) {
       throw Error(TipoDeError::Conversion, Cita(campos[i]) + " no es un número", linea);

@@ -14,7 +14,7 @@ Recorrido LeeListaXY(std::string_view bytes) {
   LeeHastaUnError(kMetrosEd50, puntos, [&] {
     do {
       const long n = lineas.numero();
-      Error::EnLinea(n, [&] { AnadePunto(puntos, {0, 0, {}, {}, n}); });
+      Error::EnLinea(n, [&] { AnadePunto(puntos, {0, 0, {}, {}, std::int32_t(n), 0, 0}); });
       const Campos campos(linea, n);
       Posicion& p = puntos.back();
       p.x = CampoDecimal(campos[0], n);

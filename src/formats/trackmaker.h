@@ -27,4 +27,8 @@ Recorrido LeeTrackMaker(std::string_view bytes);
 // "n,ACTIVE LOG,65280,1", every line ending in CR LF. Altitudes are not written.
 std::string EscribeTrackMaker(const Track& track);
 
+// The same of a recorrido in ED50 metres, rounded as the table is: in zone 30 as above, in another
+// with each point's zone and latitude band ("t,utm,29T,X,Y").
+std::string EscribeTrackMaker(const Recorrido& metros);
+
 }  // namespace ruvek

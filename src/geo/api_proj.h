@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <geodesic.h>
 #include <proj.h>
 
 #include "geo/bibliotecas.h"
@@ -20,6 +21,8 @@ struct ApiProj {
   RUVEK_FUNCION(proj_create, "PROJ");
   RUVEK_FUNCION(proj_destroy, "PROJ");
   RUVEK_FUNCION(proj_trans, "PROJ");
+  RUVEK_FUNCION(geod_init, "PROJ");
+  RUVEK_FUNCION(geod_inverse, "PROJ");
 };
 
 }  // namespace ruvek

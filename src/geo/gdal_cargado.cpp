@@ -38,7 +38,7 @@ int GdalCargado::Sistema(OGRSpatialReferenceH srs) {
   }
   const char* const como[] = {"IGNORE_DATA_AXIS_TO_SRS_AXIS_MAPPING=YES",
                               "CRITERION=EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS", nullptr};
-  for (int i = 0; i < 3; ++i) {
+  for (std::size_t i = 0; i < std::size(kSistemasDelTerreno); ++i) {
     if (sistemas_[i] == nullptr) {
       sistemas_[i] = api.OSRNewSpatialReference(nullptr);
       api.OSRImportFromEPSG(sistemas_[i], kSistemasDelTerreno[i]);

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -154,14 +155,23 @@ int main(int argc, char** argv) {
   if (salida == nullptr) return 1;
   std::fprintf(salida, "// Written by genera_operaciones from PROJ %s's database.\n\n",
                proj_info().release);
-  // The pairs of systems Ruvek transforms between: WGS 84 degrees to the metres of each datum,
-  // and the metres of one datum to those of the other.
-  constexpr int kPares[][2] = {{4326, 23030}, {4326, 25830}, {23030, 25830}, {25830, 23030}};
+  // The pairs of systems Ruvek transforms between: WGS 84 degrees to the metres of every system
+  // it reads or writes (ED50 and ETRS89 in zones 29 to 31, REGCAN95 in zone 28, WGS 84 in zones
+  // 28 to 31) and to ETRS89 degrees, and the metres of each system of Spain's files to those of
+  // every other. Any other pair goes through WGS 84 degrees.
+  constexpr int kMetros[] = {23029, 23030, 23031, 25829, 25830, 25831, 4083};
+  std::vector<std::pair<int, int>> pares;
+  for (const int a : kMetros) pares.emplace_back(4326, a);
+  for (const int a : {32628, 32629, 32630, 32631, 4258}) pares.emplace_back(4326, a);
+  for (const int de : kMetros) {
+    for (const int a : kMetros) {
+      if (de != a) pares.emplace_back(de, a);
+    }
+  }
   bool bien = true;
-  for (const auto& [de, a] : kPares) bien = bien && Tabla(c, de, a, salida);
+  for (const auto& [de, a] : pares) bien = bien && Tabla(c, de, a, salida);
   std::fprintf(salida, "inline constexpr TablaDeOperaciones kTablas[] = {\n");
-  for (const auto& [de, a] : kPares)
-    std::fprintf(salida, "    {%d, %d, kDe%dA%d},\n", de, a, de, a);
+  for (const auto& [de, a] : pares) std::fprintf(salida, "    {%d, %d, kDe%dA%d},\n", de, a, de, a);
   std::fprintf(salida, "};\n");
   if (std::fclose(salida) != 0 || !bien) {
     std::fprintf(stderr, "genera_operaciones: PROJ no da las operaciones (%s)\n",

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -18,14 +19,6 @@ namespace ruvek {
 namespace {
 #include "operaciones.inc"
 }  // namespace
-
-Error ErrorFueraDelHuso(const std::string& que, const std::string& donde, long linea) {
-  return Error(TipoDeError::FueraDelHuso,
-               que + " (" + donde +
-                   ") cae fuera de lo que cubre el huso 30: latitud de 0 a 84 grados norte, "
-                   "longitud de 12 grados oeste a 6 grados este",
-               linea);
-}
 
 namespace {
 
@@ -72,6 +65,13 @@ struct Proyeccion::Proj {
     return c;
   }
 
+  // Whether the build chose operations from `de` to `a`.
+  static bool Hay(Sistema de, Sistema a) {
+    return std::ranges::any_of(kTablas, [&](const TablaDeOperaciones& t) {
+      return t.de == CodigoEpsg(de) && t.a == CodigoEpsg(a);
+    });
+  }
+
   // The operations from `de` to `a`, made the first time they are asked for.
   Operaciones& Entre(Sistema de, Sistema a) {
     const std::pair<int, int> clave{CodigoEpsg(de), CodigoEpsg(a)};
@@ -91,39 +91,6 @@ struct Proyeccion::Proj {
     return *ops;
   }
 };
-
-int CodigoEpsg(Sistema sistema) {
-  switch (sistema.datum) {
-    case Datum::Wgs84:
-      return sistema.EnGrados() ? 4326 : 32600 + sistema.huso;
-    case Datum::Ed50:
-      return sistema.EnGrados() ? 4230 : 23000 + sistema.huso;
-    case Datum::Etrs89:
-      return sistema.EnGrados() ? 4258 : 25800 + sistema.huso;
-  }
-  return 0;
-}
-
-std::optional<Sistema> SistemaDeEpsg(int codigo) {
-  for (const Datum datum : {Datum::Wgs84, Datum::Ed50, Datum::Etrs89}) {
-    for (int huso = 0; huso <= 60; ++huso) {
-      if (CodigoEpsg({datum, huso}) == codigo) return Sistema{datum, huso};
-    }
-  }
-  return std::nullopt;
-}
-
-const char* NombreDatum(Datum datum) {
-  switch (datum) {
-    case Datum::Wgs84:
-      return "WGS 84";
-    case Datum::Ed50:
-      return "ED50";
-    case Datum::Etrs89:
-      return "ETRS89";
-  }
-  return "?";
-}
 
 Proyeccion::Proyeccion() = default;
 Proyeccion::~Proyeccion() = default;
@@ -206,7 +173,25 @@ std::size_t Proyeccion::Transforma(Sistema de, Sistema a, std::span<double> x,
   Proj& p = Cargada();
   if (de == kGradosWgs84) return Directa(p.Entre(de, a), x, y);
   if (a == kGradosWgs84) return Inversa(p.Entre(a, de), x, y);
-  return Directa(p.Entre(de, a), x, y);
+  if (p.Hay(de, a)) return Directa(p.Entre(de, a), x, y);
+  // Through WGS 84's degrees.
+  const std::size_t hasta = Inversa(p.Entre(kGradosWgs84, de), x, y);
+  return Directa(p.Entre(kGradosWgs84, a), x.first(hasta), y.first(hasta));
+}
+
+std::vector<double> Proyeccion::Distancias(std::span<const double> lon,
+                                           std::span<const double> lat) {
+  const ApiProj& api = Cargada().api;
+  geod_geodesic elipsoide{};
+  api.geod_init(&elipsoide, 6378137, 1 / 298.257223563);  // WGS 84's, as EPSG:7030 defines it
+  const std::size_t n = std::min(lon.size(), lat.size());
+  std::vector<double> d(n, 0.0);
+  for (std::size_t i = 1; i < n; ++i) {
+    double paso = 0;
+    api.geod_inverse(&elipsoide, lat[i - 1], lon[i - 1], lat[i], lon[i], &paso, nullptr, nullptr);
+    d[i] = d[i - 1] + paso;
+  }
+  return d;
 }
 
 std::size_t Proyeccion::AMetrosLocales(double lon0, std::span<double> x, std::span<double> y) {

@@ -148,8 +148,10 @@ void Terreno::Anade(const std::string& archivo) {
     const char* nombre = api.OSRGetName(srs);
     throw Error(TipoDeError::MalFormado,
                 "el modelo del terreno está en " + Cita(nombre ? nombre : "?") +
-                    ", que Ruvek no lee: solo ETRS89 / UTM 30N (EPSG:25830), ED50 / UTM 30N "
-                    "(EPSG:23030) o WGS 84 (EPSG:4326); gdalwarp -t_srs EPSG:25830 lo pasa");
+                    ", que Ruvek no lee: solo ETRS89 o ED50 en UTM de los husos 29 a 31 "
+                    "(EPSG:25829 a 25831, 23029 a 23031), REGCAN95 (EPSG:4083), WGS 84 en UTM de "
+                    "los husos 28 a 31 (EPSG:32628 a 32631) o grados de WGS 84 o ETRS89 "
+                    "(EPSG:4326, 4258); gdalwarp -t_srs EPSG:25830 lo pasa");
   }
   m->banda = api.GDALGetRasterBand(m->datos, 1);
   int con = 0;
@@ -158,14 +160,7 @@ void Terreno::Anade(const std::string& archivo) {
   modelos_.push_back(std::move(m));
 }
 
-namespace {
-
-// The system of a model's EPSG code (one Terreno::Anade takes).
-Sistema SistemaDelModelo(int codigo) {
-  return codigo == 4326 ? kGradosWgs84 : codigo == 23030 ? kMetrosEd50 : kMetrosEtrs89;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 MetrosEtrs89 Terreno::AEtrs89(const Recorrido& r, Proyeccion& proyeccion) {
   MetrosEtrs89 m;
@@ -194,7 +189,7 @@ std::size_t Terreno::PonAltitudes(Recorrido& r, Proyeccion& proyeccion, std::str
       y.push_back(todas[i]->y);
     }
     if (cuales.empty()) break;
-    const Sistema suyo = SistemaDelModelo(m->sistema);
+    const Sistema suyo = *SistemaDeEpsg(m->sistema);
     std::size_t bien = 0;
     if (suyo == kMetrosEtrs89 && etrs89 != nullptr) {
       for (; bien < cuales.size() && cuales[bien] < etrs89->bien; ++bien) {

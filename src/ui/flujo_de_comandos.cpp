@@ -33,6 +33,8 @@ std::string FiltroDeAbrir() {
 
 Track LeeLaTabla(const FichaDeFormato& ficha, std::string_view bytes, Proyeccion& proyeccion) {
   Recorrido r = ficha.lee(bytes);
+  // A text's numbers as they are: the windows read no zone or datum of it.
+  if (ficha.documento == Documento::Texto) return TablaDe(r);
   // Its tracks in the table's metres: the waypoints are not the table's.
   if (r.trazas.empty() && !r.waypoints.empty()) {
     throw Error(TipoDeError::MalFormado, ficha.sin_track);

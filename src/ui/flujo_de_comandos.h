@@ -71,10 +71,10 @@ class FlujoDeComandos {
 };
 
 // What the windows' table holds of `bytes` in `ficha`'s layout: the numbers of a text as read,
-// rounded (LecturaIncompleta, with the table of what was read, when it fails part-way); the tracks
-// of a layout in degrees or in metres of another datum in ED50 metres, rounded, without its
-// waypoints (a file of waypoints alone is refused as the layout's reader refuses a file without a
-// point).
+// whatever zone or datum it names, rounded (LecturaIncompleta, with the table of what was read,
+// when it fails part-way); the tracks of a layout in degrees or in metres of another datum in ED50
+// metres, rounded, without its waypoints (a file of waypoints alone is refused as the layout's
+// reader refuses a file without a point).
 Track LeeLaTabla(const FichaDeFormato& ficha, std::string_view bytes, Proyeccion& proyeccion);
 
 // What a warning says of a failed load, in Spanish: what is wrong and, where there is one, on

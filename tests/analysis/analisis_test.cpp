@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/analisis.h"
-#include "analysis/longitud.h"
 
 #include <gtest/gtest.h>
 
@@ -38,21 +37,5 @@ TEST(Analisis, TotalsOfTheSwingsBeyondAThreshold) {
         test::Puntos(puntos), umbral > 0 ? std::optional<int>(umbral) : std::nullopt);
     EXPECT_EQ(EnMetros(r.total_subida) + "|" + EnMetros(r.total_bajada), esperado) << caso;
     EXPECT_EQ(TextosDe(r).maxima, TextosDe(AnalizaAltitudes(test::Puntos(puntos))).maxima);
-  }
-}
-
-// Lengths against PROJ's geodesics of the same points (see the table): within 0.1 %.
-TEST(Distancias, AlongTheEllipsoidWithinATenthOfAPerCent) {
-  for (const auto& [tramo, esperado] : test::Casos("longitud.txt")) {
-    long x0, dx, y0, dy, n;
-    std::istringstream(tramo) >> x0 >> dx >> y0 >> dy >> n;
-    std::vector<Punto> puntos;
-    for (long i = 0; i < n; ++i) {
-      puntos.push_back({ValorFijo::Entero(x0 + i * dx), ValorFijo::Entero(y0 + i * dy), {}});
-    }
-    const std::vector<double> d = Distancias(puntos);
-    ASSERT_EQ(d.size(), std::size_t(n));
-    EXPECT_EQ(d[0], 0);
-    EXPECT_NEAR(d.back(), std::stod(esperado), std::stod(esperado) * 1e-3) << tramo;
   }
 }

@@ -4,6 +4,8 @@
 #include <expat.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -13,6 +15,21 @@
 #include "test_util.h"
 
 using namespace ruvek;
+
+namespace {
+
+// The distances from the first point the analysis takes to each, on the grid.
+std::vector<double> EnElPlano(const Track& t) {
+  const std::span<const Punto> p = PuntosHastaElFinal(t);
+  std::vector<double> d(p.size(), 0.0);
+  for (std::size_t i = 1; i < p.size(); ++i) {
+    d[i] = d[i - 1] + std::hypot(p[i].x.EnDouble() - p[i - 1].x.EnDouble(),
+                                 p[i].y.EnDouble() - p[i - 1].y.EnDouble());
+  }
+  return d;
+}
+
+}  // namespace
 
 namespace {
 
@@ -92,7 +109,7 @@ void CompruebaLinea(const Lectura& l, int ancho, int alto) {
 }
 
 std::string Describe(const Track& t, int ancho = kAnchoPerfil, int alto = kAltoPerfil) {
-  const std::string svg = PerfilSvg(t, "paseo <1>.gpx", ancho, alto);
+  const std::string svg = PerfilSvg(t, EnElPlano(t), "paseo <1>.gpx", ancho, alto);
   // Every place in the picture to a tenth of a pixel, and no finer: the text stays small.
   const auto cifra = [&svg](std::size_t i) {
     return i < svg.size() && std::isdigit(static_cast<unsigned char>(svg[i]));
@@ -126,8 +143,8 @@ TEST(Perfil, AWholeTrackIsSmallAndTheSameEveryTime) {
     t.puntos.push_back({ValorFijo::Entero(600000 + i * 7), ValorFijo::Entero(4700000 + i * 3),
                         ValorFijo::Entero(500 + (i % 40) * (i % 7) + i / 20 - (i == 5003) * 300)});
   }
-  const std::string svg = PerfilSvg(t, "largo");
-  EXPECT_EQ(svg, PerfilSvg(t, "largo"));
+  const std::string svg = PerfilSvg(t, EnElPlano(t), "largo");
+  EXPECT_EQ(svg, PerfilSvg(t, EnElPlano(t), "largo"));
   EXPECT_LT(svg.size(), 200'000u);
   const Lectura l = Lee(svg);
   EXPECT_TRUE(l.bien_formado);
@@ -143,7 +160,7 @@ TEST(Perfil, AWholeTrackIsSmallAndTheSameEveryTime) {
 TEST(Perfil, NoAltitudesNoPicture) {
   for (const Track& t : {test::Puntos("600000,4700000", false), test::Puntos(""),
                          test::Puntos("0,4700000,5 600000,4700000,6")}) {
-    EXPECT_EQ(test::Resultado([&] { return PerfilSvg(t, "x"); }), "falta un campo@0");
+    EXPECT_EQ(test::Resultado([&] { return PerfilSvg(t, EnElPlano(t), "x"); }), "falta un campo@0");
   }
   EXPECT_EQ(Kilometros(1000050), "1000,1");
 }

@@ -21,12 +21,13 @@ TEST(Tiempos, DurationMovingTimeAndPauses) {
       }
       const std::string t = p.substr(p.find('@') + 1);
       d.push_back(std::stod(p));
+      const double s = t == "-" ? 0 : std::stod(t), entero = std::floor(s);
       r.trazas.front().segmentos.back().push_back(
           {d.back(), 0, std::nullopt,
-           t == "-" ? std::nullopt
-                    : std::optional(Instante{std::llround(std::stod(t) * 2) / 2,
-                                             int(std::fmod(std::stod(t), 1) * 1e9), 1}),
-           long(d.size())});
+           t == "-"
+               ? std::nullopt
+               : std::optional(Instante{std::int64_t(entero), std::int32_t((s - entero) * 1e9), 1}),
+           std::int32_t(d.size()), 0, 0});
     }
     const auto m = MovimientoDe(r, d.size(), d);
     std::string dicho = "ninguno";

@@ -114,7 +114,7 @@ TEST(Simplifica, EverySegmentKeepsItsEndsAndEachKeptPointItsTime) {
     for (int i = 0; i < 50; ++i) {
       const double x = k * 100 + i, y = i == 25 && k == 1 ? 40 : 0;  // one bend, in the middle
       s.push_back({x, y, std::nullopt, Instante{.segundos = k * 100 + i, .nanos = 0, .cifras = 0},
-                   long(k * 100 + i)});
+                   std::int32_t(k * 100 + i), 0, 0});
       metros.push_back({x, y, 0});
     }
   }

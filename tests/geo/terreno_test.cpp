@@ -77,14 +77,15 @@ std::string Altitudes(const std::vector<std::string>& archivos, const std::strin
 }
 
 // What a plane in the model's system gives a point of the track, rounded as Ruvek rounds.
-std::string Esperado(int epsg, const std::string& puntos) {
+std::string Esperado(int epsg, const std::string& puntos, Sistema sistema = kMetrosEd50) {
   Proyeccion proyeccion;
   const Track t = test::Puntos(puntos, false);
   std::string r;
   for (const Punto& p : t.puntos) {
     double x = p.x.EnDouble(), y = p.y.EnDouble();
-    proyeccion.Transforma(kMetrosEd50, *SistemaDeEpsg(epsg), {&x, 1}, {&y, 1});
-    r += std::to_string(std::llround(epsg == 4326 ? PlanoGrados(x, y) : Plano(x, y))) + " ";
+    proyeccion.Transforma(sistema, *SistemaDeEpsg(epsg), {&x, 1}, {&y, 1});
+    const bool grados = epsg == 4326 || epsg == 4258;
+    r += std::to_string(std::llround(grados ? PlanoGrados(x, y) : Plano(x, y))) + " ";
   }
   return r;
 }
@@ -112,6 +113,20 @@ TEST(Terreno, PlanesInEverySystemHoleTilesVrtAndAsciiGrid) {
        {std::pair{"etrs89.tif", 25830}, {"ed50.tif", 23030}, {"grados.tif", 4326}}) {
     EXPECT_EQ(Altitudes({ruta(archivo)}, dentro), Esperado(epsg, dentro)) << archivo;
   }
+  // Models in zones 29 and 31, in WGS 84's zone 30 and in ETRS89 degrees, each with a track in ED50
+  // metres of its own zone.
+  Crea(ruta("etrs89_29.tif"), {25829, 530000, 4755000, 25, 600, 600, &Plano});
+  Crea(ruta("ed50_31.tif"), {23031, 425000, 4590000, 25, 600, 600, &Plano});
+  Crea(ruta("wgs84_30.tif"), {32630, 605000, 4745000, 25, 400, 400, &Plano});
+  Crea(ruta("etrs89_grados.tif"), {4258, -1.8, 42.9, 0.001, 300, 300, &PlanoGrados});
+  const std::string santiago = "537301,4747604 540000,4750000", barcelona = "430582,4582301";
+  const Sistema ed50_29{Datum::Ed50, 29}, ed50_31{Datum::Ed50, 31};
+  EXPECT_EQ(Altitudes({ruta("etrs89_29.tif")}, santiago, ed50_29),
+            Esperado(25829, santiago, ed50_29));
+  EXPECT_EQ(Altitudes({ruta("ed50_31.tif")}, barcelona, ed50_31),
+            Esperado(23031, barcelona, ed50_31));
+  EXPECT_EQ(Altitudes({ruta("wgs84_30.tif")}, dentro), Esperado(32630, dentro));
+  EXPECT_EQ(Altitudes({ruta("etrs89_grados.tif")}, dentro), Esperado(4258, dentro));
   // A system without any code, as PROJ's words, is recognised by what it is.
   Traduce(ruta("etrs89.tif"), ruta("sin_codigo.tif"),
           {"-a_srs", "+proj=utm +zone=30 +ellps=GRS80 +towgs84=0,0,0 +units=m", nullptr});

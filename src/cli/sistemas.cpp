@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/sistemas.h"
+
+#include <cstdio>
+
+#include "cli/opciones.h"
+
+namespace ruvek::cli {
+
+namespace {
+
+std::string Minusculas(std::string texto) {
+  for (char& c : texto) c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+  return texto;
+}
+
+// A datum by the name the options give it, in either case.
+std::optional<Datum> DatumLlamado(const std::string& nombre) {
+  if (Minusculas(nombre) == "ed50") return Datum::Ed50;
+  if (Minusculas(nombre) == "etrs89") return Datum::Etrs89;
+  return std::nullopt;
+}
+
+// A zone of Spain by its number, or 0 for "auto" when `auto_vale`.
+std::optional<int> HusoLlamado(const std::string& texto, bool auto_vale) {
+  if (auto_vale && Minusculas(texto) == "auto") return 0;
+  for (int h = kPrimerHuso; h <= kUltimoHuso; ++h) {
+    if (texto == std::to_string(h)) return h;
+  }
+  return std::nullopt;
+}
+
+// The names of the layouts whose metres are in a datum and zone the user says.
+std::string ConDatum() {
+  std::string con;
+  for (const FichaDeFormato& f : Formatos()) {
+    if (f.coordenadas == Coordenadas::MetrosADecir) con += f.nombre;
+  }
+  return con;
+}
+
+const char* const kCanarias = "en Canarias (huso 28) no se usa ED50: va con ";
+
+}  // namespace
+
+std::optional<std::string> SistemasPedidos(const OpcionesDeSistema& o, const FichaDeFormato& salida,
+                                           ComoCargar& como) {
+  const bool en_metros = salida.coordenadas != Coordenadas::GradosWgs84;
+  if (en_metros) como.metros = Datum::Ed50;
+  if (o.datum) {
+    const auto d = DatumLlamado(*o.datum);
+    if (!d) return "datum desconocido para --datum: " + *o.datum + " (ed50 o etrs89)";
+    if (salida.coordenadas != Coordenadas::MetrosADecir) {
+      return "--datum solo vale con --to " + ConDatum() + ": " + salida.en_que_datum;
+    }
+    como.metros = *d;
+  }
+  if (o.huso) {
+    const auto h = HusoLlamado(*o.huso, true);
+    if (!h) return "huso desconocido para --zone: " + *o.huso + " (28, 29, 30, 31 o auto)";
+    if (!en_metros) return "--zone solo vale para las listas X,Y y el texto de TrackMaker";
+    como.como_huso = *h == 0 ? ElHuso::DelTrack : ElHuso::Dado;
+    como.huso = *h == 0 ? kHusoDeSiempre : *h;
+    if (*h == 28 && como.metros == Datum::Ed50) {
+      return std::string(kCanarias) +
+             (o.datum || salida.coordenadas == Coordenadas::MetrosADecir
+                  ? "--datum etrs89"
+                  : "--to " + ConDatum() + " --datum etrs89, y " + salida.en_que_datum);
+    }
+  }
+  if (o.datum_de_listas) {
+    const auto d = DatumLlamado(*o.datum_de_listas);
+    if (!d) {
+      return "datum desconocido para --input-datum: " + *o.datum_de_listas + " (ed50 o etrs89)";
+    }
+    como.de_las_listas.datum = *d;
+  }
+  if (o.huso_de_listas) {
+    const auto h = HusoLlamado(*o.huso_de_listas, false);
+    if (!h) return "huso desconocido para --input-zone: " + *o.huso_de_listas + " (28 a 31)";
+    como.de_las_listas.huso = *h;
+    if (*h == 28 && como.de_las_listas.datum == Datum::Ed50) {
+      return std::string(kCanarias) + "--input-datum etrs89";
+    }
+  }
+  return std::nullopt;
+}
+
+void AvisosDeSistema(const std::string& nombre, const Cargado& c, const FichaDeFormato& salida) {
+  if (c.waypoints_dejados > 0) {
+    const std::string cuantos =
+        c.waypoints_dejados == 1
+            ? "se deja fuera su waypoint"
+            : "se dejan fuera sus " + std::to_string(c.waypoints_dejados) + " waypoints";
+    std::fprintf(stderr, "ruvek-cli: %s: %s, que --to %s no lleva\n", nombre.c_str(),
+                 cuantos.c_str(), salida.nombre);
+  }
+  const Sistema escrito = c.recorrido.sistema;
+  if (escrito.EnGrados() || c.huso_del_track == 0 || c.huso_del_track == escrito.huso) return;
+  const std::string opcion =
+      (c.huso_del_track == 28 && escrito.datum == Datum::Ed50 ? "--datum etrs89 --zone "
+                                                              : "--zone ") +
+      std::to_string(c.huso_del_track);
+  std::fprintf(stderr,
+               "ruvek-cli: %s: el track está casi todo en el huso %d, y se escribe en el %d: %s "
+               "lo escribe en su huso\n",
+               nombre.c_str(), c.huso_del_track, escrito.huso, opcion.c_str());
+}
+
+}  // namespace ruvek::cli

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# ruvek-cli ($1, version $3) in Spain's UTM zones 28 to 31, as a process: TrackMaker text in any of
+# them, X,Y lists written and read in each zone and datum, --zone auto, REGCAN95 in the Canary
+# Islands, the word when a track is written away from its zone. The figures are PROJ's cs2cs with
+# IGN's grid (see tests/data/cases/datum.txt).
+source "$(dirname "$0")/caso.sh"
+
+cabecera=$'Version , 212\r\n\r\nEuropean 1950 (GPS) ,64, 6378388, 297,-87,-98,-121\r\nUSER GRID, 0, 0, 0, 0, 0\r\n\r\n'
+# Santiago de Compostela (29T), Barcelona (31T) and Pamplona (30T), each in its own zone.
+printf '%st,utm,29T,537301,4747604,x,y,260,1\r\nt,utm,31T,430582,4582301,x,y,12,0\r\nt,utm,30T,610125,4741064,x,y,457,0\r\n' "$cabecera" >mezcla.txt
+caso 0 '*<trkpt lat="42.8781978" lon="-8.5447983"><ele>260</ele>*<trkpt lat="41.3873974" lon="2.1685950">*<trkpt lat="42.8123464" lon="-1.6543158">*' '' \
+  convert --to gpx mezcla.txt
+printf '%st,utm,29T,537301,4747604,x,y,260,1\r\nt,utm,29T,537401,4747704,x,y,262,0\r\n' "$cabecera" >santiago.txt
+palabra='ruvek-cli: santiago.txt: el track está casi todo en el huso 29, y se escribe en el 30: --zone 29 lo escribe en su huso'
+caso 0 $'47220,4762431\r\n47327,4762524\r\n' "$palabra" convert --to sitna santiago.txt
+caso 0 $'537301,4747604\r\n537401,4747704\r\n' '' convert --to sitna --zone auto santiago.txt
+caso 0 $'537176,4747389\r\n537276,4747489\r\n' '' convert --to sitna --zone 29 --datum etrs89 santiago.txt
+caso 0 $'*\r\nt,utm,29T,537301,4747604\r\nt,utm,29T,537401,4747704\r\n *' '' convert --to trackmaker --zone 29 santiago.txt
+caso 0 $'*\r\nt,utm,30T,47220,4762431\r\n*' "$palabra" convert --to trackmaker santiago.txt
+printf '%st,utm,31T,430582,4582301,x,y,12,0\r\nt,utm,31T,470048,4380252,x,y,4,0\r\n' "$cabecera" >baleares.txt
+caso 0 $'*\r\nt,utm,31T,430582,4582301\r\nt,utm,31S,470048,4380252\r\n *' '' convert --to trackmaker --zone auto baleares.txt
+caso 1 '' 'ruvek-cli: mezcla.txt:7: el punto 2 (X 430582, Y 4582301) cae fuera de lo que cubre el huso 29: latitud de 0 a 84 grados norte, longitud de 18 grados oeste a 0 grados' \
+  convert --to sitna --zone auto mezcla.txt
+# Zones and datums a TrackMaker file may not have.
+for huso in 4Q 28R 32T; do
+  printf '%st,utm,30T,610125,4741064,x,y,457,0\r\nt,utm,%s,610125,4741064,x,y,457,0\r\n' "$cabecera" "$huso" >huso.txt
+  caso 1 '' "ruvek-cli: huso.txt:7: el huso «$huso» *" convert --to gpx huso.txt
+done
+sed 's/European 1950 (GPS)/WGS 1984 (GPS)/' santiago.txt >wgs84.txt
+caso 1 '' 'ruvek-cli: wgs84.txt:3: su datum es «WGS 1984 (GPS)», y Ruvek solo lee texto de TrackMaker en European 1950 (ED50)' \
+  convert --to gpx wgs84.txt
+
+# The Canary Islands: REGCAN95 in zone 28, never ED50.
+printf '<gpx><trk><trkseg><trkpt lat="28.2724" lon="-16.6425"><ele>3700</ele></trkpt></trkseg></trk></gpx>\n' >teide.gpx
+caso 0 $'338901,3128472\r\n' '' convert --to sitna --datum etrs89 --zone 28 teide.gpx
+caso 0 $'338901,3128472\r\n' '' convert --to sitna --datum etrs89 --zone auto teide.gpx
+caso 1 '' 'ruvek-cli: teide.gpx: el track está en Canarias, donde no se usa ED50: --datum etrs89 *' \
+  convert --to sitna --zone auto teide.gpx
+caso 1 '' 'ruvek-cli: teide.gpx:1: el punto 1 (latitud 28.2724, longitud -16.6425) cae fuera de lo que cubre el huso 30: *; el track está casi todo en el huso 28: --zone 28 --datum etrs89 lo escribe en su huso' \
+  convert --to sitna teide.gpx
+caso 0 $'Inicial\t3700 m\n*' '' analyze teide.gpx
+printf '338901,3128472\r\n' >teide.txt
+caso 0 '*<trkpt lat="28.2723995" lon="-16.6424993">*' '' convert --to gpx --input-datum etrs89 --input-zone 28 teide.txt
+printf '537301,4747604\r\n' >santiago_xy.txt
+caso 0 '*<trkpt lat="42.8781978" lon="-8.5447983">*' '' convert --to gpx --input-zone 29 santiago_xy.txt
+for args in "--zone 28" "--to trackmaker --zone 28" "--input-zone 28" "--zone 27" "--zone 1" "--input-zone auto" \
+            "--to gpx --zone 29" "--to sitna --input-zone 29 teide.gpx"; do
+  caso 2 '' "ruvek-cli: *$uso" convert --to sitna $args teide.txt
+done
+caso 2 '' "ruvek-cli: en Canarias (huso 28) no se usa ED50: va con --datum etrs89$uso" \
+  convert --to sitna --zone 28 teide.gpx
+
+# GeoJSON in other zones' metres, by their legacy "crs".
+for crs in 23029:537301,4747604 25831:430489,4582097; do
+  printf '{"type": "LineString", "crs": {"type": "name", "properties": {"name": "EPSG:%s"}}, "coordinates": [[%s]]}' \
+    "${crs%%:*}" "${crs#*:}" >crs.json
+  caso 0 '*<trkpt lat="4*" lon="*">*' '' convert --to gpx crs.json
+done
+caso 0 $'430583,4582301\r\n' '' convert --to sitna --zone 31 crs.json
+
+[ "$fallos" = 0 ] && echo "ruvek-cli: all zone cases pass" || exit 1
