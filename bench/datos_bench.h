@@ -32,7 +32,7 @@ struct Datos {
 
   Datos() {
     trackmaker =
-        "Version , 212\r\n\r\nWGS 1984 (GPS) ,217, 6378137, 298.257223563, 0, 0, 0\r\n"
+        "Version , 212\r\n\r\nEuropean 1950 (GPS) ,64, 6378388, 297,-87,-98,-121\r\n"
         "USER GRID, 0, 0, 0, 0, 0\r\n\r\n";
     unsigned semilla = 12345;
     const auto azar = [&semilla](int n) {
