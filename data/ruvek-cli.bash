@@ -5,6 +5,8 @@ _ruvek_cli() {
   case "$anterior" in
     --to) mapfile -t COMPREPLY < <(compgen -W "sitna trackmaker gpx kml geojson" -- "$actual"); return ;;
     --datum | --input-datum) mapfile -t COMPREPLY < <(compgen -W "ed50 etrs89" -- "$actual"); return ;;
+    --zone) mapfile -t COMPREPLY < <(compgen -W "28 29 30 31 auto" -- "$actual"); return ;;
+    --input-zone) mapfile -t COMPREPLY < <(compgen -W "28 29 30 31" -- "$actual"); return ;;
     --output-dir) mapfile -t COMPREPLY < <(compgen -d -- "$actual"); return ;;
     -o | --output) mapfile -t COMPREPLY < <(compgen -f -- "$actual"); return ;;
     --dem) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(tif|TIF|tiff|TIFF|asc|ASC|vrt|VRT|img|IMG)' -- "$actual"; compgen -d -- "$actual"); return ;;
@@ -16,7 +18,7 @@ _ruvek_cli() {
   done
   case "$orden:$actual" in
     :*) mapfile -t COMPREPLY < <(compgen -W "convert analyze profile --help --version" -- "$actual") ;;
-    convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --datum --input-datum --dem --simplify --help" -- "$actual") ;;
+    convert:-*) mapfile -t COMPREPLY < <(compgen -W "--to -o --output --output-dir --datum --zone --input-datum --input-zone --dem --simplify --help" -- "$actual") ;;
     analyze:-*) mapfile -t COMPREPLY < <(compgen -W "--json --threshold --dem --simplify --help" -- "$actual") ;;
     profile:-*) mapfile -t COMPREPLY < <(compgen -W "-o --output --width --height --threshold --dem --simplify --help" -- "$actual") ;;
     *) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(txt|TXT|gpx|GPX|kml|KML|geojson|GEOJSON|json|JSON)' -- "$actual"; compgen -d -- "$actual") ;;
