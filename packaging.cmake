@@ -3,10 +3,10 @@
 set(CPACK_PACKAGE_NAME ruvek)
 set(CPACK_PACKAGE_VENDOR "El equipo de Ruvek")
 set(CPACK_PACKAGE_CONTACT "El equipo de Ruvek <${RUVEK_CONTACTO}>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "convierte tracks GPS entre TrackMaker, listas X,Y, GPX, KML y GeoJSON")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "convierte tracks GPS entre TrackMaker, listas X,Y, GPX, KML, KMZ y GeoJSON")
 set(CPACK_PACKAGE_DESCRIPTION
     "Ruvek abre tracks exportados como texto por GPS TrackMaker, listas X,Y
-del Sitna, GPX, KML y GeoJSON, los guarda en otro formato, analiza sus
+del Sitna, GPX, KML, KMZ y GeoJSON, los guarda en otro formato, analiza sus
 altitudes (también con las de un modelo digital del terreno) y los pasa
 por el portapapeles.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ruvek)
@@ -14,11 +14,11 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# PROJ and GDAL are loaded at first use (PROJ at the first projection, GDAL at the first terrain
-# model), so no program links them and dpkg-shlibdeps cannot see them: the packages that hold
-# the libraries are named here (PROJ's brings its data).
+# PROJ, GDAL and libzip are loaded at first use (PROJ at the first projection, GDAL at the first
+# terrain model, libzip at the first KMZ), so no program links them and dpkg-shlibdeps cannot see
+# them: the packages that hold the libraries are named here (PROJ's brings its data).
 set(dependencias "")
-foreach(objetivo PROJ::proj GDAL::GDAL)
+foreach(objetivo PROJ::proj GDAL::GDAL libzip::zip)
   get_target_property(biblioteca ${objetivo} IMPORTED_LOCATION_NONE)
   if(NOT biblioteca)
     get_target_property(biblioteca ${objetivo} IMPORTED_LOCATION)

@@ -3,8 +3,8 @@
 
 // A reader of a layout in degrees over arbitrary bytes: it ends with what the file holds or a
 // typed error, and what it reads is written in its layout and reads again to the same tracks,
-// segments, points, altitudes, times, names and waypoints (KML writes a track's times when every
-// point has one, a segment's altitudes when every point has one); simplified, it keeps every
+// segments, points, altitudes, times, names and waypoints (KML and KMZ write a track's times when
+// every point has one, a segment's altitudes when every point has one); simplified, it keeps every
 // segment's ends, and each kept point all it holds.
 #include <algorithm>
 
@@ -69,7 +69,8 @@ inline int LeeYEscribe(Formato formato, const uint8_t* data, size_t size) {
   const auto otra = Lee(ficha.lee, ficha.escribe(*r));
   Exige(otra.has_value() || (r->trazas.empty() && r->waypoints.empty()),
         "what is written does not read");
-  Exige(!otra || Iguales(formato == Formato::Kml ? ComoKml(*r) : *r, *otra),
+  const bool como_kml = formato == Formato::Kml || formato == Formato::Kmz;
+  Exige(!otra || Iguales(como_kml ? ComoKml(*r) : *r, *otra),
         "what is written reads to something else");
   // Simplified, measured in its own numbers.
   std::vector<Punto3D> metros;

@@ -5,18 +5,20 @@
 RUVEK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What the build and the program need: build tools, Debian's build flags, Qt 6 Widgets with its
-# Spanish translations, expat, RapidJSON, PROJ with its data, GDAL, CLI11, and the sans-serif
-# face the windows use.
+# Spanish translations, expat, RapidJSON, PROJ with its data, GDAL, libzip, CLI11, and the
+# sans-serif face the windows use.
 RUVEK_PACKAGES=(cmake ninja-build g++ dpkg-dev qt6-base-dev qt6-translations-l10n libexpat1-dev
-                rapidjson-dev libproj-dev proj-data libgdal-dev libcli11-dev fonts-liberation2)
+                rapidjson-dev libproj-dev proj-data libgdal-dev libzip-dev libcli11-dev
+                fonts-liberation2)
 # What the tests need besides: GoogleTest (with GoogleMock, whose targets GoogleTest's CMake
 # files read when they are there) and Google Benchmark, clang with libFuzzer and its sanitizers
 # and LLVM's archiver (which CMake takes for clang's builds when it is there), clang-format, git,
-# and the validators, packaging tools and GPX reader the tests run.
+# the validators, packaging tools and GPX reader the tests run, and Python, which makes their zip
+# archives.
 # tests/packaging/check_packages.sh fails when the build or the tests use a package that neither
 # list brings.
 RUVEK_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev llvm-14
-                     clang-format git desktop-file-utils appstream file lintian gpsbabel)
+                     clang-format git desktop-file-utils appstream file lintian gpsbabel python3)
 
 ruvek_install_missing() {
   local missing=() p

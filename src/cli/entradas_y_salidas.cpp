@@ -24,7 +24,11 @@ std::string NombreDeEntrada(const std::string& entrada) {
 }
 
 void Informa(const std::string& nombre, const Error& e) {
-  if (e.linea() > 0) {
+  if (!e.dentro().empty()) {  // "ruta.kmz: doc.kml:144: ..."
+    std::fprintf(stderr, "ruvek-cli: %s: %s", nombre.c_str(), e.dentro().c_str());
+    if (e.linea() > 0) std::fprintf(stderr, ":%ld", e.linea());
+    std::fprintf(stderr, ": %s\n", e.detalle().c_str());
+  } else if (e.linea() > 0) {
     std::fprintf(stderr, "ruvek-cli: %s:%ld: %s\n", nombre.c_str(), e.linea(), e.detalle().c_str());
   } else {
     std::fprintf(stderr, "ruvek-cli: %s: %s\n", nombre.c_str(), e.detalle().c_str());
@@ -77,7 +81,7 @@ Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccio
   }
   c.huso_del_track = HusoMayoritario(r);
   if (!como.metros) {
-    r = EnSistema(std::move(r), kGradosWgs84, proyeccion);
+    r = EnSusLineas(r, [&] { return EnSistema(r, kGradosWgs84, proyeccion); });
     return c;
   }
   // The windows' table, with its segments and times: no waypoint, every number a whole one.
@@ -96,7 +100,7 @@ Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccio
                 "REGCAN95 (EPSG:4083)");
   }
   try {
-    r = EnSistema(std::move(r), a, proyeccion);
+    r = EnSusLineas(r, [&] { return EnSistema(r, a, proyeccion); });
   } catch (const Error& e) {
     // Outside the zone's area, and most of the track in another: the option that takes it.
     if (e.tipo() != TipoDeError::FueraDelHuso || c.huso_del_track == 0 ||
@@ -109,7 +113,8 @@ Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccio
                     std::to_string(c.huso_del_track) +
                     (c.huso_del_track == 28 && a.datum == Datum::Ed50 ? " --datum etrs89" : "") +
                     " lo escribe en su huso",
-                e.linea());
+                e.linea())
+        .EnArchivo(e.dentro());
   }
   RedondeaMetros(r);
   return c;
@@ -165,7 +170,7 @@ void Termina(Cargado& c, const std::string& nombre, const ComoCargar& como,
     if (malo < n) {
       long linea = 0;
       const std::string que = QuePunto(r, malo, linea);
-      throw Error(TipoDeError::FueraDelTerreno, que + " " + por_que, linea);
+      throw Error(TipoDeError::FueraDelTerreno, que + " " + por_que, linea).EnArchivo(r.lineas_de);
     }
   }
   if (como.simplifica) {

@@ -35,9 +35,21 @@ class Error : public std::runtime_error {
   TipoDeError tipo() const noexcept { return tipo_; }
   long linea() const noexcept { return linea_; }
   const std::string& detalle() const noexcept { return detalle_; }
+  // The file within an archive the input is that the line is of ("doc.kml"), or "".
+  const std::string& dentro() const noexcept { return dentro_; }
 
   // The same error, found at `linea` of the input.
-  Error EnLinea(long linea) const { return Error(tipo_, detalle_, linea); }
+  Error EnLinea(long linea) const {
+    Error e(tipo_, detalle_, linea);
+    e.dentro_ = dentro_;
+    return e;
+  }
+  // The same error, found in the file `dentro` of an archive.
+  Error EnArchivo(const std::string& dentro) const {
+    Error e = *this;
+    e.dentro_ = dentro;
+    return e;
+  }
 
   // Runs `f`, tagging any Error it raises with `linea`.
   template <typename F>
@@ -53,6 +65,7 @@ class Error : public std::runtime_error {
   TipoDeError tipo_;
   long linea_;
   std::string detalle_;
+  std::string dentro_;
 };
 
 // `texto` quoted for a message: between « and », at most 40 characters, with control bytes and

@@ -10,6 +10,11 @@
 
 namespace ruvek {
 
+// The most any input may hold, a file or an archive's entry: far more than any track of 10,000
+// points needs, and little enough that nothing a user picks or pipes in takes time or memory in
+// proportion to its size.
+inline constexpr std::size_t kLargoMaximoDeEntrada = std::size_t{64} << 20;
+
 // The longest line any reader of outside text takes: far above any TrackMaker or X,Y line, so a
 // file or a text that is not a track is refused at its first long line, without reading on.
 inline constexpr std::size_t kLargoMaximoDeLinea = 64 * 1024;

@@ -46,6 +46,7 @@ Recorrido UnSegmento(Sistema sistema, Segmento puntos) {
   Recorrido r{.sistema = sistema,
               .datum_declarado = std::nullopt,
               .grados_calculados = false,
+              .lineas_de = {},
               .trazas = {},
               .waypoints = {}};
   r.trazas.push_back({.nombre = {}, .segmentos = {}});

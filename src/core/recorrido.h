@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/errores.h"
 #include "core/instante.h"
 #include "core/sistema.h"
 
@@ -59,6 +60,8 @@ struct Recorrido {
   // Degrees computed from metres (written with kDecimalesGrados decimals), not read as such
   // (written as the numbers they were read as).
   bool grados_calculados = false;
+  // The file within an archive its points' lines are of ("doc.kml"), or "".
+  std::string lineas_de;
   std::vector<Traza> trazas;
   std::vector<Waypoint> waypoints;
 
@@ -96,6 +99,18 @@ struct Recorrido {
   bool TodosConAltitud() const;
   bool TodosConTiempo() const;
 };
+
+// Runs `f`, which works on `r`, giving any Error it raises at a line of `r` the file within an
+// archive its lines are of (see Recorrido::lineas_de).
+template <typename F>
+auto EnSusLineas(const Recorrido& r, F&& f) -> decltype(f()) {
+  try {
+    return f();
+  } catch (const Error& e) {
+    if (e.linea() == 0 || r.lineas_de.empty() || !e.dentro().empty()) throw;
+    throw e.EnArchivo(r.lineas_de);
+  }
+}
 
 // The zone among Spain's where most of the points of `r`'s tracks lie: by their longitude in
 // degrees (see HusoDeEspana), by the zone of their metres otherwise; the lower of two with as

@@ -6,6 +6,7 @@
 #include "formats/geojson.h"
 #include "formats/gpx.h"
 #include "formats/kml.h"
+#include "formats/kmz.h"
 #include "formats/lista_xy.h"
 #include "formats/trackmaker.h"
 #include "formats/xml.h"
@@ -77,6 +78,21 @@ const FichaDeFormato kFormatos[] = {
      .lee = &LeeKml,
      .escribe = &EscribeKml,
      .escribe_tabla = nullptr},
+    {.formato = Formato::Kmz,
+     .nombre = "kmz",
+     .que_es = "un KMZ (WGS 84)",
+     .en_que_datum = "el KMZ va siempre en WGS 84",
+     .final_del_nombre = ".kmz",
+     .coordenadas = Coordenadas::GradosWgs84,
+     .documento = Documento::Zip,
+     .extensiones = ".kmz",
+     .filtro = "KMZ Archivo KMZ(*.kmz)|*.kmz|",
+     .sin_track = kKmlSinTrack,
+     // Any zip archive: the KMZ reader says what it is.
+     .reconoce = [](std::string_view) { return Reconocimiento::PorDescarte; },
+     .lee = &LeeKmz,
+     .escribe = &EscribeKmz,
+     .escribe_tabla = nullptr},
     {.formato = Formato::GeoJson,
      .nombre = "geojson",
      .que_es = "un GeoJSON",
@@ -128,6 +144,7 @@ const FichaDeFormato& Ficha(Formato formato) {
 }
 
 Documento DocumentoDe(std::string_view bytes) {
+  if (EsZip(bytes)) return Documento::Zip;
   if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
   const std::size_t p = bytes.substr(0, 1024).find_first_not_of(" \t\r\n");
   if (p == std::string_view::npos) return Documento::Texto;

@@ -13,7 +13,7 @@ namespace ruvek {
 // The layouts of a track that Ruvek reads or writes. Each has its module in this folder and its
 // row in the table of formatos.cpp, which holds everything else the program knows of it: the
 // faces take names, endings, messages and rules from there, never from a list of their own.
-enum class Formato { ListaXY, TrackMaker, Gpx, Kml, GeoJson };
+enum class Formato { ListaXY, TrackMaker, Gpx, Kml, Kmz, GeoJson };
 
 // What the X,Y of a layout are.
 enum class Coordenadas {
@@ -22,13 +22,13 @@ enum class Coordenadas {
   GradosWgs84,   // WGS 84 degrees (a GeoJSON's legacy "crs" may say metres instead)
 };
 
-// The kind of document a layout is written in, told by its first character that is not blank:
-// "<" for XML, "{" or "[" for JSON, anything else for text. An input is read as the layout of its
-// kind whose recogniser is sure of it, else as the one of its kind that takes what no other does.
-// The windows open text layouts by the ending ".txt", with the first line telling which, a
-// failure silent and what was read before it kept, as the text commands have always done; the
-// others by their own endings, read whole, a failure told and the track kept.
-enum class Documento { Texto, Xml, Json };
+// The kind of document a layout is written in: a zip archive by how it begins, otherwise by its
+// first character that is not blank: "<" for XML, "{" or "[" for JSON, anything else for text. An
+// input is read as the layout of its kind whose recogniser is sure of it, else as the one of its
+// kind that takes what no other does. The windows open text layouts by the ending ".txt", with the
+// first line telling which, a failure silent and what was read before it kept, as the text commands
+// have always done; the others by their own endings, read whole, a failure told and the track kept.
+enum class Documento { Texto, Xml, Json, Zip };
 
 // How sure a layout's recogniser is that bytes of its kind of document are in it: not at all,
 // only when no other layout of that kind takes them (the layout whose reader says what a

@@ -3,11 +3,9 @@
 
 #include <string>
 
-namespace ruvek {
+#include "core/lineas.h"
 
-// The most any input may hold: far more than any track of 10,000 points needs, and little enough
-// that nothing a user picks or pipes in takes time or memory in proportion to its size.
-inline constexpr std::size_t kLargoMaximoDeEntrada = std::size_t{64} << 20;
+namespace ruvek {
 
 // The whole of the input named `nombre`: a regular file, a named pipe, /dev/stdin, a process
 // substitution... Error(Archivo) when it cannot be opened or read or is a folder;

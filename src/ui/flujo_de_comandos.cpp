@@ -21,9 +21,9 @@ bool SoloEspacios(std::string_view texto) {
 // The open dialog's filter: the text layouts' entry first, then every other layout's.
 std::string FiltroDeAbrir() {
   std::string filtro;
-  for (const Documento documento : {Documento::Texto, Documento::Xml, Documento::Json}) {
+  for (const bool texto : {true, false}) {
     for (const FichaDeFormato& f : Formatos()) {
-      if (f.documento == documento && f.lee != nullptr) filtro += f.filtro;
+      if ((f.documento == Documento::Texto) == texto) filtro += f.filtro;
     }
   }
   return filtro;
@@ -40,12 +40,14 @@ Track LeeLaTabla(const FichaDeFormato& ficha, std::string_view bytes, Proyeccion
     throw Error(TipoDeError::MalFormado, ficha.sin_track);
   }
   r.waypoints.clear();
-  return TablaDe(EnSistema(std::move(r), kMetrosEd50, proyeccion));
+  return EnSusLineas(r, [&] { return TablaDe(EnSistema(r, kMetrosEd50, proyeccion)); });
 }
 
 std::string TextoDelFallo(const Error& e) {
   if (e.tipo() == TipoDeError::Archivo) return "No se puede leer el archivo: " + e.detalle() + ".";
-  std::string texto = e.linea() > 0 ? "Línea " + std::to_string(e.linea()) + ": " : "";
+  std::string texto = e.linea() > 0 ? "Línea " + std::to_string(e.linea()) : "";
+  if (!e.dentro().empty()) texto += (texto.empty() ? "En " : " de ") + e.dentro();
+  if (!texto.empty()) texto += ": ";
   texto += e.detalle() + ".";
   if (e.linea() == 0 && texto[0] >= 'a' && texto[0] <= 'z') texto[0] = char(texto[0] - 'a' + 'A');
   return texto;

@@ -24,7 +24,7 @@ caso 2 '' "ruvek-cli: orden desconocida: bogus$uso" bogus
 caso 2 '' "ruvek-cli: argumento de más: -$uso" analyze tm.txt -
 caso 2 '' "ruvek-cli: la opción --to va una sola vez$uso" convert --to sitna --to gpx tm.txt
 caso 2 '' "ruvek-cli: la opción -o va una sola vez$uso" convert --to sitna --output a -o b tm.txt
-caso 2 '' "ruvek-cli: formato desconocido: xyz (sitna, trackmaker, gpx, kml o geojson)$uso" \
+caso 2 '' "ruvek-cli: formato desconocido: xyz (sitna, trackmaker, gpx, kml, kmz o geojson)$uso" \
   convert --to xyz tm.txt
 caso 1 '' 'ruvek-cli: /dev/zero: la entrada pasa de 64 MiB, mucho más de lo que ocupa un track' \
   analyze /dev/zero

@@ -125,7 +125,7 @@ TEST(Escritura, EveryPointByteForByte) {
 // The table's order decides nothing: of each kind of document exactly one layout takes what no
 // other does, and no sample is claimed by two.
 TEST(Formatos, EachInputIsOneLayoutsWhateverTheOrderOfTheRows) {
-  for (const Documento d : {Documento::Texto, Documento::Xml, Documento::Json}) {
+  for (const Documento d : {Documento::Texto, Documento::Xml, Documento::Json, Documento::Zip}) {
     EXPECT_EQ(std::count_if(Formatos().begin(), Formatos().end(),
                             [d](const FichaDeFormato& f) {
                               return f.documento == d &&

@@ -140,6 +140,8 @@ struct Sesion {
         {"sin_coma.txt", "trackmaker_no_comma_after_altitude.txt"},
         {"tras_y.txt", "trackmaker_ends_after_y.txt"},
         {"r.KML", "kml/pamplona.kml"},
+        {"r.kmz", "kmz/pamplona.kmz"},
+        {"plano.KMZ", "kml/pamplona.kml"},
         {"ruta.geojson", "geojson/pamplona.geojson"},
         {"r.json", "geojson/pamplona.geojson"}};
     for (const auto& [nombre, muestra] : copias)
@@ -217,7 +219,8 @@ TEST(FlujoDeComandos, SessionsOfTheMenu) {
   const std::map<std::string, std::string> esperados = {
       {"Abrir archivo",
        "TXT Archivo texto de TM o Sitna(*.txt)|*.txt|GPX Archivo GPX(*.gpx)|*.gpx|KML Archivo "
-       "KML(*.kml)|*.kml|GeoJSON Archivo GeoJSON(*.geojson *.json)|*.geojson *.json|"},
+       "KML(*.kml)|*.kml|KMZ Archivo KMZ(*.kmz)|*.kmz|GeoJSON Archivo GeoJSON(*.geojson *.json)|"
+       "*.geojson *.json|"},
       {"Guadar archivo para Sitna", "TXT Archivo texto Sitna(*.txt)|*.txt|"},
       {"Guardar archivo para TrackMaker", "TXT Archivo texto TrackMaker(*.txt)|*.txt|"}};
   EXPECT_EQ(filtros, esperados);

@@ -74,7 +74,7 @@ TEST(Principal, MenuThenOpenAndSaveThroughTheRealDialogs) {
   EXPECT_EQ(
       vistos,
       "Abrir archivo TXT Archivo texto de TM o Sitna(*.txt);GPX Archivo GPX(*.gpx);KML Archivo "
-      "KML(*.kml);GeoJSON Archivo GeoJSON(*.geojson *.json) 0\n"
+      "KML(*.kml);KMZ Archivo KMZ(*.kmz);GeoJSON Archivo GeoJSON(*.geojson *.json) 0\n"
       "Track cargado: Este track puede ser analizado Aceptar1\n"
       "Guadar archivo para Sitna TXT Archivo texto Sitna(*.txt) 1\n"
       "Track guardado: Este track se ha guardado para ser utilizado en el web del Sitna "
