@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/entradas_y_salidas.h"
+#include "cli/sistemas.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,30 +92,33 @@ Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccio
   c.waypoints_dejados = r.waypoints.size();
   r.waypoints.clear();
   Sistema a{*como.metros, como.huso};
-  if (como.como_huso != ElHuso::Dado && c.huso_del_track != 0) a.huso = c.huso_del_track;
-  if (como.como_huso == ElHuso::DeLaTabla && a.huso != 28) a = {*como.metros, kHusoDeSiempre};
-  if (como.como_huso == ElHuso::DeLaTabla && a.huso == 28) a.datum = Datum::Etrs89;
+  if (como.como_huso == ElHuso::DelTrack && c.huso_del_track != 0) a.huso = c.huso_del_track;
+  if (como.como_huso == ElHuso::DeLaTabla && c.huso_del_track == 28) a = {Datum::Etrs89, 28};
   if (a.huso == 28 && a.datum == Datum::Ed50) {
     throw Error(TipoDeError::FueraDelHuso,
-                "el track está en Canarias, donde no se usa ED50: --datum etrs89 lo escribe en "
-                "REGCAN95 (EPSG:4083)");
+                std::string("el track está en Canarias, donde no se usa ED50: ") +
+                    (como.datum_fijo ? "el texto de TrackMaker no puede llevarlo"
+                                     : "--zone 28 --datum etrs89 lo escribe en REGCAN95"));
   }
   try {
     r = EnSusLineas(r, [&] { return EnSistema(r, a, proyeccion); });
   } catch (const Error& e) {
-    // Outside the zone's area, and most of the track in another: the option that takes it.
-    if (e.tipo() != TipoDeError::FueraDelHuso || c.huso_del_track == 0 ||
-        c.huso_del_track == a.huso) {
+    // Outside the zone's area, and most of the track in another: the table of the analysis takes
+    // that one; a conversion says the option that writes it there.
+    const int suyo = c.huso_del_track;
+    if (e.tipo() != TipoDeError::FueraDelHuso || suyo == 0 || suyo == a.huso ||
+        como.como_huso == ElHuso::DelTrack) {
       throw;
     }
-    throw Error(e.tipo(),
-                e.detalle() + "; el track está casi todo en el huso " +
-                    std::to_string(c.huso_del_track) + ": --zone " +
-                    std::to_string(c.huso_del_track) +
-                    (c.huso_del_track == 28 && a.datum == Datum::Ed50 ? " --datum etrs89" : "") +
-                    " lo escribe en su huso",
-                e.linea())
-        .EnArchivo(e.dentro());
+    if (como.como_huso == ElHuso::DeLaTabla) {
+      r = EnSusLineas(r, [&] { return EnSistema(r, {a.datum, suyo}, proyeccion); });
+    } else {
+      throw Error(e.tipo(),
+                  e.detalle() + "; la mayor parte del track está en el huso " +
+                      std::to_string(suyo) + ": " + ComoEnSuHuso(suyo, a.datum, como.datum_fijo),
+                  e.linea())
+          .EnArchivo(e.dentro());
+    }
   }
   RedondeaMetros(r);
   return c;

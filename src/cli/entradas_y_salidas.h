@@ -41,6 +41,7 @@ enum class ElHuso { Dado, DelTrack, DeLaTabla };
 // (--simplify).
 struct ComoCargar {
   std::optional<Datum> metros;
+  bool datum_fijo = false;  // the layout written says its datum: TrackMaker text is ED50
   ElHuso como_huso = ElHuso::Dado;
   int huso = kHusoDeSiempre;
   Sistema de_las_listas = kMetrosEd50;

@@ -47,6 +47,7 @@ std::optional<std::string> SistemasPedidos(const OpcionesDeSistema& o, const Fic
                                            ComoCargar& como) {
   const bool en_metros = salida.coordenadas != Coordenadas::GradosWgs84;
   if (en_metros) como.metros = Datum::Ed50;
+  como.datum_fijo = salida.coordenadas == Coordenadas::MetrosEd50;
   if (o.datum) {
     const auto d = DatumLlamado(*o.datum);
     if (!d) return "datum desconocido para --datum: " + *o.datum + " (ed50 o etrs89)";
@@ -86,6 +87,14 @@ std::optional<std::string> SistemasPedidos(const OpcionesDeSistema& o, const Fic
   return std::nullopt;
 }
 
+std::string ComoEnSuHuso(int huso, Datum datum, bool datum_fijo) {
+  if (huso != 28 || datum != Datum::Ed50) {
+    return "--zone " + std::to_string(huso) + " lo escribe en su huso";
+  }
+  return datum_fijo ? "en Canarias no se usa ED50, en que va siempre el texto de TrackMaker"
+                    : "--zone 28 --datum etrs89 lo escribe en su huso";
+}
+
 void AvisosDeSistema(const std::string& nombre, const Cargado& c, const FichaDeFormato& salida) {
   if (c.waypoints_dejados > 0) {
     const std::string cuantos =
@@ -97,14 +106,12 @@ void AvisosDeSistema(const std::string& nombre, const Cargado& c, const FichaDeF
   }
   const Sistema escrito = c.recorrido.sistema;
   if (escrito.EnGrados() || c.huso_del_track == 0 || c.huso_del_track == escrito.huso) return;
-  const std::string opcion =
-      (c.huso_del_track == 28 && escrito.datum == Datum::Ed50 ? "--datum etrs89 --zone "
-                                                              : "--zone ") +
-      std::to_string(c.huso_del_track);
-  std::fprintf(stderr,
-               "ruvek-cli: %s: el track está casi todo en el huso %d, y se escribe en el %d: %s "
-               "lo escribe en su huso\n",
-               nombre.c_str(), c.huso_del_track, escrito.huso, opcion.c_str());
+  std::fprintf(
+      stderr,
+      "ruvek-cli: %s: la mayor parte del track está en el huso %d, y se escribe en el %d: %s\n",
+      nombre.c_str(), c.huso_del_track, escrito.huso,
+      ComoEnSuHuso(c.huso_del_track, escrito.datum, salida.coordenadas == Coordenadas::MetrosEd50)
+          .c_str());
 }
 
 }  // namespace ruvek::cli

@@ -21,6 +21,11 @@ struct OpcionesDeSistema {
 std::optional<std::string> SistemasPedidos(const OpcionesDeSistema& o, const FichaDeFormato& salida,
                                            ComoCargar& como);
 
+// How metres are written in zone `huso` when they are in `datum`, whose layout says it when
+// `datum_fijo`: "--zone 29 lo escribe en su huso", with --datum etrs89 in the Canary Islands, or
+// why it cannot be written there.
+std::string ComoEnSuHuso(int huso, Datum datum, bool datum_fijo);
+
 // Says on standard error, for input `nombre` converted to `salida`'s layout, the waypoints left
 // out, and that its metres are written in another zone than the one where most of the track lies,
 // with the option that writes it in its own.

@@ -139,7 +139,8 @@ std::optional<Sistema> SistemaDelCrsGeoJson(const std::string& nombre) {
   }
   throw Error(TipoDeError::MalFormado,
               "sus coordenadas están en " + Cita(nombre) +
-                  ", que Ruvek no lee: solo en WGS 84 (EPSG:4326), ETRS89 o ED50 en UTM de los "
+                  ", que Ruvek no lee: solo en WGS 84 o ETRS89 (EPSG:4326, CRS84, 4258), ETRS89 o "
+                  "ED50 en UTM de los "
                   "husos 29 a 31 (EPSG:25829 a 25831, 23029 a 23031), REGCAN95 (EPSG:4083) o WGS "
                   "84 en UTM de los husos 28 a 31 (EPSG:32628 a 32631)");
 }

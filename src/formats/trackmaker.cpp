@@ -30,14 +30,15 @@ bool EsTrackMaker(std::string_view bytes) {
 
 namespace {
 
-// The zone and band of a zone field ("30T"), or a zone of -1 when it is not one.
+// The zone and band of a zone field ("30T", "30t"), or a zone of -1 when it is not one.
 void LeeHuso(std::string_view campo, Posicion& p) {
   const std::size_t cifras = campo.size() == 3 ? 2 : 1;
   int huso = 0;
   for (std::size_t i = 0; i < cifras && i < campo.size(); ++i) {
     huso = campo[i] >= '0' && campo[i] <= '9' ? huso * 10 + (campo[i] - '0') : -100;
   }
-  const char banda = campo.size() >= 2 && campo.size() <= 3 ? campo.back() : '?';
+  char banda = campo.size() >= 2 && campo.size() <= 3 ? campo.back() : '?';
+  if (banda >= 'c' && banda <= 'x') banda = char(banda - 'a' + 'A');
   const bool es_huso = huso >= 1 && huso <= 60 && banda >= 'C' && banda <= 'X';
   p.huso = std::int8_t(es_huso ? huso : -1);
   p.banda = es_huso ? banda : '?';

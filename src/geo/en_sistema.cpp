@@ -120,10 +120,13 @@ void DesdeMetros(Posiciones& p, const Recorrido& r, Sistema a, Proyeccion& proye
     }
     for (std::size_t k = 0; k < cuales.size(); ++k) {
       const std::size_t i = cuales[k];
-      // What a reader would refuse is not written.
+      // What a reader would refuse is not written; in another zone, an X that ends a track.
       if (a.EnGrados() &&
           (!EnElHuso(huso, x[k], y[k]) || AcabaElTrack(ValorFijo::Redondeado(p.x[i])))) {
         throw Fuera(*p.todas[i], i, p.de_traza, huso, false);
+      }
+      if (!a.EnGrados() && a.huso != huso && AcabaElTrack(ValorFijo::Redondeado(x[k]))) {
+        throw Fuera(*p.todas[i], i, p.de_traza, a.huso, false);
       }
       p.x[i] = x[k];
       p.y[i] = y[k];

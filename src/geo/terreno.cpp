@@ -160,8 +160,6 @@ void Terreno::Anade(const std::string& archivo) {
   modelos_.push_back(std::move(m));
 }
 
-namespace {}  // namespace
-
 MetrosEtrs89 Terreno::AEtrs89(const Recorrido& r, Proyeccion& proyeccion) {
   MetrosEtrs89 m;
   r.ParaCadaPosicion([&m](const Posicion& p) {

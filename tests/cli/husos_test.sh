@@ -12,7 +12,7 @@ printf '%st,utm,29T,537301,4747604,x,y,260,1\r\nt,utm,31T,430582,4582301,x,y,12,
 caso 0 '*<trkpt lat="42.8781978" lon="-8.5447983"><ele>260</ele>*<trkpt lat="41.3873974" lon="2.1685950">*<trkpt lat="42.8123464" lon="-1.6543158">*' '' \
   convert --to gpx mezcla.txt
 printf '%st,utm,29T,537301,4747604,x,y,260,1\r\nt,utm,29T,537401,4747704,x,y,262,0\r\n' "$cabecera" >santiago.txt
-palabra='ruvek-cli: santiago.txt: el track está casi todo en el huso 29, y se escribe en el 30: --zone 29 lo escribe en su huso'
+palabra='ruvek-cli: santiago.txt: la mayor parte del track está en el huso 29, y se escribe en el 30: --zone 29 lo escribe en su huso'
 caso 0 $'47220,4762431\r\n47327,4762524\r\n' "$palabra" convert --to sitna santiago.txt
 caso 0 $'537301,4747604\r\n537401,4747704\r\n' '' convert --to sitna --zone auto santiago.txt
 caso 0 $'537176,4747389\r\n537276,4747489\r\n' '' convert --to sitna --zone 29 --datum etrs89 santiago.txt
@@ -35,11 +35,22 @@ caso 1 '' 'ruvek-cli: wgs84.txt:3: su datum es «WGS 1984 (GPS)», y Ruvek solo 
 printf '<gpx><trk><trkseg><trkpt lat="28.2724" lon="-16.6425"><ele>3700</ele></trkpt></trkseg></trk></gpx>\n' >teide.gpx
 caso 0 $'338901,3128472\r\n' '' convert --to sitna --datum etrs89 --zone 28 teide.gpx
 caso 0 $'338901,3128472\r\n' '' convert --to sitna --datum etrs89 --zone auto teide.gpx
-caso 1 '' 'ruvek-cli: teide.gpx: el track está en Canarias, donde no se usa ED50: --datum etrs89 *' \
+caso 1 '' 'ruvek-cli: teide.gpx: el track está en Canarias, donde no se usa ED50: --zone 28 --datum etrs89 lo escribe en REGCAN95' \
   convert --to sitna --zone auto teide.gpx
-caso 1 '' 'ruvek-cli: teide.gpx:1: el punto 1 (latitud 28.2724, longitud -16.6425) cae fuera de lo que cubre el huso 30: *; el track está casi todo en el huso 28: --zone 28 --datum etrs89 lo escribe en su huso' \
+caso 1 '' 'ruvek-cli: teide.gpx:1: el punto 1 (latitud 28.2724, longitud -16.6425) cae fuera de lo que cubre el huso 30: *; la mayor parte del track está en el huso 28: --zone 28 --datum etrs89 lo escribe en su huso' \
   convert --to sitna teide.gpx
 caso 0 $'Inicial\t3700 m\n*' '' analyze teide.gpx
+caso 1 '' 'ruvek-cli: teide.gpx: el track está en Canarias, donde no se usa ED50: el texto de TrackMaker no puede llevarlo' \
+  convert --to trackmaker --zone auto teide.gpx
+# Fisterra, west of where zone 30 can hold a point: written in zone 30 it is refused, with the
+# option; the analysis takes its own zone; metres taken to zone 30 are refused as well.
+printf '<gpx><trk><trkseg><trkpt lat="42.905" lon="-9.265"><ele>100</ele></trkpt></trkseg></trk></gpx>\n' >fisterra.gpx
+caso 1 '' 'ruvek-cli: fisterra.gpx:1: el punto 1 (*) cae fuera de lo que cubre el huso 30: *; la mayor parte del track está en el huso 29: --zone 29 lo escribe en su huso' \
+  convert --to sitna fisterra.gpx
+caso 0 $'Inicial\t100 m\n*' '' analyze fisterra.gpx
+printf '477938,4750000\r\n' >fisterra.txt
+caso 1 '' 'ruvek-cli: fisterra.txt:1: el punto 1 (X 477938, Y 4750000) cae fuera de lo que cubre el huso 30: *' \
+  convert --to sitna --input-zone 29 fisterra.txt
 printf '338901,3128472\r\n' >teide.txt
 caso 0 '*<trkpt lat="28.2723995" lon="-16.6424993">*' '' convert --to gpx --input-datum etrs89 --input-zone 28 teide.txt
 printf '537301,4747604\r\n' >santiago_xy.txt
