@@ -3,8 +3,9 @@
 # What a track keeps, timed by hyperfine in one run: a 10,000-point GPX with times to GPX, KML and
 # GeoJSON beside GPSBabel and GDAL's ogr2ogr (its track_points layer) doing the same, and beside
 # cat of the file; GPX and TrackMaker text to X,Y lists (and an older ruvek-cli, CLI, doing the
-# same); analyze with and without times; a track in zone 29 beside one in zone 30; peak memory of
-# a 100,000-point GPX with times. Needs hyperfine, gpsbabel and gdal-bin.
+# same); analyze with and without times; a track in zone 29 beside one in zone 30; a KMZ read
+# beside its KML and ogr2ogr, and written beside KML; peak memory of a 100,000-point GPX with
+# times. Needs hyperfine, gpsbabel and gdal-bin.
 #   bench/sin_perdidas.sh [CLI]  (after tools/test or tools/run has built build/default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,7 +33,9 @@ con_horas() {  # a time a second from 2024-05-01T08:00:00Z for each point; N cop
 con_horas 1 >horas.gpx
 con_horas 10 >horas100k.gpx
 sed 's/lon="-1\./lon="-8./g' track.gpx >huso29.gpx
-ls -l track.txt track.gpx horas.gpx horas100k.gpx
+"$cli" convert --to kml track.gpx -o track.kml
+"$cli" convert --to kmz track.gpx -o track.kmz
+ls -l track.txt track.gpx horas.gpx horas100k.gpx track.kml track.kmz
 
 hyperfine -N --warmup 10 --runs 60 --export-json sin_perdidas.json --export-markdown sin_perdidas.md \
   "cat horas.gpx" \
@@ -48,6 +51,11 @@ hyperfine -N --warmup 10 --runs 60 --export-json sin_perdidas.json --export-mark
   "$cli analyze horas.gpx" \
   "$cli convert --to sitna --zone auto track.gpx -o /dev/null" \
   "$cli convert --to sitna --zone auto huso29.gpx -o /dev/null" \
+  "$cli convert --to sitna track.kml -o /dev/null" \
+  "$cli convert --to sitna track.kmz -o /dev/null" \
+  "ogr2ogr -f CSV /vsistdout/ track.kmz -t_srs EPSG:23030 -lco GEOMETRY=AS_WKT" \
+  "$cli convert --to kml track.gpx -o /dev/null" \
+  "$cli convert --to kmz track.gpx -o /dev/null" \
   ${otro:+"$otro convert --to sitna track.gpx -o /dev/null"} \
   ${otro:+"$otro convert --to sitna track.txt -o /dev/null"}
 cat sin_perdidas.md

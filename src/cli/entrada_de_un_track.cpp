@@ -2,6 +2,7 @@
 #include "cli/entrada_de_un_track.h"
 
 #include "cli/entradas_y_salidas.h"
+#include "geo/distancias.h"
 
 namespace ruvek::cli {
 
@@ -26,6 +27,8 @@ std::string EntradaDeUnTrack::Nombre() const { return NombreDeEntrada(entrada_);
 
 ComoCargar EntradaDeUnTrack::Como() {
   return {.metros = Datum::Ed50,
+          .datum_fijo = false,
+          .con_grados = true,
           .como_huso = ElHuso::DeLaTabla,
           .huso = kHusoDeSiempre,
           .de_las_listas = kMetrosEd50,
@@ -50,11 +53,16 @@ bool EntradaDeUnTrack::AbreModelos(Proyeccion& proyeccion) {
   return cli::AbreModelos(dem_, terreno_);  // when false, the read ends unheeded
 }
 
-Recorrido EntradaDeUnTrack::Carga(Proyeccion& proyeccion) {
-  if (!leido_.valid()) return cli::Carga(Nombre(), Bytes(entrada_), Como(), proyeccion).recorrido;
+Cargado EntradaDeUnTrack::Carga(Proyeccion& proyeccion) {
+  if (!leido_.valid()) return cli::Carga(Nombre(), Bytes(entrada_), Como(), proyeccion);
   Cargado c = leido_.get();
   Termina(c, Nombre(), Como(), proyeccion);
-  return std::move(c.recorrido);
+  return c;
+}
+
+std::vector<double> EntradaDeUnTrack::Distancias(const Cargado& c, std::size_t n,
+                                                 Proyeccion& proyeccion) {
+  return ruvek::Distancias(c.grados ? *c.grados : c.recorrido, n, proyeccion);
 }
 
 std::optional<Movimiento> EntradaDeUnTrack::Tiempos(const Recorrido& metros,

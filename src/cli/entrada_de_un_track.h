@@ -29,9 +29,12 @@ class EntradaDeUnTrack {
   // How messages name the input.
   std::string Nombre() const;
   // The input's tracks in ED50 metres rounded as the windows' table holds them (TablaDe makes
-  // it), with their segments and times, and the models' altitudes when there are models; Error
-  // when it cannot be read or taken.
-  Recorrido Carga(Proyeccion& proyeccion);
+  // it), with their segments and times, and the models' altitudes when there are models, and
+  // their degrees as read; Error when it cannot be read or taken.
+  Cargado Carga(Proyeccion& proyeccion);
+  // The distances along the ground of the first `n` points of what Carga gave (see Distancias):
+  // from the degrees read, or from the metres.
+  static std::vector<double> Distancias(const Cargado& c, std::size_t n, Proyeccion& proyeccion);
   // The times of the points the analysis takes of `metros` (as many as `distancias`, their
   // distances along the ground: see MovimientoDe) when they are known; when some point has a time
   // but they are not, says why on standard error.

@@ -68,7 +68,7 @@ void CompruebaTrackMaker(const Recorrido& r) {
 
 Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccion& proyeccion) {
   const FichaDeFormato& ficha = FormatoPorContenido(bytes);
-  Cargado c{ficha.lee(bytes), 0, 0, {}};
+  Cargado c{ficha.lee(bytes), 0, 0, {}, {}};
   Recorrido& r = c.recorrido;
   switch (ficha.coordenadas) {
     case Coordenadas::MetrosADecir:
@@ -82,7 +82,8 @@ Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccio
   }
   c.huso_del_track = HusoMayoritario(r);
   if (!como.metros) {
-    r = EnSusLineas(r, [&] { return EnSistema(r, kGradosWgs84, proyeccion); });
+    const std::string lineas_de = r.lineas_de;
+    r = EnSusLineas(lineas_de, [&] { return EnSistema(std::move(r), kGradosWgs84, proyeccion); });
     return c;
   }
   // The windows' table, with its segments and times: no waypoint, every number a whole one.
@@ -91,6 +92,7 @@ Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccio
   }
   c.waypoints_dejados = r.waypoints.size();
   r.waypoints.clear();
+  if (como.con_grados && r.sistema == kGradosWgs84) c.grados = r;
   Sistema a{*como.metros, como.huso};
   if (como.como_huso == ElHuso::DelTrack && c.huso_del_track != 0) a.huso = c.huso_del_track;
   if (como.como_huso == ElHuso::DeLaTabla && c.huso_del_track == 28) a = {Datum::Etrs89, 28};
@@ -100,8 +102,12 @@ Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccio
                     (como.datum_fijo ? "el texto de TrackMaker no puede llevarlo"
                                      : "--zone 28 --datum etrs89 lo escribe en REGCAN95"));
   }
+  const std::string lineas_de = r.lineas_de;
   try {
-    r = EnSusLineas(r, [&] { return EnSistema(r, a, proyeccion); });
+    // The analysis may try another zone: it keeps what it read until one takes it.
+    r = EnSusLineas(lineas_de, [&] {
+      return EnSistema(como.como_huso == ElHuso::DeLaTabla ? r : std::move(r), a, proyeccion);
+    });
   } catch (const Error& e) {
     // Outside the zone's area, and most of the track in another: the table of the analysis takes
     // that one; a conversion says the option that writes it there.
@@ -111,7 +117,7 @@ Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccio
       throw;
     }
     if (como.como_huso == ElHuso::DeLaTabla) {
-      r = EnSusLineas(r, [&] { return EnSistema(r, {a.datum, suyo}, proyeccion); });
+      r = EnSusLineas(lineas_de, [&] { return EnSistema(r, {a.datum, suyo}, proyeccion); });
     } else {
       throw Error(e.tipo(),
                   e.detalle() + "; la mayor parte del track está en el huso " +
@@ -178,7 +184,8 @@ void Termina(Cargado& c, const std::string& nombre, const ComoCargar& como,
     }
   }
   if (como.simplifica) {
-    const Simplificacion s = Simplifica(r, *como.simplifica, Metros(r, proyeccion));
+    const Simplificacion s =
+        Simplifica(r, *como.simplifica, Metros(r, proyeccion), c.grados ? &*c.grados : nullptr);
     if (s.despues != s.antes) {
       std::fprintf(stderr, "ruvek-cli: %s: %s\n", nombre.c_str(), FraseDeSimplificacion(s).c_str());
     }

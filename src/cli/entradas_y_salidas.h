@@ -42,6 +42,7 @@ enum class ElHuso { Dado, DelTrack, DeLaTabla };
 struct ComoCargar {
   std::optional<Datum> metros;
   bool datum_fijo = false;  // the layout written says its datum: TrackMaker text is ED50
+  bool con_grados = false;  // keep the degrees read beside the metres (for the length)
   ElHuso como_huso = ElHuso::Dado;
   int huso = kHusoDeSiempre;
   Sistema de_las_listas = kMetrosEd50;
@@ -57,6 +58,8 @@ struct Cargado {
   std::size_t waypoints_dejados = 0;
   int huso_del_track = 0;
   std::optional<MetrosEtrs89> etrs89;  // its positions in ETRS89, when changed beforehand for --dem
+  // In metres, its tracks as read in degrees, when asked for and read so.
+  std::optional<Recorrido> grados;
 };
 
 // Opens the terrain models `archivos` into `terreno`; false, having said why on standard error

@@ -7,7 +7,6 @@
 #include "analysis/tiempos.h"
 #include "cli/entradas_y_salidas.h"
 #include "core/precision.h"
-#include "geo/distancias.h"
 
 namespace ruvek::cli {
 
@@ -84,7 +83,8 @@ int OrdenAnalyze::Ejecuta(Proyeccion& proyeccion) {
   if (!entrada_.AbreModelos(proyeccion)) return 1;
   std::string texto;
   try {
-    const Recorrido metros = entrada_.Carga(proyeccion);
+    const Cargado cargado = entrada_.Carga(proyeccion);
+    const Recorrido& metros = cargado.recorrido;
     const Track track = TablaDe(metros);
     if (!track.con_altitudes) throw Error(TipoDeError::FaltaUnCampo, kNoPuedeAnalizarse);
     Cifras c{AnalizaAltitudes(track, umbral), 0, std::nullopt, 0};
@@ -96,7 +96,7 @@ int OrdenAnalyze::Ejecuta(Proyeccion& proyeccion) {
                         "menor que 1, que acaba el track");
     }
     const std::span<const Punto> puntos = PuntosHastaElFinal(track);
-    const std::vector<double> d = Distancias(metros, puntos.size(), proyeccion);
+    const std::vector<double> d = entrada_.Distancias(cargado, puntos.size(), proyeccion);
     c.distancia = d.back();
     c.estimado = TiempoEstimado(c.distancia, c.altitudes);
     c.movimiento = entrada_.Tiempos(metros, d);

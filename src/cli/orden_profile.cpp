@@ -8,7 +8,6 @@
 #include "analysis/perfil.h"
 #include "analysis/tiempos.h"
 #include "cli/entradas_y_salidas.h"
-#include "geo/distancias.h"
 
 namespace ruvek::cli {
 
@@ -52,11 +51,12 @@ int OrdenProfile::Ejecuta(Proyeccion& proyeccion) {
   const std::string nombre = entrada_.Nombre();
   std::string svg;
   try {
-    const Recorrido metros = entrada_.Carga(proyeccion);
+    const Cargado cargado = entrada_.Carga(proyeccion);
+    const Recorrido& metros = cargado.recorrido;
     const Track track = TablaDe(metros);
     std::optional<double> duracion;
     const auto puntos = PuntosHastaElFinal(track);
-    const std::vector<double> d = Distancias(metros, puntos.size(), proyeccion);
+    const std::vector<double> d = entrada_.Distancias(cargado, puntos.size(), proyeccion);
     if (const auto m = entrada_.Tiempos(metros, d)) duracion = m->duracion;
     svg = PerfilSvg(track, d, std::filesystem::path(nombre).filename().string(), lados[0], lados[1],
                     umbral, duracion);

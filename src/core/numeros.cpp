@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "core/cifras.h"
 #include "core/errores.h"
@@ -33,7 +34,44 @@ ValorFijo LeeRedondeado(std::string_view campo) {
   return cifras::Compone(entero, redondea ? kDiezmilesimasPorUnidad : 0);
 }
 
+namespace {
+
+// The exact powers of ten a double holds.
+constexpr double kPotencias[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The value of a plain field ("-612345.67": a sign, digits, "." and digits, nothing else) of at
+// most 15 digits and whose whole part is below the range's end: the digits as a whole number,
+// which a double holds exactly, over an exact power of ten, the one rounding of the division
+// giving the nearest double, as from_chars would; nothing for any other field.
+std::optional<double> DecimalCorto(std::string_view campo) {
+  const char* p = campo.data();
+  const char* const fin = p + campo.size();
+  const bool negativo = p != fin && *p == '-';
+  if (negativo) ++p;
+  std::uint64_t cifras = 0;
+  int cuantas = 0, decimales = -1, enteras = 0;
+  for (; p != fin; ++p) {
+    if (*p == '.' && decimales < 0) {
+      decimales = 0;
+      continue;
+    }
+    const unsigned c = static_cast<unsigned char>(*p) - unsigned{'0'};
+    if (c > 9 || ++cuantas > 15) return std::nullopt;
+    cifras = cifras * 10 + c;
+    decimales >= 0 ? ++decimales : ++enteras;
+  }
+  // A whole part of 15 digits may be beyond the range once rounded: LeeRedondeado tells.
+  if (enteras == 0 || enteras >= 15 || decimales == 0) return std::nullopt;
+  const double v = double(cifras) / kPotencias[std::max(decimales, 0)];
+  return negativo ? -v : v;
+}
+
+}  // namespace
+
 double LeeDecimal(std::string_view campo) {
+  if (const std::optional<double> v = DecimalCorto(campo)) return *v;
   const ValorFijo redondeado = LeeRedondeado(campo);
   const std::size_t punto = campo.find('.');
   if (punto == campo.npos) return redondeado.EnDouble();  // most fields of a file of whole metres

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 
 namespace ruvek {
 
@@ -95,6 +97,29 @@ void AnadeDecimalesCortos(std::string& salida, double v, int decimales) {
 }
 
 void AnadeNumeroLeido(std::string& salida, double v) {
+  // A track's numbers have few decimals: the fewest, up to nine, whose whole number of
+  // millionths (or so) over its power of ten is `v` again, as a reader takes that text (a whole
+  // number below 2^53 over an exact power of ten is divided with one rounding, as text is read).
+  constexpr double kPotencias[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+  constexpr double kExactos = 9007199254740992.0;  // 2^53
+  const double a = std::abs(v);
+  for (int p = 0; a < 1e9 && p <= 9; ++p) {
+    const double m = std::round(a * kPotencias[p]);
+    if (m >= kExactos) break;
+    if (m / kPotencias[p] != a) continue;
+    auto cifras = static_cast<std::uint64_t>(m);
+    char texto[32];
+    char* q = texto + sizeof texto;
+    for (int i = 0; i < p; ++i, cifras /= 10) *--q = char('0' + cifras % 10);
+    if (p > 0) *--q = kSeparadorDecimal;
+    do {
+      *--q = char('0' + cifras % 10);
+      cifras /= 10;
+    } while (cifras != 0);
+    if (std::signbit(v)) *--q = '-';
+    salida.append(q, std::size_t(texto + sizeof texto - q));
+    return;
+  }
   char texto[400];  // the longest fixed form of a double, 1e308 or 2e-308, has some 330 characters
   salida.append(texto, std::to_chars(texto, texto + sizeof texto, v, std::chars_format::fixed).ptr);
 }

@@ -100,15 +100,15 @@ struct Recorrido {
   bool TodosConTiempo() const;
 };
 
-// Runs `f`, which works on `r`, giving any Error it raises at a line of `r` the file within an
-// archive its lines are of (see Recorrido::lineas_de).
+// Runs `f`, which works on a recorrido whose lines are of `lineas_de` (see Recorrido::lineas_de),
+// giving any Error it raises at one of those lines that file's name.
 template <typename F>
-auto EnSusLineas(const Recorrido& r, F&& f) -> decltype(f()) {
+auto EnSusLineas(const std::string& lineas_de, F&& f) -> decltype(f()) {
   try {
     return f();
   } catch (const Error& e) {
-    if (e.linea() == 0 || r.lineas_de.empty() || !e.dentro().empty()) throw;
-    throw e.EnArchivo(r.lineas_de);
+    if (e.linea() == 0 || lineas_de.empty() || !e.dentro().empty()) throw;
+    throw e.EnArchivo(lineas_de);
   }
 }
 

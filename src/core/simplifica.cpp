@@ -92,7 +92,8 @@ Simplificacion Simplifica(Track& track, std::size_t maximo) {
   return s;
 }
 
-Simplificacion Simplifica(Recorrido& r, std::size_t maximo, const std::vector<Punto3D>& metros) {
+Simplificacion Simplifica(Recorrido& r, std::size_t maximo, const std::vector<Punto3D>& metros,
+                          Recorrido* tambien) {
   const std::size_t n = r.PuntosDeTraza();
   if (metros.size() != n) throw std::invalid_argument("Simplifica: una medida por punto");
   maximo = std::max<std::size_t>(maximo, 2);
@@ -108,14 +109,17 @@ Simplificacion Simplifica(Recorrido& r, std::size_t maximo, const std::vector<Pu
   }
   std::vector<bool> guardado;
   const Simplificacion hecha = Guardados(metros, maximo, fijos, guardado);
-  i = 0;
-  for (Traza& t : r.trazas) {
-    for (Segmento& s : t.segmentos) {
-      std::size_t k = 0;
-      for (const Posicion& p : s) {
-        if (guardado[i++]) s[k++] = p;
+  for (Recorrido* cual : {&r, tambien}) {
+    if (cual == nullptr || cual->PuntosDeTraza() != n) continue;
+    i = 0;
+    for (Traza& t : cual->trazas) {
+      for (Segmento& s : t.segmentos) {
+        std::size_t k = 0;
+        for (const Posicion& p : s) {
+          if (guardado[i++]) s[k++] = p;
+        }
+        s.resize(k);
       }
-      s.resize(k);
     }
   }
   return hecha;

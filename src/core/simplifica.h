@@ -31,8 +31,10 @@ Simplificacion Simplifica(Track& track, std::size_t maximo = kMaximoDePuntos);
 // The same over the points of a recorrido's tracks, measured by `metros` (a Punto3D for each, in
 // the order of ParaCadaPunto): the first and the last point of every segment are always kept (so
 // more than `maximo` are when the segments have more ends), each kept point with all it holds;
-// its waypoints are left as they are.
-Simplificacion Simplifica(Recorrido& r, std::size_t maximo, const std::vector<Punto3D>& metros);
+// its waypoints are left as they are. `tambien`, when given, of the same points in another system,
+// keeps the same ones.
+Simplificacion Simplifica(Recorrido& r, std::size_t maximo, const std::vector<Punto3D>& metros,
+                          Recorrido* tambien = nullptr);
 
 // The sentence that tells of it: "Se ha simplificado de 11804 a 10000 puntos; ningún punto
 // quitado se aparta más de 0,8 m del track."

@@ -164,6 +164,7 @@ void LectorGpx::AlCerrar() {
 }
 
 Recorrido LectorGpx::Lee(std::string_view bytes) {
+  tracks_.Reserva(bytes.size() / 24);  // <trkpt lat="" lon=""/>
   LeeDocumento(bytes);
   if (tracks_.puntos() == 0 && rutas_desbordadas_) {
     throw Error(TipoDeError::DemasiadosPuntos, MasDePuntos("la ruta", kMaximoDePuntosLeidos));

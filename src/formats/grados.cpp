@@ -61,7 +61,7 @@ void Acumulador::NuevaTraza(std::string nombre) {
 
 void Acumulador::NuevoSegmento() {
   if (r_.trazas.empty()) NuevaTraza();
-  r_.trazas.back().segmentos.emplace_back();
+  r_.trazas.back().segmentos.emplace_back().reserve(puntos_ == 0 ? reserva_ : 0);
 }
 
 void Acumulador::AnadePunto(const Posicion& p) {

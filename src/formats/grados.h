@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,9 @@ std::size_t LargoEstimado(const Recorrido& r, std::size_t por_punto);
 // at the first point beyond kMaximoDePuntosLeidos, or waypoint beyond kMaximoDeWaypoints.
 class Acumulador {
  public:
+  // Room for about `puntos` points in the first segment (a track's points are most often all in
+  // one): bytes / the fewest bytes a point takes in the layout.
+  void Reserva(std::size_t puntos) { reserva_ = std::min<std::size_t>(puntos, 100000); }
   // A new track, and a new segment of the last one (of a new track when there is none).
   void NuevaTraza(std::string nombre = {});
   void NuevoSegmento();
@@ -52,6 +56,7 @@ class Acumulador {
  private:
   Recorrido r_;
   std::size_t puntos_ = 0;
+  std::size_t reserva_ = 0;
 };
 
 }  // namespace ruvek

@@ -162,6 +162,7 @@ void LectorKml::AlCerrar() {
 }
 
 Recorrido LectorKml::Lee(std::string_view bytes) {
+  r_.Reserva(bytes.size() / 8);  // "0,0 "
   LeeDocumento(bytes);
   // Altitudes are elevations only in lines whose mode is "absolute", or whose MultiTrack's is.
   for (const ModoDeAltitud& m : modos_) {

@@ -59,6 +59,7 @@ class LectorXml {
   // The same with an error of the reader's, at its own line when it has one.
   void Falla(const Error& e);
   bool Fallado() const { return error_.has_value(); }
+  // The line where the event told began (expat counts lines as it goes, whether asked or not).
   long Linea() const { return long(XML_GetCurrentLineNumber(parser_)); }
   int Profundidad() const { return profundidad_; }
 

@@ -40,7 +40,9 @@ Track LeeLaTabla(const FichaDeFormato& ficha, std::string_view bytes, Proyeccion
     throw Error(TipoDeError::MalFormado, ficha.sin_track);
   }
   r.waypoints.clear();
-  return EnSusLineas(r, [&] { return TablaDe(EnSistema(r, kMetrosEd50, proyeccion)); });
+  const std::string lineas_de = r.lineas_de;
+  return EnSusLineas(lineas_de,
+                     [&] { return TablaDe(EnSistema(std::move(r), kMetrosEd50, proyeccion)); });
 }
 
 std::string TextoDelFallo(const Error& e) {

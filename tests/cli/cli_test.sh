@@ -179,14 +179,14 @@ caso 0 $'Inicial\t457 m\nMáxima\t460 m\nMínima\t-4 m\nFinal\t-4 m\nTotal Subid
 caso 0 $'{"inicial": 457, "maxima": 460, "minima": -4, "final": -4, "total_subida": 3, "total_bajada": 464, "distancia": 21, "duracion": null, "en_movimiento": null, "velocidad_media": null, "velocidad_en_movimiento": null, "tiempo_estimado": 3360}\n' \
   '' analyze --json tm.txt
 # How long it took: a walk of 4 points a minute apart, 100 m each, with a stop of 5 minutes at the
-# third (299 m in all); and the estimate of DIN 33466 (100 m up: 20 min, and half of 4.5 for the
-# 299 m; without the climb, 4.5 min).
+# third (299.9 m in all); and the estimate of DIN 33466 (100 m up: 20 min, and half of 4.5 for the
+# 300 m; without the climb, 4.5 min).
 awk 'BEGIN { print "<gpx><trk><trkseg>"; split("0 60 120 420 480", t, " ")
   for (i = 1; i <= 5; i++) printf "<trkpt lat=\"%.7f\" lon=\"-1.65\"><ele>%d</ele><time>2024-05-01T10:%02d:%02dZ</time></trkpt>\n", 42.8 + (i < 4 ? i - 1 : i - 2) * 0.0009, 400 + (i < 4 ? i - 1 : i - 2) * 33.34, t[i] / 60, t[i] % 60
   print "</trkseg></trk></gpx>" }' >paseo.gpx
 caso 0 $'*Distancia\t0,30 km\nDuración\t0:08:00\nEn movimiento\t0:03:00\nVelocidad media\t2,2 km/h\nVelocidad en movimiento\t6,0 km/h\nTiempo estimado (DIN 33466)\t0:22\n' '' \
   analyze paseo.gpx
-caso 0 $'*"distancia": 299, "duracion": 480, "en_movimiento": 180, "velocidad_media": 2.2, "velocidad_en_movimiento": 6.0, "tiempo_estimado": 1320}\n' '' \
+caso 0 $'*"distancia": 300, "duracion": 480, "en_movimiento": 180, "velocidad_media": 2.2, "velocidad_en_movimiento": 6.0, "tiempo_estimado": 1320}\n' '' \
   analyze --json paseo.gpx
 caso 0 '*0,3 km · subida total 100 m · bajada total 0 m · duración 0:08:00 · tiempo estimado 0:22*' '' \
   profile paseo.gpx
