@@ -14,15 +14,20 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# PROJ, GDAL and libzip are loaded at first use (PROJ at the first projection, GDAL at the first
-# terrain model, libzip at the first KMZ), so no program links them and dpkg-shlibdeps cannot see
-# them: the packages that hold the libraries are named here (PROJ's brings its data).
-set(dependencias "")
-foreach(objetivo PROJ::proj GDAL::GDAL libzip::zip)
+# PROJ, GDAL and minizip are loaded at first use (PROJ at the first projection, GDAL at the first
+# terrain model, minizip at the first KMZ), so no program links them and dpkg-shlibdeps cannot see
+# them: the packages that hold the libraries are named here (PROJ's brings its data; minizip's
+# brings zlib's).
+set(bibliotecas "${MINIZIP_LIBRARY}")
+foreach(objetivo PROJ::proj GDAL::GDAL)
   get_target_property(biblioteca ${objetivo} IMPORTED_LOCATION_NONE)
   if(NOT biblioteca)
     get_target_property(biblioteca ${objetivo} IMPORTED_LOCATION)
   endif()
+  list(APPEND bibliotecas "${biblioteca}")
+endforeach()
+set(dependencias "")
+foreach(biblioteca IN LISTS bibliotecas)
   file(REAL_PATH "${biblioteca}" biblioteca)
   execute_process(COMMAND dpkg-query -S "${biblioteca}" OUTPUT_VARIABLE dueno
                   ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)

@@ -1,47 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <unzip.h>
 #include <zip.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "core/bibliotecas.h"
 
 namespace ruvek {
 
-// The library of libzip, by the SONAME Ruvek was built with (see core/bibliotecas.h);
-// Error(Archivo) when it cannot be loaded.
-void* CargaZip();
+// minizip and zlib, by the SONAMEs Ruvek was built with (see core/bibliotecas.h); Error(Archivo)
+// when one cannot be loaded.
+void* CargaMinizip();
+void* CargaZlib();
 
-// The functions of libzip that Ruvek calls, by the names zip.h gives them.
-struct ApiZip {
-  void* biblioteca = CargaZip();
-  RUVEK_FUNCION(zip_error_init, "libzip");
-  RUVEK_FUNCION(zip_error_fini, "libzip");
-  RUVEK_FUNCION(zip_error_code_zip, "libzip");
-  RUVEK_FUNCION(zip_error_strerror, "libzip");
-  RUVEK_FUNCION(zip_get_error, "libzip");
-  RUVEK_FUNCION(zip_file_get_error, "libzip");
-  RUVEK_FUNCION(zip_source_buffer_create, "libzip");
-  RUVEK_FUNCION(zip_source_buffer, "libzip");
-  RUVEK_FUNCION(zip_source_keep, "libzip");
-  RUVEK_FUNCION(zip_source_free, "libzip");
-  RUVEK_FUNCION(zip_source_open, "libzip");
-  RUVEK_FUNCION(zip_source_read, "libzip");
-  RUVEK_FUNCION(zip_source_seek, "libzip");
-  RUVEK_FUNCION(zip_source_tell, "libzip");
-  RUVEK_FUNCION(zip_source_close, "libzip");
-  RUVEK_FUNCION(zip_source_error, "libzip");
-  RUVEK_FUNCION(zip_open_from_source, "libzip");
-  RUVEK_FUNCION(zip_get_num_entries, "libzip");
-  RUVEK_FUNCION(zip_get_name, "libzip");
-  RUVEK_FUNCION(zip_stat_index, "libzip");
-  RUVEK_FUNCION(zip_fopen_index, "libzip");
-  RUVEK_FUNCION(zip_fread, "libzip");
-  RUVEK_FUNCION(zip_fclose, "libzip");
-  RUVEK_FUNCION(zip_file_add, "libzip");
-  RUVEK_FUNCION(zip_set_file_compression, "libzip");
-  RUVEK_FUNCION(zip_file_set_dostime, "libzip");
-  RUVEK_FUNCION(zip_close, "libzip");
-  RUVEK_FUNCION(zip_discard, "libzip");
+// The functions of zlib that Ruvek calls, by the names zlib.h gives them.
+struct ApiZlib {
+  void* biblioteca = CargaZlib();
+  RUVEK_FUNCION(inflateInit2_, "zlib");
+  RUVEK_FUNCION(inflate, "zlib");
+  RUVEK_FUNCION(inflateEnd, "zlib");
+  RUVEK_FUNCION(crc32, "zlib");
 };
+
+// The functions of minizip that Ruvek calls, by the names unzip.h and zip.h give them; and zlib's.
+struct ApiZip {
+  void* biblioteca = CargaMinizip();
+  RUVEK_FUNCION(unzOpen2_64, "minizip");
+  RUVEK_FUNCION(unzGetGlobalInfo64, "minizip");
+  RUVEK_FUNCION(unzGoToFirstFile, "minizip");
+  RUVEK_FUNCION(unzGoToNextFile, "minizip");
+  RUVEK_FUNCION(unzGetCurrentFileInfo64, "minizip");
+  RUVEK_FUNCION(unzOpenCurrentFile2, "minizip");
+  RUVEK_FUNCION(unzGetCurrentFileZStreamPos64, "minizip");
+  RUVEK_FUNCION(unzCloseCurrentFile, "minizip");
+  RUVEK_FUNCION(unzClose, "minizip");
+  RUVEK_FUNCION(zipOpen2_64, "minizip");
+  RUVEK_FUNCION(zipOpenNewFileInZip3_64, "minizip");
+  RUVEK_FUNCION(zipWriteInFileInZip, "minizip");
+  RUVEK_FUNCION(zipCloseFileInZip, "minizip");
+  RUVEK_FUNCION(zipClose, "minizip");
+  ApiZlib zlib;
+};
+
+// An archive in memory, as minizip reads or writes a file: the bytes read, or the string written.
+struct ArchivoEnMemoria {
+  std::string_view lee;
+  std::string* escribe = nullptr;
+  std::uint64_t posicion = 0;
+};
+
+// The functions minizip takes to read and write `archivo` (which must outlive their use).
+zlib_filefunc64_def EnMemoria(ArchivoEnMemoria& archivo);
 
 }  // namespace ruvek

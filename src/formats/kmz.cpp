@@ -1,48 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/kmz.h"
 
-#include <memory>
-
 #include "core/lineas.h"
 #include "formats/api_zip.h"
 #include "formats/kml.h"
 
 namespace ruvek {
 
-void* CargaZip() { return CargaBiblioteca(RUVEK_ZIP_SONAME, "libzip", TipoDeError::Archivo); }
-
 namespace {
 
-// A read of a zip archive in memory: libzip, and the archive open.
+const char* const kSinIndice = "el archivo zip está cortado o dañado: no se encuentra su índice";
+const char* const kIndiceDanado =
+    "el archivo zip está dañado: su índice no cuadra con su contenido";
+const char* const kCortado = "el archivo zip está cortado";
+const char* const kNoSeDescomprime =
+    "el archivo zip está dañado: sus datos comprimidos no se descomprimen";
+
+// A read of a zip archive in memory: minizip, and the archive open.
 class Archivo {
  public:
-  explicit Archivo(std::string_view bytes) {
-    zip_error_t error;
-    api_.zip_error_init(&error);
-    zip_source_t* fuente = api_.zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    if (fuente != nullptr)
-      zip_ = api_.zip_open_from_source(fuente, ZIP_RDONLY | ZIP_CHECKCONS, &error);
-    const int codigo = api_.zip_error_code_zip(&error);
-    const std::string libzip = api_.zip_error_strerror(&error);
-    api_.zip_error_fini(&error);
-    if (zip_ != nullptr) return;
-    if (fuente != nullptr) api_.zip_source_free(fuente);
-    throw Error(TipoDeError::MalFormado, Motivo(codigo, libzip));
+  explicit Archivo(std::string_view bytes) : bytes_(bytes), memoria_{.lee = bytes} {
+    zlib_filefunc64_def funciones = EnMemoria(memoria_);
+    unz_ = api_.unzOpen2_64("", &funciones);
+    if (unz_ == nullptr) throw Error(TipoDeError::MalFormado, kSinIndice);
   }
-  ~Archivo() { api_.zip_discard(zip_); }
+  ~Archivo() { api_.unzClose(unz_); }
   Archivo(const Archivo&) = delete;
   Archivo& operator=(const Archivo&) = delete;
 
   // The first entry named ".kml", read whole.
-  EntradaDelArchivo Kml() const;
+  EntradaDelArchivo Kml();
 
  private:
-  // Why libzip refused an archive or an entry, in Spanish where Ruvek knows it.
-  static std::string Motivo(int codigo, const std::string& libzip);
-  std::string Lee(zip_uint64_t i, const zip_stat_t& estado, const std::string& nombre) const;
+  // Why minizip refused the archive's index or an entry's header.
+  static Error Fallo(int codigo);
+  std::string Lee(const unz_file_info64& entrada, const std::string& que);
+  std::string Inflada(std::string_view datos, std::size_t largo, const std::string& que) const;
 
+  std::string_view bytes_;
   ApiZip api_;
-  zip_t* zip_ = nullptr;
+  ArchivoEnMemoria memoria_;
+  unzFile unz_ = nullptr;
 };
 
 bool TerminaEnKml(std::string_view nombre) {
@@ -52,100 +50,96 @@ bool TerminaEnKml(std::string_view nombre) {
   return final_ == ".kml";
 }
 
-std::string Archivo::Motivo(int codigo, const std::string& libzip) {
-  switch (codigo) {
-    case ZIP_ER_NOZIP:  // it begins as one: its central directory is not found
-      return "el archivo zip está cortado o dañado: no se encuentra su índice";
-    case ZIP_ER_MULTIDISK:
-      return "es un archivo zip partido en varios, y Ruvek lee solo archivos enteros";
-    case ZIP_ER_EOF:
-    case ZIP_ER_READ:
-    case ZIP_ER_SEEK:
-      return "el archivo zip está cortado";
-    case ZIP_ER_INCONS:
-      return "el archivo zip está dañado: su índice no cuadra con su contenido";
-    case ZIP_ER_CRC:
-      return "el archivo zip está dañado: una entrada no pasa su prueba CRC";
-    case ZIP_ER_ZLIB:
-    case ZIP_ER_COMPRESSED_DATA:
-      return "el archivo zip está dañado: sus datos comprimidos no se descomprimen";
-    case ZIP_ER_ENCRNOTSUPP:
-    case ZIP_ER_NOPASSWD:
-    case ZIP_ER_WRONGPASSWD:
-      return "una entrada del archivo zip está cifrada";
-    case ZIP_ER_COMPNOTSUPP:
-      return "una entrada del archivo zip está comprimida con un método que Ruvek no lee";
-    case ZIP_ER_MEMORY:
-      return "no hay memoria para leer el archivo zip";
-    default:
-      return "el archivo zip no se puede leer (libzip: " + libzip + ")";
-  }
+Error Archivo::Fallo(int codigo) {
+  if (codigo == UNZ_ERRNO) return Error(TipoDeError::MalFormado, kCortado);
+  if (codigo == UNZ_BADZIPFILE) return Error(TipoDeError::MalFormado, kIndiceDanado);
+  return Error(TipoDeError::MalFormado,
+               "el archivo zip no se puede leer (minizip: error " + std::to_string(codigo) + ")");
 }
 
-EntradaDelArchivo Archivo::Kml() const {
-  const zip_int64_t n = api_.zip_get_num_entries(zip_, 0);
-  for (zip_int64_t i = 0; i < n; ++i) {
-    const char* nombre = api_.zip_get_name(zip_, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
-    if (nombre == nullptr || std::string_view(nombre).starts_with("__MACOSX/") ||
-        !TerminaEnKml(nombre)) {
-      continue;
+EntradaDelArchivo Archivo::Kml() {
+  unz_global_info64 global;
+  if (const int e = api_.unzGetGlobalInfo64(unz_, &global); e != UNZ_OK) throw Fallo(e);
+  for (ZPOS64_T i = 0; i < global.number_entry; ++i) {
+    int e = i == 0 ? api_.unzGoToFirstFile(unz_) : api_.unzGoToNextFile(unz_);
+    unz_file_info64 entrada;
+    if (e == UNZ_OK) {
+      e = api_.unzGetCurrentFileInfo64(unz_, &entrada, nullptr, 0, nullptr, 0, nullptr, 0);
     }
-    zip_stat_t estado;
-    if (api_.zip_stat_index(zip_, zip_uint64_t(i), 0, &estado) != 0) {
-      zip_error_t* e = api_.zip_get_error(zip_);
-      throw Error(TipoDeError::MalFormado,
-                  Motivo(api_.zip_error_code_zip(e), api_.zip_error_strerror(e)));
+    std::string nombre(e == UNZ_OK ? entrada.size_filename : 0, '\0');
+    if (e == UNZ_OK) {
+      e = api_.unzGetCurrentFileInfo64(unz_, nullptr, nombre.data(), uLong(nombre.size()), nullptr,
+                                       0, nullptr, 0);
     }
-    return {nombre, Lee(zip_uint64_t(i), estado, nombre)};
+    if (e != UNZ_OK) throw Fallo(e);
+    if (nombre.starts_with("__MACOSX/") || !TerminaEnKml(nombre)) continue;
+    nombre = Utf8Limpio(nombre, "?");
+    return {nombre, Lee(entrada, "la entrada " + Cita(nombre) + " ")};
   }
   throw Error(TipoDeError::MalFormado, "el archivo zip no tiene ningún .kml: no es un KMZ");
 }
 
-std::string Archivo::Lee(zip_uint64_t i, const zip_stat_t& estado,
-                         const std::string& nombre) const {
-  const std::string que = "la entrada " + Cita(nombre) + " ";
-  if (estado.encryption_method != ZIP_EM_NONE) {
-    throw Error(TipoDeError::MalFormado, que + "está cifrada");
-  }
-  if (estado.comp_method != ZIP_CM_STORE && estado.comp_method != ZIP_CM_DEFLATE) {
+std::string Archivo::Lee(const unz_file_info64& entrada, const std::string& que) {
+  if ((entrada.flag & 1) != 0) throw Error(TipoDeError::MalFormado, que + "está cifrada");
+  const bool guardada = entrada.compression_method == 0;
+  if (!guardada && entrada.compression_method != Z_DEFLATED) {
     throw Error(TipoDeError::MalFormado, que + "está comprimida con un método que Ruvek no lee");
   }
-  if (estado.size > kLargoMaximoDeEntrada) {
+  const ZPOS64_T largo = entrada.uncompressed_size;
+  if (largo > kLargoMaximoDeEntrada) {
     throw Error(TipoDeError::DemasiadoLargo,
-                que + "ocupa " + std::to_string(estado.size) + " bytes sin comprimir, más de " +
+                que + "ocupa " + std::to_string(largo) + " bytes sin comprimir, más de " +
                     std::to_string(kLargoMaximoDeEntrada >> 20) + " MiB: no es un track");
   }
   // Deflate makes at most some 1,032 bytes of each: more than that is no deflate stream.
-  const zip_uint64_t comprimido = estado.comp_size;
-  if ((estado.comp_method == ZIP_CM_STORE && estado.size != comprimido) ||
-      estado.size / 1032 > comprimido) {
+  const ZPOS64_T comprimido = entrada.compressed_size;
+  if ((guardada && largo != comprimido) || largo / 1032 > comprimido) {
     throw Error(TipoDeError::MalFormado, que + "dice ocupar más de lo que su contenido da");
   }
-  zip_file_t* archivo = api_.zip_fopen_index(zip_, i, 0);
-  if (archivo == nullptr) {
-    zip_error_t* e = api_.zip_get_error(zip_);
+  // minizip checks the entry's own header against the index and finds where its data begin;
+  // they are read here, from the archive in memory.
+  if (const int e = api_.unzOpenCurrentFile2(unz_, nullptr, nullptr, 1); e != UNZ_OK) {
+    throw Fallo(e);
+  }
+  const ZPOS64_T inicio = api_.unzGetCurrentFileZStreamPos64(unz_);
+  api_.unzCloseCurrentFile(unz_);
+  if (inicio > bytes_.size() || comprimido > bytes_.size() - inicio) {
+    throw Error(TipoDeError::MalFormado, kCortado);
+  }
+  const std::string_view datos = bytes_.substr(std::size_t(inicio), std::size_t(comprimido));
+  std::string bytes = guardada ? std::string(datos) : Inflada(datos, std::size_t(largo), que);
+  const auto* b = reinterpret_cast<const Bytef*>(bytes.data());
+  if (api_.zlib.crc32(0, b, uInt(bytes.size())) != entrada.crc) {
     throw Error(TipoDeError::MalFormado,
-                Motivo(api_.zip_error_code_zip(e), api_.zip_error_strerror(e)));
+                "el archivo zip está dañado: una entrada no pasa su prueba CRC");
   }
-  const std::unique_ptr<zip_file_t, decltype(api_.zip_fclose)> cierra(archivo, api_.zip_fclose);
-  // Read up to a byte past what it states: one that inflates to more is refused there.
-  std::string bytes(std::size_t(estado.size) + 1, '\0');
-  std::size_t leidos = 0;
-  for (zip_int64_t n; leidos < bytes.size(); leidos += std::size_t(n)) {
-    n = api_.zip_fread(archivo, bytes.data() + leidos, bytes.size() - leidos);
-    if (n < 0) {
-      zip_error_t* e = api_.zip_file_get_error(archivo);
-      throw Error(TipoDeError::MalFormado,
-                  Motivo(api_.zip_error_code_zip(e), api_.zip_error_strerror(e)));
-    }
-    if (n == 0) break;
+  return bytes;
+}
+
+// Inflated into room for a byte past what it states: one that inflates to more is refused there.
+std::string Archivo::Inflada(std::string_view datos, std::size_t largo,
+                             const std::string& que) const {
+  z_stream z{};
+  if (api_.zlib.inflateInit2_(&z, -MAX_WBITS, ZLIB_VERSION, int(sizeof z)) != Z_OK) {
+    throw Error(TipoDeError::Archivo, "no hay memoria para leer el archivo zip");
   }
-  if (leidos != estado.size) {
+  std::string bytes(largo + 1, '\0');
+  // zlib only reads what next_in points to (its pointer is not const unless asked for).
+  z.next_in = const_cast<Bytef*>(reinterpret_cast<const Bytef*>(datos.data()));
+  z.avail_in = uInt(datos.size());
+  z.next_out = reinterpret_cast<Bytef*>(bytes.data());
+  z.avail_out = uInt(bytes.size());
+  const int e = api_.zlib.inflate(&z, Z_FINISH);
+  api_.zlib.inflateEnd(&z);
+  if (e == Z_MEM_ERROR)
+    throw Error(TipoDeError::Archivo, "no hay memoria para leer el archivo zip");
+  if (e != Z_STREAM_END && z.avail_out != 0) throw Error(TipoDeError::MalFormado, kNoSeDescomprime);
+  if (z.total_out != largo) {
     throw Error(TipoDeError::MalFormado,
-                que + "se descomprime en " + (leidos > estado.size ? "más" : "menos") +
-                    " bytes de los " + std::to_string(estado.size) + " que dice: está dañada");
+                que + "se descomprime en " + (z.total_out > largo ? "más" : "menos") +
+                    " bytes de los " + std::to_string(largo) + " que dice: está dañada");
   }
-  bytes.resize(leidos);
+  bytes.resize(largo);
   return bytes;
 }
 
