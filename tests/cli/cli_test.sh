@@ -87,15 +87,6 @@ caso 2 '' "ruvek-cli: --datum solo vale con --to sitna: el KML va siempre en WGS
 printf '<gpx><trk><trkseg>\n<trkpt lat="42.8" lon="-1.65"/>\n<trkpt lat="84.0010005" lon="6"/>\n</trkseg></trk></gpx>\n' >borde.gpx
 caso 1 '' 'ruvek-cli: borde.gpx:3: el punto 2 (latitud 84.0010005, longitud 6) cae fuera *' convert --to sitna borde.gpx
 
-# Degrees stay the numbers they were read as, anywhere on Earth, with their times and names, and
-# without PROJ; metres are made where asked for, and only there is the area checked.
-printf '<gpx><trk><name>Caldera</name><trkseg><trkpt lat="28.7234567" lon="-17.8765432"><ele>2426.5</ele><time>2024-05-01T10:00:00.25+01:00</time></trkpt></trkseg></trk></gpx>\n' >palma.gpx
-LD_DEBUG=libs "$cli" convert --to kml palma.gpx -o palma.kml 2>cargadas.txt
-grep -q 'libproj' cargadas.txt && { echo "FALLO: degrees to degrees loaded PROJ"; fallos=$((fallos + 1)); }
-caso 0 '*<name>Caldera</name>*<trkpt lat="28.7234567" lon="-17.8765432"><ele>2426.5</ele><time>2024-05-01T09:00:00.25Z</time></trkpt>*' '' \
-  convert --to gpx palma.kml
-caso 1 '' 'ruvek-cli: palma.gpx:1: el punto 1 (latitud 28.7234567, longitud -17.8765432) cae fuera de lo que cubre el huso 30: *' \
-  convert --to sitna palma.gpx
 caso 0 '*' "ruvek-cli: p.gpx: se deja fuera su waypoint, que --to trackmaker no lleva" convert --to trackmaker p.gpx
 # ED50 metres with decimals to ETRS89: PROJ's figures for the numbers as they are, rounded once.
 printf '{"type": "LineString", "crs": {"type": "name", "properties": {"name": "EPSG:23030"}}, "coordinates": [[612350.2, 4734570.5]]}' >decimales.json

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # ruvek-cli ($1, version $3) in Spain's UTM zones 28 to 31, as a process: TrackMaker text in any of
 # them, X,Y lists written and read in each zone and datum, --zone auto, REGCAN95 in the Canary
-# Islands, the word when a track is written away from its zone. The figures are PROJ's cs2cs with
-# IGN's grid (see tests/data/cases/datum.txt).
+# Islands, the word when a track is written away from its zone, and degrees from anywhere kept as
+# read until metres are asked for. The figures are PROJ's cs2cs with IGN's grid (see
+# tests/data/cases/datum.txt).
 source "$(dirname "$0")/caso.sh"
 
 cabecera=$'Version , 212\r\n\r\nEuropean 1950 (GPS) ,64, 6378388, 297,-87,-98,-121\r\nUSER GRID, 0, 0, 0, 0, 0\r\n\r\n'
@@ -69,5 +70,15 @@ for crs in 23029:537301,4747604 25831:430489,4582097; do
   caso 0 '*<trkpt lat="4*" lon="*">*' '' convert --to gpx crs.json
 done
 caso 0 $'430583,4582301\r\n' '' convert --to sitna --zone 31 crs.json
+
+# Degrees stay the numbers they were read as, anywhere on Earth, with their times and names, and
+# without PROJ; metres are made where asked for, and only there is the area checked.
+printf '<gpx><trk><name>Caldera</name><trkseg><trkpt lat="28.7234567" lon="-17.8765432"><ele>2426.5</ele><time>2024-05-01T10:00:00.25+01:00</time></trkpt></trkseg></trk></gpx>\n' >palma.gpx
+LD_DEBUG=libs "$cli" convert --to kml palma.gpx -o palma.kml 2>cargadas.txt
+grep -q 'libproj' cargadas.txt && { echo "FALLO: degrees to degrees loaded PROJ"; fallos=$((fallos + 1)); }
+caso 0 '*<name>Caldera</name>*<trkpt lat="28.7234567" lon="-17.8765432"><ele>2426.5</ele><time>2024-05-01T09:00:00.25Z</time></trkpt>*' '' \
+  convert --to gpx palma.kml
+caso 1 '' 'ruvek-cli: palma.gpx:1: el punto 1 (latitud 28.7234567, longitud -17.8765432) cae fuera de lo que cubre el huso 30: *' \
+  convert --to sitna palma.gpx
 
 [ "$fallos" = 0 ] && echo "ruvek-cli: all zone cases pass" || exit 1
