@@ -17,8 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # PROJ, GDAL and minizip are loaded at first use (PROJ at the first projection, GDAL at the first
 # terrain model, minizip at the first KMZ), so no program links them and dpkg-shlibdeps cannot see
 # them: the packages that hold the libraries are named here (PROJ's brings its data; minizip's
-# brings zlib's).
-set(bibliotecas "${MINIZIP_LIBRARY}")
+# brings zlib's), with libdeflate's, loaded with minizip.
+set(bibliotecas "${MINIZIP_LIBRARY}" "${LIBDEFLATE_LIBRARY}")
 foreach(objetivo PROJ::proj GDAL::GDAL)
   get_target_property(biblioteca ${objetivo} IMPORTED_LOCATION_NONE)
   if(NOT biblioteca)

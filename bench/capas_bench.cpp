@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The layouts in degrees read whole, beside the GPX of the same track and, for GeoJSON, beside
-// RapidJSON's own parse of the same bytes with nothing done on its events.
+// RapidJSON's own parse of the same bytes with nothing done on its events; a KMZ written beside
+// the KML it holds.
 #include <benchmark/benchmark.h>
 #include <rapidjson/reader.h>
 
 #include <string>
 
 #include "datos_bench.h"
+#include "formats/kmz.h"
 
 namespace ruvek::bench {
 namespace {
@@ -63,6 +65,16 @@ void BM_SoloRapidJson(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * datos().geojson.size()));
 }
 BENCHMARK(BM_SoloRapidJson)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The same track's KML, and its KMZ: the KML deflated into a zip archive.
+void BM_Escribe(benchmark::State& state) {
+  const Recorrido r = LeeKml(datos().kml);
+  std::size_t bytes = 0;
+  for (auto _ : state) bytes = (state.range(0) == 0 ? EscribeKml(r) : EscribeKmz(r)).size();
+  state.SetLabel(state.range(0) == 0 ? "KML" : "KMZ");
+  state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_Escribe)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ruvek::bench

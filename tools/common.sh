@@ -5,11 +5,11 @@
 RUVEK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What the build and the program need: build tools, Debian's build flags, Qt 6 Widgets with its
-# Spanish translations, expat, RapidJSON, PROJ with its data, GDAL, minizip, CLI11, and the
-# sans-serif face the windows use.
+# Spanish translations, expat, RapidJSON, PROJ with its data, GDAL, minizip and libdeflate, CLI11,
+# and the sans-serif face the windows use.
 RUVEK_PACKAGES=(cmake ninja-build g++ dpkg-dev qt6-base-dev qt6-translations-l10n libexpat1-dev
-                rapidjson-dev libproj-dev proj-data libgdal-dev libminizip-dev libcli11-dev
-                fonts-liberation2)
+                rapidjson-dev libproj-dev proj-data libgdal-dev libminizip-dev libdeflate-dev
+                libcli11-dev fonts-liberation2)
 # What the tests need besides: GoogleTest (with GoogleMock, whose targets GoogleTest's CMake
 # files read when they are there) and Google Benchmark, clang with libFuzzer and its sanitizers
 # and LLVM's archiver (which CMake takes for clang's builds when it is there), clang-format, git,

@@ -8,7 +8,7 @@ namespace ruvek {
 // PROJ, GDAL and minizip are loaded when first needed, not when a program starts: with the forty
 // and the hundred libraries PROJ and GDAL bring (SQLite, libtiff, libcurl...), each would make
 // every start of ruvek-cli slower than the whole conversion of a text file, and minizip is left,
-// with zlib, to the runs that read or write an archive. The programs do not link them; the
+// with libdeflate, to the runs that read or write an archive. The programs do not link them; the
 // functions Ruvek calls are the members of ApiProj (geo/api_proj.h), ApiGdal (geo/api_gdal.h) and
 // ApiZip (formats/api_zip.h).
 

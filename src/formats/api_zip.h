@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <libdeflate.h>
 #include <unzip.h>
 #include <zip.h>
 
@@ -12,21 +13,27 @@
 
 namespace ruvek {
 
-// minizip and zlib, by the SONAMEs Ruvek was built with (see core/bibliotecas.h); Error(Archivo)
-// when one cannot be loaded.
+// minizip, which reads and writes the archive, and libdeflate, which inflates and deflates what
+// it holds (at twice zlib's speed), by the SONAMEs Ruvek was built with (see
+// core/bibliotecas.h); Error(Archivo) when one cannot be loaded.
 void* CargaMinizip();
-void* CargaZlib();
+void* CargaLibdeflate();
 
-// The functions of zlib that Ruvek calls, by the names zlib.h gives them.
-struct ApiZlib {
-  void* biblioteca = CargaZlib();
-  RUVEK_FUNCION(inflateInit2_, "zlib");
-  RUVEK_FUNCION(inflate, "zlib");
-  RUVEK_FUNCION(inflateEnd, "zlib");
-  RUVEK_FUNCION(crc32, "zlib");
+// The functions of libdeflate that Ruvek calls, by the names libdeflate.h gives them.
+struct ApiLibdeflate {
+  void* biblioteca = CargaLibdeflate();
+  RUVEK_FUNCION(libdeflate_alloc_decompressor, "libdeflate");
+  RUVEK_FUNCION(libdeflate_deflate_decompress, "libdeflate");
+  RUVEK_FUNCION(libdeflate_free_decompressor, "libdeflate");
+  RUVEK_FUNCION(libdeflate_alloc_compressor, "libdeflate");
+  RUVEK_FUNCION(libdeflate_deflate_compress_bound, "libdeflate");
+  RUVEK_FUNCION(libdeflate_deflate_compress, "libdeflate");
+  RUVEK_FUNCION(libdeflate_free_compressor, "libdeflate");
+  RUVEK_FUNCION(libdeflate_crc32, "libdeflate");
 };
 
-// The functions of minizip that Ruvek calls, by the names unzip.h and zip.h give them; and zlib's.
+// The functions of minizip that Ruvek calls, by the names unzip.h and zip.h give them; and
+// libdeflate's.
 struct ApiZip {
   void* biblioteca = CargaMinizip();
   RUVEK_FUNCION(unzOpen2_64, "minizip");
@@ -41,9 +48,9 @@ struct ApiZip {
   RUVEK_FUNCION(zipOpen2_64, "minizip");
   RUVEK_FUNCION(zipOpenNewFileInZip3_64, "minizip");
   RUVEK_FUNCION(zipWriteInFileInZip, "minizip");
-  RUVEK_FUNCION(zipCloseFileInZip, "minizip");
+  RUVEK_FUNCION(zipCloseFileInZipRaw64, "minizip");
   RUVEK_FUNCION(zipClose, "minizip");
-  ApiZlib zlib;
+  ApiLibdeflate libdeflate;
 };
 
 // An archive in memory, as minizip reads or writes a file: the bytes read, or the string written.

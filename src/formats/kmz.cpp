@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/kmz.h"
 
+#include <memory>
+
 #include "core/lineas.h"
 #include "formats/api_zip.h"
 #include "formats/kml.h"
@@ -108,8 +110,7 @@ std::string Archivo::Lee(const unz_file_info64& entrada, const std::string& que)
   }
   const std::string_view datos = bytes_.substr(std::size_t(inicio), std::size_t(comprimido));
   std::string bytes = guardada ? std::string(datos) : Inflada(datos, std::size_t(largo), que);
-  const auto* b = reinterpret_cast<const Bytef*>(bytes.data());
-  if (api_.zlib.crc32(0, b, uInt(bytes.size())) != entrada.crc) {
+  if (api_.libdeflate.libdeflate_crc32(0, bytes.data(), bytes.size()) != entrada.crc) {
     throw Error(TipoDeError::MalFormado,
                 "el archivo zip está dañado: una entrada no pasa su prueba CRC");
   }
@@ -119,25 +120,27 @@ std::string Archivo::Lee(const unz_file_info64& entrada, const std::string& que)
 // Inflated into room for a byte past what it states: one that inflates to more is refused there.
 std::string Archivo::Inflada(std::string_view datos, std::size_t largo,
                              const std::string& que) const {
-  z_stream z{};
-  if (api_.zlib.inflateInit2_(&z, -MAX_WBITS, ZLIB_VERSION, int(sizeof z)) != Z_OK) {
-    throw Error(TipoDeError::Archivo, "no hay memoria para leer el archivo zip");
-  }
+  const ApiLibdeflate& api = api_.libdeflate;
+  const std::unique_ptr<libdeflate_decompressor, decltype(api.libdeflate_free_decompressor)>
+      inflador(api.libdeflate_alloc_decompressor(), api.libdeflate_free_decompressor);
+  if (inflador == nullptr) throw Error(TipoDeError::MalFormado, "no hay memoria para leer el KMZ");
   std::string bytes(largo + 1, '\0');
-  // zlib only reads what next_in points to (its pointer is not const unless asked for).
-  z.next_in = const_cast<Bytef*>(reinterpret_cast<const Bytef*>(datos.data()));
-  z.avail_in = uInt(datos.size());
-  z.next_out = reinterpret_cast<Bytef*>(bytes.data());
-  z.avail_out = uInt(bytes.size());
-  const int e = api_.zlib.inflate(&z, Z_FINISH);
-  api_.zlib.inflateEnd(&z);
-  if (e == Z_MEM_ERROR)
-    throw Error(TipoDeError::Archivo, "no hay memoria para leer el archivo zip");
-  if (e != Z_STREAM_END && z.avail_out != 0) throw Error(TipoDeError::MalFormado, kNoSeDescomprime);
-  if (z.total_out != largo) {
-    throw Error(TipoDeError::MalFormado,
-                que + "se descomprime en " + (z.total_out > largo ? "más" : "menos") +
-                    " bytes de los " + std::to_string(largo) + " que dice: está dañada");
+  std::size_t hechos = 0;
+  switch (api.libdeflate_deflate_decompress(inflador.get(), datos.data(), datos.size(),
+                                            bytes.data(), bytes.size(), &hechos)) {
+    case LIBDEFLATE_SUCCESS:
+    case LIBDEFLATE_SHORT_OUTPUT:  // only without `hechos`
+      break;
+    case LIBDEFLATE_BAD_DATA:
+      throw Error(TipoDeError::MalFormado, kNoSeDescomprime);
+    case LIBDEFLATE_INSUFFICIENT_SPACE:
+      hechos = bytes.size();
+      break;
+  }
+  if (hechos != largo) {
+    throw Error(TipoDeError::MalFormado, que + "se descomprime en " +
+                                             (hechos > largo ? "más" : "menos") + " bytes de los " +
+                                             std::to_string(largo) + " que dice: está dañada");
   }
   bytes.resize(largo);
   return bytes;

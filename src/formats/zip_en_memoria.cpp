@@ -10,7 +10,9 @@ void* CargaMinizip() {
   return CargaBiblioteca(RUVEK_MINIZIP_SONAME, "minizip", TipoDeError::Archivo);
 }
 
-void* CargaZlib() { return CargaBiblioteca(RUVEK_ZLIB_SONAME, "zlib", TipoDeError::Archivo); }
+void* CargaLibdeflate() {
+  return CargaBiblioteca(RUVEK_LIBDEFLATE_SONAME, "libdeflate", TipoDeError::Archivo);
+}
 
 namespace {
 

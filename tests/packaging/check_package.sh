@@ -26,7 +26,7 @@ for f in ./usr/bin/ruvek \
   grep -qF " $f" <<<"$contents" || { echo "missing from the package: $f"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libproj libexpat1 libminizip1; do
+for d in libqt6widgets6 libproj libexpat1 libminizip1 libdeflate0; do
   grep -q "$d" <<<"$depends" || { echo "Depends lacks $d: $depends"; exit 1; }
 done
 
