@@ -41,10 +41,8 @@ constexpr double kPotencias[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// The value of a plain field ("-612345.67": a sign, digits, "." and digits, nothing else) of at
-// most 15 digits and whose whole part is below the range's end: the digits as a whole number,
-// which a double holds exactly, over an exact power of ten, the one rounding of the division
-// giving the nearest double, as from_chars would; nothing for any other field.
+}  // namespace
+
 std::optional<double> DecimalCorto(std::string_view campo) {
   const char* p = campo.data();
   const char* const fin = p + campo.size();
@@ -67,8 +65,6 @@ std::optional<double> DecimalCorto(std::string_view campo) {
   const double v = double(cifras) / kPotencias[std::max(decimales, 0)];
   return negativo ? -v : v;
 }
-
-}  // namespace
 
 double LeeDecimal(std::string_view campo) {
   if (const std::optional<double> v = DecimalCorto(campo)) return *v;

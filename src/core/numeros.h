@@ -35,6 +35,12 @@ ValorFijo LeeRedondeado(std::string_view campo);
 // from zero (ValorFijo::Redondeado), it gives LeeRedondeado's value. The same errors.
 double LeeDecimal(std::string_view campo);
 
+// A plain decimal ("-612345.67", "7": an optional "-", digits, and an optional "." with digits
+// after it, nothing else) of at most 15 digits, fewer than 15 of them before the ".": the digits
+// as a whole number, which a double holds exactly, over an exact power of ten, whose one rounding
+// gives the nearest double, as from_chars would; nothing for any other text.
+std::optional<double> DecimalCorto(std::string_view campo);
+
 // A number as XML writes one (GPX's latitudes, longitudes and altitudes): XML blanks around, an
 // optional sign, digits with an optional ".", and an optional exponent ("e" or "E", an optional
 // sign, digits). Returns it as plain decimal text, without blanks, "+" or exponent, and with a

@@ -96,6 +96,24 @@ void AnadeDecimalesCortos(std::string& salida, double v, int decimales) {
   salida += n;
 }
 
+namespace {
+
+// `cifras` over 10^`decimales`, as text ("-" when `negativo`).
+void AnadeCifras(std::string& salida, bool negativo, std::uint64_t cifras, int decimales) {
+  char texto[32];
+  char* q = texto + sizeof texto;
+  for (int i = 0; i < decimales; ++i, cifras /= 10) *--q = char('0' + cifras % 10);
+  if (decimales > 0) *--q = kSeparadorDecimal;
+  do {
+    *--q = char('0' + cifras % 10);
+    cifras /= 10;
+  } while (cifras != 0);
+  if (negativo) *--q = '-';
+  salida.append(q, std::size_t(texto + sizeof texto - q));
+}
+
+}  // namespace
+
 void AnadeNumeroLeido(std::string& salida, double v) {
   // A track's numbers have few decimals: the fewest, up to nine, whose whole number of
   // millionths (or so) over its power of ten is `v` again, as a reader takes that text (a whole
@@ -103,22 +121,20 @@ void AnadeNumeroLeido(std::string& salida, double v) {
   constexpr double kPotencias[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
   constexpr double kExactos = 9007199254740992.0;  // 2^53
   const double a = std::abs(v);
+  // Below 10^5 (degrees, altitudes), v * 10^9 is within 0.03 of a whole number when v has such
+  // a text, so the billionths rounded, without their final zeros, are the fewest decimals, or
+  // there is none.
+  if (a < 1e5) {
+    auto cifras = static_cast<std::uint64_t>(std::round(a * 1e9));
+    int p = 9;
+    for (; p > 0 && cifras % 10 == 0; --p) cifras /= 10;
+    if (double(cifras) / kPotencias[p] == a) return AnadeCifras(salida, std::signbit(v), cifras, p);
+  }
   for (int p = 0; a < 1e9 && p <= 9; ++p) {
     const double m = std::round(a * kPotencias[p]);
     if (m >= kExactos) break;
     if (m / kPotencias[p] != a) continue;
-    auto cifras = static_cast<std::uint64_t>(m);
-    char texto[32];
-    char* q = texto + sizeof texto;
-    for (int i = 0; i < p; ++i, cifras /= 10) *--q = char('0' + cifras % 10);
-    if (p > 0) *--q = kSeparadorDecimal;
-    do {
-      *--q = char('0' + cifras % 10);
-      cifras /= 10;
-    } while (cifras != 0);
-    if (std::signbit(v)) *--q = '-';
-    salida.append(q, std::size_t(texto + sizeof texto - q));
-    return;
+    return AnadeCifras(salida, std::signbit(v), static_cast<std::uint64_t>(m), p);
   }
   char texto[400];  // the longest fixed form of a double, 1e308 or 2e-308, has some 330 characters
   salida.append(texto, std::to_chars(texto, texto + sizeof texto, v, std::chars_format::fixed).ptr);

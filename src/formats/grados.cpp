@@ -11,9 +11,10 @@
 namespace ruvek {
 
 double NumeroDelDocumento(std::string_view texto) {
-  // Most numbers are plain ("-1.6543210"): digits and a point, which the standard library reads
-  // without a copy; any other goes through DecimalSinExponente.
+  // Most numbers are plain ("-1.6543210"): digits and a point, read without a copy, by
+  // DecimalCorto or the standard library; any other goes through DecimalSinExponente.
   const std::string_view t = SinBlancosAlrededor(texto);
+  if (const std::optional<double> corto = DecimalCorto(t)) return *corto;
   const std::size_t cifra = t.starts_with('-') ? 1 : 0;
   double g = NAN;
   if (t.size() > cifra && t[cifra] >= '0' && t[cifra] <= '9' &&

@@ -137,27 +137,29 @@ void DesdeMetros(Posiciones& p, const Recorrido& r, Sistema a, Proyeccion& proye
 }  // namespace
 
 Recorrido EnSistema(Recorrido r, Sistema a, Proyeccion& proyeccion) {
-  Posiciones p{{}, r.PuntosDeTraza(), {}, {}};
   bool ya = r.sistema == a;  // every position in `a` already
+  r.ParaCadaPosicion([&](const Posicion& q) { ya = ya && (q.huso == 0 || q.huso == a.huso); });
+  if (ya) {
+    r.ParaCadaPosicion([](Posicion& q) { q.huso = 0; });
+    return r;
+  }
+  Posiciones p{{}, r.PuntosDeTraza(), {}, {}};
   r.ParaCadaPosicion([&](Posicion& q) {
     p.todas.push_back(&q);
     p.x.push_back(q.x);
     p.y.push_back(q.y);
-    ya = ya && (q.huso == 0 || q.huso == a.huso);
   });
-  if (!ya) {
-    if (r.sistema.EnGrados()) {
-      AMetros(p, r.sistema, a, proyeccion);
-    } else {
-      DesdeMetros(p, r, a, proyeccion);
-    }
+  if (r.sistema.EnGrados()) {
+    AMetros(p, r.sistema, a, proyeccion);
+  } else {
+    DesdeMetros(p, r, a, proyeccion);
   }
   for (std::size_t i = 0; i < p.todas.size(); ++i) {
     p.todas[i]->x = p.x[i];
     p.todas[i]->y = p.y[i];
     p.todas[i]->huso = 0;
   }
-  r.grados_calculados = r.grados_calculados || (!ya && a.EnGrados());
+  r.grados_calculados = r.grados_calculados || a.EnGrados();
   r.sistema = a;
   return r;
 }
