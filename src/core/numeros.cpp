@@ -48,21 +48,24 @@ std::optional<double> DecimalCorto(std::string_view campo) {
   const char* const fin = p + campo.size();
   const bool negativo = p != fin && *p == '-';
   if (negativo) ++p;
+  // The digits as one whole number (wrapping past 15 digits, which are then refused).
   std::uint64_t cifras = 0;
-  int cuantas = 0, decimales = -1, enteras = 0;
-  for (; p != fin; ++p) {
-    if (*p == '.' && decimales < 0) {
-      decimales = 0;
-      continue;
-    }
-    const unsigned c = static_cast<unsigned char>(*p) - unsigned{'0'};
-    if (c > 9 || ++cuantas > 15) return std::nullopt;
-    cifras = cifras * 10 + c;
-    decimales >= 0 ? ++decimales : ++enteras;
-  }
+  const auto Cifras = [&p, fin, &cifras] {
+    const char* const desde = p;
+    for (unsigned c; p != fin && (c = unsigned(*p) - unsigned{'0'}) <= 9; ++p)
+      cifras = cifras * 10 + c;
+    return p - desde;
+  };
+  const std::ptrdiff_t enteras = Cifras();
   // A whole part of 15 digits may be beyond the range once rounded: LeeRedondeado tells.
-  if (enteras == 0 || enteras >= 15 || decimales == 0) return std::nullopt;
-  const double v = double(cifras) / kPotencias[std::max(decimales, 0)];
+  if (enteras == 0 || enteras >= 15) return std::nullopt;
+  std::ptrdiff_t decimales = 0;
+  if (p != fin) {
+    if (*p++ != '.') return std::nullopt;
+    decimales = Cifras();
+    if (p != fin || decimales == 0 || enteras + decimales > 15) return std::nullopt;
+  }
+  const double v = double(cifras) / kPotencias[decimales];
   return negativo ? -v : v;
 }
 
