@@ -141,6 +141,8 @@ struct Sesion {
         {"tras_y.txt", "trackmaker_ends_after_y.txt"},
         {"r.KML", "kml/pamplona.kml"},
         {"r.kmz", "kmz/pamplona.kmz"},
+        {"roto.kmz", "kmz/roto.kmz"},
+        {"vacio.kmz", "kmz/vacio.kmz"},
         {"plano.KMZ", "kml/pamplona.kml"},
         {"ruta.geojson", "geojson/pamplona.geojson"},
         {"r.json", "geojson/pamplona.geojson"}};
