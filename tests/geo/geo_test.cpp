@@ -89,65 +89,65 @@ TEST(EnSistema, MetresWithDecimalsRoundedOnce) {
   proj_context_destroy(c);
 }
 
+// Places over the box `caja` (west, south, east, north): a lattice by `paso`, then the edges of
+// each operation's area within it, on them and `d` either side.
+struct Lugares {
+  std::vector<double> x, y;
+  std::size_t en_la_reja;
+};
+Lugares Sobre(std::span<const Operacion> operaciones, const double (&caja)[4],
+              const double (&paso)[2], double d) {
+  Lugares l;
+  for (double u = caja[0]; u <= caja[2]; u += paso[0]) {
+    for (double v = caja[1]; v <= caja[3]; v += paso[1]) l.x.push_back(u), l.y.push_back(v);
+  }
+  l.en_la_reja = l.x.size();
+  const auto anade = [&](double u, double v) {
+    if (u >= caja[0] && u <= caja[2] && v >= caja[1] && v <= caja[3])
+      l.x.push_back(u), l.y.push_back(v);
+  };
+  for (const Operacion& op : operaciones) {
+    for (double t = 0; t <= 1; t += 1.0 / 64) {
+      const double u = op.caja[0] + t * (op.caja[2] - op.caja[0]);
+      const double v = op.caja[1] + t * (op.caja[3] - op.caja[1]);
+      for (const double e : {0.0, -d, d}) {
+        for (int i : {0, 2}) anade(op.caja[i] + e, v);
+        for (int j : {1, 3}) anade(u, op.caja[j] + e);
+        if (d == 0) break;
+      }
+    }
+  }
+  return l;
+}
+
 // Over the whole area, on a lattice and on every edge of every operation's area, the same
 // metres as PROJ's own choice from its database with the same grid.
 TEST(Proyeccion, TheSameAsProjsOwnChoice) {
   PJ_CONTEXT* c = ProjConSuBase();
   Proyeccion proyeccion;
-  struct Caso {
-    std::string de, a;
-    std::span<const Operacion> tabla;
-    double min[2], max[2], paso[2];
-  };
-  std::vector<Caso> casos;  // every table the build chose, over its area
-  for (const TablaDeOperaciones& t : kTablas) {
+  for (const TablaDeOperaciones& t : kTablas) {  // every table the build chose, over its area
     const std::string de = "EPSG:" + std::to_string(t.de), a = "EPSG:" + std::to_string(t.a);
+    Lugares l;
     if (t.de == 4326) {  // over the area of the zone of the metres, or all Spain's zones
       const Sistema metros = *SistemaDeEpsg(t.a);
       const double oeste =
           metros.EnGrados() ? OesteDelArea(kPrimerHuso) : OesteDelArea(metros.huso);
       const double este = metros.EnGrados() ? EsteDelArea(kUltimoHuso) : EsteDelArea(metros.huso);
-      casos.push_back({de, a, t.operaciones, {oeste, 0}, {este, 84}, {0.25, 0.5}});
+      l = Sobre(t.operaciones, {oeste, 0, este, 84}, {0.25, 0.5}, 1e-7);
     } else {
-      casos.push_back({de, a, t.operaciones, {-9e5, 0}, {15e5, 94e5}, {2e4, 5e4}});
+      l = Sobre(t.operaciones, {-9e5, 0, 15e5, 94e5}, {2e4, 5e4}, 1e-2);
     }
-  }
-  for (const Caso& caso : casos) {
-    PJ* crs_a_crs = proj_create_crs_to_crs(c, caso.de.c_str(), caso.a.c_str(), nullptr);
-    ASSERT_NE(crs_a_crs, nullptr) << caso.de;
+    PJ* crs_a_crs = proj_create_crs_to_crs(c, de.c_str(), a.c_str(), nullptr);
+    ASSERT_NE(crs_a_crs, nullptr) << de;
     PJ* suya = proj_normalize_for_visualization(c, crs_a_crs);
     proj_destroy(crs_a_crs);
-    std::vector<double> x, y;
-    for (double u = caso.min[0]; u <= caso.max[0]; u += caso.paso[0]) {
-      for (double v = caso.min[1]; v <= caso.max[1]; v += caso.paso[1]) {
-        x.push_back(u);
-        y.push_back(v);
-      }
-    }
-    const auto anade = [&](double u, double v) {
-      if (u < caso.min[0] || u > caso.max[0] || v < caso.min[1] || v > caso.max[1]) return;
-      x.push_back(u);
-      y.push_back(v);
-    };
-    for (const Operacion& op : caso.tabla) {  // on, and just either side of, each area's edges
-      const double d = caso.paso[0] < 1 ? 1e-7 : 1e-2;
-      for (double t = 0; t <= 1; t += 1.0 / 64) {
-        const double u = op.caja[0] + t * (op.caja[2] - op.caja[0]);
-        const double v = op.caja[1] + t * (op.caja[3] - op.caja[1]);
-        for (double e : {-d, 0.0, d}) {
-          for (int i : {0, 2}) anade(op.caja[i] + e, v);
-          for (int j : {1, 3}) anade(u, op.caja[j] + e);
-        }
-      }
-    }
-    std::vector<double> mx = x, my = y;
-    const std::size_t bien = proyeccion.Transforma(De(std::stoi(caso.de.substr(5))),
-                                                   De(std::stoi(caso.a.substr(5))), mx, my);
-    EXPECT_EQ(bien, x.size()) << caso.de << " " << caso.a << ": " << x[bien] << " " << y[bien];
-    for (std::size_t i = 0; i < std::min(bien, x.size()); ++i) {
-      const PJ_COORD r = proj_trans(suya, PJ_FWD, PJ_COORD{{x[i], y[i], 0, 0}});
-      ASSERT_EQ(r.xy.x, mx[i]) << caso.de << " " << caso.a << ": " << x[i] << " " << y[i];
-      ASSERT_EQ(r.xy.y, my[i]) << caso.de << " " << caso.a << ": " << x[i] << " " << y[i];
+    std::vector<double> mx = l.x, my = l.y;
+    const std::size_t bien = proyeccion.Transforma(De(t.de), De(t.a), mx, my);
+    EXPECT_EQ(bien, l.x.size()) << de << " " << a << ": " << l.x[bien] << " " << l.y[bien];
+    for (std::size_t i = 0; i < std::min(bien, l.x.size()); ++i) {
+      const PJ_COORD r = proj_trans(suya, PJ_FWD, PJ_COORD{{l.x[i], l.y[i], 0, 0}});
+      ASSERT_EQ(r.xy.x, mx[i]) << de << " " << a << ": " << l.x[i] << " " << l.y[i];
+      ASSERT_EQ(r.xy.y, my[i]) << de << " " << a << ": " << l.x[i] << " " << l.y[i];
     }
     proj_destroy(suya);
   }
@@ -178,27 +178,9 @@ TEST(Proyeccion, WhatIsWrittenReadsBack) {
     if (tabla.de != 4326 || metros.EnGrados() || metros.datum == Datum::Wgs84) continue;
     const int h = metros.huso;
     const double paso = h == kHusoDeSiempre ? 0.1 : 0.3;  // the windows' zone the finest
-    std::vector<double> lon, lat;
-    for (double u = OesteDelArea(h) + 0.1; u <= EsteDelArea(h) - 0.1; u += paso) {
-      for (double v = 0.1; v <= 83.9; v += paso) {
-        lon.push_back(u);
-        lat.push_back(v);
-      }
-    }
-    const std::size_t en_la_reja = lon.size();  // and then on the edges of the areas
-    for (const Operacion& op : tabla.operaciones) {
-      for (double t = 0; t <= 1; t += 0.01) {
-        const double u = op.caja[0] + t * (op.caja[2] - op.caja[0]);
-        const double v = op.caja[1] + t * (op.caja[3] - op.caja[1]);
-        for (const auto& [a, b] :
-             {std::pair{op.caja[0], v}, {op.caja[2], v}, {u, op.caja[1]}, {u, op.caja[3]}}) {
-          if (!EnElHuso(h, a, b, -0.1)) continue;
-          lon.push_back(a);
-          lat.push_back(b);
-        }
-      }
-    }
-    const std::vector<double> lon0 = lon, lat0 = lat;
+    const double caja[] = {OesteDelArea(h) + 0.1, 0.1, EsteDelArea(h) - 0.1, 83.9};
+    const Lugares l = Sobre(tabla.operaciones, caja, {paso, paso}, 0);
+    std::vector<double> lon = l.x, lat = l.y;
     ASSERT_EQ(proyeccion.Transforma(kGradosWgs84, metros, lon, lat), lon.size());
     std::size_t lejos = 0;
     for (std::size_t i = 0; i < lon.size(); ++i) {
@@ -206,12 +188,12 @@ TEST(Proyeccion, WhatIsWrittenReadsBack) {
       ASSERT_EQ(proyeccion.Transforma(metros, kGradosWgs84, {&a, 1}, {&b, 1}), 1u) << x << " " << y;
       ASSERT_EQ(proyeccion.Transforma(kGradosWgs84, metros, {&a, 1}, {&b, 1}), 1u) << x << " " << y;
       if (std::round(a) == x && std::round(b) == y) continue;
-      lejos += i < en_la_reja ? 1 : 0;
-      const double salto = Salto(proyeccion, metros, lon0[i], lat0[i]);
-      EXPECT_GT(salto, 0.5) << lon0[i] << " " << lat0[i] << " " << tabla.a;
-      EXPECT_LT(std::hypot(a - x, b - y), salto + 1) << lon0[i] << " " << lat0[i];
+      lejos += i < l.en_la_reja ? 1 : 0;
+      const double salto = Salto(proyeccion, metros, l.x[i], l.y[i]);
+      EXPECT_GT(salto, 0.5) << l.x[i] << " " << l.y[i] << " " << tabla.a;
+      EXPECT_LT(std::hypot(a - x, b - y), salto + 1) << l.x[i] << " " << l.y[i];
     }
-    EXPECT_LT(lejos, en_la_reja / 1000) << tabla.a;
+    EXPECT_LT(lejos, l.en_la_reja / 1000) << tabla.a;
   }
 }
 
