@@ -24,9 +24,10 @@ caso 0 $'*\r\nt,utm,31T,430582,4582301\r\nt,utm,31S,470048,4380252\r\n *' '' con
 caso 1 '' 'ruvek-cli: mezcla.txt:7: el punto 2 (X 430582, Y 4582301) cae fuera de lo que cubre el huso 29: latitud de 0 a 84 grados norte, longitud de 18 grados oeste a 0 grados' \
   convert --to sitna --zone auto mezcla.txt
 # Zones and datums a TrackMaker file may not have.
-for huso in 4Q 28R 32T; do
-  printf '%st,utm,30T,610125,4741064,x,y,457,0\r\nt,utm,%s,610125,4741064,x,y,457,0\r\n' "$cabecera" "$huso" >huso.txt
-  caso 1 '' "ruvek-cli: huso.txt:7: el huso «$huso» *" convert --to gpx huso.txt
+for huso in '1C: «1C» no es de España*' '28R: «28R» es el de Canarias*' '32T: «32T» no es de España*' \
+            '0C: de un punto no es un huso UTM*' '61T: de un punto no es un huso UTM*'; do
+  printf '%st,utm,30T,610125,4741064,x,y,457,0\r\nt,utm,%s,610125,4741064,x,y,457,0\r\n' "$cabecera" "${huso%%:*}" >huso.txt
+  caso 1 '' "ruvek-cli: huso.txt:7: el huso${huso#*:}" convert --to gpx huso.txt
 done
 sed 's/European 1950 (GPS)/WGS 1984 (GPS)/' santiago.txt >wgs84.txt
 caso 1 '' 'ruvek-cli: wgs84.txt:3: su datum es «WGS 1984 (GPS)», y Ruvek solo lee texto de TrackMaker en European 1950 (ED50)' \
