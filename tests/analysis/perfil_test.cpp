@@ -37,6 +37,7 @@ namespace {
 // the vertices of the one polyline, the marks with their altitudes, and the title lines.
 struct Lectura {
   std::string abscisas, ordenadas, marcas, textos;
+  std::string lados;  // each mark's text above its point, "^", or below, "v"
   int polilineas = 0;
   std::vector<double> xs, ys, cy;          // the line's vertices, the marks' heights
   std::vector<double> ejes;                // the ends of the axes' lines: x1, y1, x2, y2...
@@ -75,7 +76,10 @@ Lectura Lee(const std::string& svg) {
           if (clave == "fill" && valor != "#333333") l.actual = &l.marcas;
         }
         if (!l.actual->empty()) *l.actual += "|";
-        if (l.actual == &l.marcas) l.y_marcas.push_back(l.y);
+        if (l.actual == &l.marcas) {
+          l.y_marcas.push_back(l.y);
+          l.lados += l.y < l.cy.back() ? '^' : 'v';
+        }
         if (l.actual == &l.textos) l.y_textos.push_back(l.y);
       },
       [](void* yo, const char*) { static_cast<Lectura*>(yo)->actual = nullptr; });
@@ -123,6 +127,7 @@ std::string Describe(const Track& t, int ancho = kAnchoPerfil, int alto = kAltoP
   std::string d = l.bien_formado ? "x=" : "roto x=";
   d.append(l.abscisas).append(" y=").append(l.ordenadas).append(" v=");
   d.append(std::to_string(l.xs.size())).append(" marcas=").append(l.marcas).append(" ");
+  d.append(l.lados).append(" ");
   return d.append(l.textos);
 }
 
@@ -133,6 +138,9 @@ TEST(Perfil, TicksMarksAndTheLine) {
   for (const auto& [puntos, esperado] : test::Casos("perfil.txt")) {
     EXPECT_EQ(Describe(test::Puntos(puntos)), esperado) << puntos;
   }
+  // The narrowest picture: as many distance ticks as fit.
+  EXPECT_EQ(Describe(test::Puntos("600000,4700000,100 605000,4700000,1000"), 240, 140).substr(0, 8),
+            "x=0|5|Di");
 }
 
 // 10,000 points, the lowest within a column of pixels: the same bytes every time, one vertex or a

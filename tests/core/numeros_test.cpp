@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/numeros.h"
+#include "core/precision.h"
 #include "test_util.h"
 
 using namespace ruvek;
@@ -42,4 +43,16 @@ TEST(DecimalSinExponente, PlainDecimalsOfEveryXmlNumber) {
     EXPECT_EQ(DecimalSinExponente(texto).value_or("-"), esperado) << texto;
   }
   EXPECT_EQ(DecimalSinExponente("1e400").value_or("-"), "1" + std::string(400, '0'));
+}
+
+// Figures written: fixed and short decimals never "-0"; a number read, as it was read.
+TEST(Precision, FixedShortAndReadNumbersWithoutANegativeZero) {
+  std::string s;
+  for (const auto& [v, decimales] : {std::pair{-0.04, 1}, {-0.06, 1}, {612345.25, 3}, {-0.0, 0}})
+    s += Decimales(v, decimales) + " ";
+  for (const auto& [v, decimales] : {std::pair{-0.004, 2}, {12.50, 2}, {2.999, 2}, {-3.75, 1}})
+    AnadeDecimalesCortos(s, v, decimales), s += " ";
+  for (const double v : {-0.0, 1e-7, -42.8123464, 4.5e15}) AnadeNumeroLeido(s, v), s += " ";
+  EXPECT_EQ(s, "0.0 -0.1 612345.250 0 0 12.5 3 -3.8 -0 0.0000001 -42.8123464 4500000000000000 ");
+  EXPECT_EQ(ConComa("-12.50"), "-12,50");
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -102,6 +103,33 @@ TEST(Lectura, AFileOthersMayNotReadIsAFileError) {
   fs::permissions(privado, fs::perms::owner_read | fs::perms::owner_write);
   const auto lee = [&] { return LeeEntrada(privado); };
   EXPECT_EQ(EnHijo([&] { return test::Resultado(lee); }, true), "archivo@0");
+}
+
+// A read that a signal interrupts goes on and keeps every byte: a pipe written in two parts, a
+// signal every 50 ms while the second is awaited (and an end to the child after two seconds).
+TEST(Lectura, SignalsDoNotCutTheInput) {
+  const std::string leido = EnHijo(
+      [] {
+        int tubo[2];
+        if (pipe(tubo) != 0) return std::string("pipe failed");
+        if (fork() == 0) {
+          const bool bien = write(tubo[1], "1,2\n", 4) == 4 && usleep(300000) == 0 &&
+                            write(tubo[1], "3,4\n", 4) == 4;
+          _exit(bien ? 0 : 1);
+        }
+        close(tubo[1]);
+        struct sigaction a {};
+        a.sa_handler = [](int) {
+          static int veces = 0;
+          if (++veces > 40) _exit(2);
+        };
+        sigaction(SIGALRM, &a, nullptr);  // without SA_RESTART: read fails with EINTR
+        const itimerval cada{{0, 50000}, {0, 50000}};
+        setitimer(ITIMER_REAL, &cada, nullptr);
+        return LeeDescriptor(tubo[0]);
+      },
+      false);
+  EXPECT_EQ(leido, "1,2\n3,4\n");
 }
 
 // Writes `bytes` to `path` and reads its lines back, each in brackets.
