@@ -85,8 +85,9 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
   }
 
   // With a datum or a zone for the X,Y lists read, every input must be one: checked before any
-  // is converted (standard input is read once, and kept).
+  // is converted (standard input is read once, and kept, or why it could not be).
   std::optional<std::string> estandar;
+  std::optional<Error> fallo_del_estandar;
   if (sistemas.datum_de_listas || sistemas.huso_de_listas) {
     for (const std::string& entrada : entradas_) {
       try {
@@ -97,7 +98,8 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
         return ErrorDeUso(std::string(sistemas.datum_de_listas ? "--input-datum" : "--input-zone") +
                           " solo vale para listas X,Y, y " + NombreDeEntrada(entrada) + " es " +
                           f.que_es);
-      } catch (const Error&) {  // said when it is converted
+      } catch (const Error& e) {  // said when it is converted
+        if (entrada == "-") fallo_del_estandar = e;
       }
     }
   }
@@ -109,8 +111,8 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
   for (const std::string& entrada : entradas_) {
     const std::string nombre = NombreDeEntrada(entrada);
     std::string salida = salida_.empty() ? "-" : salida_;
-    if (!carpeta_
-             .empty()) {  // the input's name without its folder and extension, then the layout's
+    // In a folder: the input's name without its folder and extension, then the layout's.
+    if (!carpeta_.empty()) {
       salida =
           (fs::path(carpeta_) / (fs::path(entrada == "-" ? kSinNombre : entrada).stem().string() +
                                  salida_en->final_del_nombre))
@@ -126,6 +128,7 @@ int OrdenConvert::Ejecuta(Proyeccion& proyeccion) {
         throw Error(TipoDeError::Archivo,
                     "la salida " + salida + " es ya la de " + otra->second + ": no se toca");
       }
+      if (entrada == "-" && fallo_del_estandar) throw *fallo_del_estandar;
       Cargado c =
           Carga(nombre, entrada == "-" && estandar ? *estandar : Bytes(entrada), como, proyeccion);
       AvisosDeSistema(nombre, c, *salida_en);

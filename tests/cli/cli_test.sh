@@ -39,6 +39,10 @@ caso 1 '' 'ruvek-cli: entrada estándar:1: el archivo está vacío' convert --to
 caso 0 "$xy" "ruvek-cli: /dev/fd/*: $deja" convert --to sitna <(gzip -c p.gpx | gzip -dc)
 mkfifo tubo && { cat p.gpx >tubo & caso 0 "$xy" "ruvek-cli: tubo: $deja" convert --to sitna tubo; wait; }
 caso 1 '' 'ruvek-cli: nada.txt: no existe' convert --to gpx nada.txt
+# Standard input past the bound, read once to check it is an X,Y list: refused, not read again.
+entrada=<({ head -c 67108865 /dev/zero | tr '\0' '\n'; echo 610000,4740000; }) caso 1 '' \
+  'ruvek-cli: entrada estándar: la entrada pasa de 64 MiB, mucho más de lo que ocupa un track' \
+  convert --to gpx --input-datum etrs89 -
 # Standard streams closed or full: a failure, said so.
 "$cli" convert --to sitna - <&- >out.txt 2>err.txt
 [ $? = 1 ] && [ "$(cat out.txt err.txt)" = 'ruvek-cli: entrada estándar: no se puede leer: está cerrada' ] ||
