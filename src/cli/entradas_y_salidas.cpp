@@ -94,6 +94,11 @@ Cargado LeeEnSuSistema(std::string_view bytes, const ComoCargar& como, Proyeccio
   r.waypoints.clear();
   if (como.con_grados && r.sistema == kGradosWgs84) c.grados = r;
   Sistema a{*como.metros, como.huso};
+  if (como.como_huso == ElHuso::DelTrack && c.huso_del_track == 0 && r.PuntosDeTraza() > 0) {
+    throw Error(TipoDeError::FueraDelHuso,
+                "el track no está en ninguno de los husos de España (28 a 31): --zone auto no "
+                "tiene dónde escribirlo");
+  }
   if (como.como_huso == ElHuso::DelTrack && c.huso_del_track != 0) a.huso = c.huso_del_track;
   if (como.como_huso == ElHuso::DeLaTabla && c.huso_del_track == 28) a = {Datum::Etrs89, 28};
   if (a.huso == 28 && a.datum == Datum::Ed50) {

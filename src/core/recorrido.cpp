@@ -28,7 +28,9 @@ bool Recorrido::TodosConTiempo() const {
 int HusoMayoritario(const Recorrido& r) {
   int cuantos[kUltimoHuso - kPrimerHuso + 1] = {};
   r.ParaCadaPunto([&](const Posicion& p) {
-    const int huso = r.sistema.EnGrados() ? HusoDeEspana(p.x)
+    const bool cerca = p.y >= 0 && p.y <= 84 && p.x >= OesteDelHuso(kPrimerHuso - 1) &&
+                       p.x <= OesteDelHuso(kUltimoHuso + 2);
+    const int huso = r.sistema.EnGrados() ? (cerca ? HusoDeEspana(p.x) : 0)
                      : p.huso != 0        ? p.huso
                                           : r.sistema.huso;
     if (huso >= kPrimerHuso && huso <= kUltimoHuso) ++cuantos[huso - kPrimerHuso];

@@ -113,8 +113,9 @@ auto EnSusLineas(const std::string& lineas_de, F&& f) -> decltype(f()) {
 }
 
 // The zone among Spain's where most of the points of `r`'s tracks lie: by their longitude in
-// degrees (see HusoDeEspana), by the zone of their metres otherwise; the lower of two with as
-// many; 0 without points.
+// degrees (see HusoDeEspana; only points north of the equator within the zones' areas, from a
+// zone west of 28 to one east of 31, count), by the zone of their metres otherwise; the lower of
+// two with as many; 0 when no point counts.
 int HusoMayoritario(const Recorrido& r);
 
 // A recorrido of one unnamed track of one segment, in `sistema`: what the text layouts hold.

@@ -54,6 +54,12 @@ caso 0 $'Inicial\t100 m\n*' '' analyze fisterra.gpx
 printf '477938,4750000\r\n' >fisterra.txt
 caso 1 '' 'ruvek-cli: fisterra.txt:1: el punto 1 (X 477938, Y 4750000) cae fuera de lo que cubre el huso 30: *' \
   convert --to sitna --input-zone 29 fisterra.txt
+# Far from Spain's zones: no zone to choose, nor one to suggest.
+printf '<gpx><trk><trkseg><trkpt lat="40.7" lon="-74"/></trkseg></trk></gpx>\n' >nueva_york.gpx
+caso 1 '' 'ruvek-cli: nueva_york.gpx: el track no está en ninguno de los husos de España (28 a 31)*' \
+  convert --to sitna --zone auto nueva_york.gpx
+caso 1 '' 'ruvek-cli: nueva_york.gpx:1: el punto 1 (*) cae fuera de lo que cubre el huso 30: *6 grados este' \
+  convert --to sitna nueva_york.gpx
 printf '338901,3128472\r\n' >teide.txt
 caso 0 '*<trkpt lat="28.2723995" lon="-16.6424993">*' '' convert --to gpx --input-datum etrs89 --input-zone 28 teide.txt
 printf '537301,4747604\r\n' >santiago_xy.txt
