@@ -2,6 +2,7 @@
 #include "cli/sistemas.h"
 
 #include <cstdio>
+#include <tuple>
 
 #include "cli/opciones.h"
 
@@ -103,6 +104,17 @@ void AvisosDeSistema(const std::string& nombre, const Cargado& c, const FichaDeF
             : "se dejan fuera sus " + std::to_string(c.waypoints_dejados) + " waypoints";
     std::fprintf(stderr, "ruvek-cli: %s: %s, que --to %s no lleva\n", nombre.c_str(),
                  cuantos.c_str(), salida.nombre);
+  }
+  const LoQueSeDeja dejado = salida.deja ? salida.deja(c.recorrido) : LoQueSeDeja{};
+  for (const auto& [cuantos, una, varias, de] :
+       {std::tuple{dejado.tiempos, "la hora", "las horas", "track"},
+        {dejado.altitudes, "la altitud", "las altitudes", "segmento"}}) {
+    if (cuantos == 0) continue;
+    std::fprintf(stderr,
+                 "ruvek-cli: %s: se deja%s fuera %s de %zu punto%s: --to %s las lleva solo cuando "
+                 "todos los puntos del %s las tienen\n",
+                 nombre.c_str(), cuantos == 1 ? "" : "n", cuantos == 1 ? una : varias, cuantos,
+                 cuantos == 1 ? "" : "s", salida.nombre, de);
   }
   const Sistema escrito = c.recorrido.sistema;
   if (escrito.EnGrados() || c.huso_del_track == 0 || c.huso_del_track == escrito.huso) return;

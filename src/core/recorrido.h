@@ -112,6 +112,11 @@ auto EnSusLineas(const std::string& lineas_de, F&& f) -> decltype(f()) {
   }
 }
 
+// How many points' times and altitudes a layout leaves out of a recorrido.
+struct LoQueSeDeja {
+  std::size_t tiempos = 0, altitudes = 0;
+};
+
 // The zone among Spain's where most of the points of `r`'s tracks lie: by their longitude in
 // degrees (see HusoDeEspana; only points north of the equator within the zones' areas, from a
 // zone west of 28 to one east of 31, count), by the zone of their metres otherwise; the lower of

@@ -59,6 +59,9 @@ struct FichaDeFormato {
   std::string (*escribe)(const Recorrido& r);
   // The bytes of the windows' table, for a layout the windows save; nullptr for the others.
   std::string (*escribe_tabla)(const Track& t);
+  // What `escribe` leaves out of a recorrido in degrees that holds it for some points only;
+  // nullptr for a layout that keeps it all, or holds none of it.
+  LoQueSeDeja (*deja)(const Recorrido& r);
 };
 
 // Every layout, in the order help and messages list them and recognisers are tried.

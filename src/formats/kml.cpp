@@ -106,4 +106,19 @@ std::string EscribeKml(const Recorrido& r) {
   return salida;
 }
 
+LoQueSeDeja LoQueElKmlDeja(const Recorrido& r) {
+  LoQueSeDeja d;
+  for (const Traza& t : r.trazas) {
+    const bool tiempos = ConTiempos(t);
+    for (const Segmento& s : t.segmentos) {
+      const bool altitudes = ConAltitudes(s);
+      for (const Posicion& p : s) {
+        d.tiempos += !tiempos && p.tiempo ? 1 : 0;
+        d.altitudes += !altitudes && p.altitud ? 1 : 0;
+      }
+    }
+  }
+  return d;
+}
+
 }  // namespace ruvek

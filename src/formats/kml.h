@@ -38,4 +38,8 @@ Recorrido LeeKml(std::string_view bytes);
 // as AnadeGrados writes them.
 std::string EscribeKml(const Recorrido& r);
 
+// What EscribeKml leaves out of `r`: the times of a track some of whose points have none, the
+// altitudes of a segment some of whose points have none.
+LoQueSeDeja LoQueElKmlDeja(const Recorrido& r);
+
 }  // namespace ruvek

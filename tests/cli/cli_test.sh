@@ -74,6 +74,11 @@ caso 1 '' 'ruvek-cli: p.gpx: la salida ./p.gpx es el mismo archivo que la entrad
 # KML and GeoJSON, read by their content and written: the same points as the GPX.
 "$cli" convert --to kml p.gpx -o p.kml && "$cli" convert --to geojson p.kml -o p.json
 caso 0 "$xy" "ruvek-cli: p.json: $deja" convert --to sitna p.json
+# What KML cannot carry is said: times that only some points of a track have, altitudes that only
+# some points of a segment have.
+printf '<gpx><trk><trkseg><trkpt lat="42.8" lon="-1.65"><ele>450</ele><time>2024-05-01T10:00:00Z</time></trkpt><trkpt lat="42.8" lon="-1.6"><ele>451</ele></trkpt><trkpt lat="42.8" lon="-1.7"/></trkseg></trk></gpx>' >parcial.gpx
+caso 0 '*' $'ruvek-cli: parcial.gpx: se deja fuera la hora de 1 punto: --to kmz las lleva solo cuando todos los puntos del track las tienen\nruvek-cli: parcial.gpx: se dejan fuera las altitudes de 2 puntos: *' \
+  convert --to kmz parcial.gpx
 printf '<kml>\n<LineString><coordinates>-1.65,42.8\n-1.65,42.8,x</coordinates></LineString></kml>\n' >malo.kml
 caso 1 '' 'ruvek-cli: malo.kml:3: la altitud «x» no es un número' convert --to gpx malo.kml
 printf '{"type": "LineString",\n"coordinates": [[-1.65, 42.8],\n[-1.65]]}' >malo.geojson
