@@ -75,7 +75,8 @@ EntradaDelArchivo Archivo::Kml() {
     }
     if (e != UNZ_OK) throw Fallo(e);
     if (nombre.starts_with("__MACOSX/") || !TerminaEnKml(nombre)) continue;
-    nombre = Utf8Limpio(nombre, "?");
+    nombre = Utf8Limpio(nombre, "?");  // and no control character to break a message's line
+    for (char& c : nombre) c = static_cast<unsigned char>(c) < 0x20 ? '?' : c;
     return {nombre, Lee(entrada, "la entrada " + Cita(nombre) + " ")};
   }
   throw Error(TipoDeError::MalFormado, "el archivo zip no tiene ningún .kml: no es un KMZ");
@@ -96,7 +97,9 @@ std::string Archivo::Lee(const unz_file_info64& entrada, const std::string& que)
   // Deflate makes at most some 1,032 bytes of each: more than that is no deflate stream.
   const ZPOS64_T comprimido = entrada.compressed_size;
   if ((guardada && largo != comprimido) || largo / 1032 > comprimido) {
-    throw Error(TipoDeError::MalFormado, que + "dice ocupar más de lo que su contenido da");
+    throw Error(TipoDeError::MalFormado, que + "dice ocupar " +
+                                             (largo > comprimido ? "más" : "menos") +
+                                             " de lo que su contenido da");
   }
   // minizip checks the entry's own header against the index and finds where its data begin;
   // they are read here, from the archive in memory.
@@ -111,8 +114,7 @@ std::string Archivo::Lee(const unz_file_info64& entrada, const std::string& que)
   const std::string_view datos = bytes_.substr(std::size_t(inicio), std::size_t(comprimido));
   std::string bytes = guardada ? std::string(datos) : Inflada(datos, std::size_t(largo), que);
   if (api_.libdeflate.libdeflate_crc32(0, bytes.data(), bytes.size()) != entrada.crc) {
-    throw Error(TipoDeError::MalFormado,
-                "el archivo zip está dañado: una entrada no pasa su prueba CRC");
+    throw Error(TipoDeError::MalFormado, que + "no pasa su prueba CRC: está dañada");
   }
   return bytes;
 }

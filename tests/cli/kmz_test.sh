@@ -24,6 +24,8 @@ cp doc.kmz disfrazado.gpx && caso 0 "$xy" '' convert --to sitna disfrazado.gpx
 printf '<kml>\n<LineString><coordinates>-1.65,42.8\n-1.65,42.8,x</coordinates></LineString></kml>\n' >malo.kml
 archivo malo.kmz carpeta/malo.kml malo.kml 8
 caso 1 '' 'ruvek-cli: malo.kmz: carpeta/malo.kml:3: la altitud «x» no es un número' convert --to gpx malo.kmz
+archivo salto.kmz $'a\nb.kml' malo.kml 8
+caso 1 '' 'ruvek-cli: salto.kmz: a?b.kml:3: la altitud «x» no es un número' convert --to gpx salto.kmz
 printf '<kml>\n<LineString><coordinates>-1.65,42.8\n-30,42.8</coordinates></LineString></kml>\n' >lejos.kml
 archivo lejos.kmz doc.kml lejos.kml 8
 caso 1 '' 'ruvek-cli: lejos.kmz: doc.kml:3: el punto 2 *' convert --to sitna lejos.kmz
@@ -35,7 +37,7 @@ archivo sin_kml.kmz foto.png nota.txt 8
 archivo dañados
 for caso in "sin_kml:el archivo * no tiene ningún .kml: no es un KMZ" \
             "cortado:el archivo * está cortado o dañado: no se encuentra su índice" \
-            "crc:*CRC*" "dañado:el archivo * está dañado*" \
+            "crc:la entrada «doc.kml» no pasa su prueba CRC: está dañada" "dañado:el archivo * está dañado*" \
             "cifrado:*cifrada" "bzip2:*con un método que Ruvek no lee" \
             "partido:*partido en varios*" \
             "grande:la entrada «doc.kml» ocupa 68157440 bytes sin comprimir, más de 64 MiB: no es un track" \
