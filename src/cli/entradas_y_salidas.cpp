@@ -56,7 +56,7 @@ void CompruebaTrackMaker(const Recorrido& r) {
     const std::string huso = std::to_string(p.huso) + p.banda;
     throw Error(
         TipoDeError::MalFormado,
-        p.huso < 0 ? "el huso de un punto no es un huso UTM: un número y una letra, 30T"
+        p.huso < 0 ? "el huso de un punto no es un huso UTM, un número y una letra como «30T»"
         : p.huso == 28
             ? "el huso «28" + std::string(1, p.banda) + "» es el de Canarias, donde no se usa ED50"
             : "el huso " + Cita(huso) + " no es de España: en ED50 solo 29, 30 y 31",
@@ -228,10 +228,10 @@ void Escribe(const std::string& salida, const std::string& bytes) {
                                        (S_ISCHR(estado.st_mode) || S_ISFIFO(estado.st_mode)));
   if (!flujo) return GuardaArchivo(salida, bytes);
   std::FILE* f = salida == "-" ? stdout : std::fopen(salida.c_str(), "wb");
-  const bool bien = f != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
-                    std::fflush(f) == 0;
-  const int err = errno;
-  if (f != nullptr && f != stdout) std::fclose(f);
+  bool bien = f != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
+              std::fflush(f) == 0;
+  int err = errno;
+  if (f != nullptr && f != stdout && std::fclose(f) != 0 && bien) bien = false, err = errno;
   if (!bien) throw Error(TipoDeError::Archivo, "no se puede escribir: " + TextoErrno(err));
 }
 

@@ -23,8 +23,8 @@ std::shared_ptr<CLI::App> NuevaAplicacion() {
   auto nueva = std::make_shared<CLI::App>("", "ruvek-cli");
   CLI::App& app = *nueva;
   app.description(
-      "Convierte y analiza tracks GPS: listas X,Y del Sitna, texto de TrackMaker (UTM "
-      "huso 30, datum European 1950), GPX, KML y GeoJSON.");
+      "Convierte y analiza tracks GPS: listas X,Y del Sitna, texto de TrackMaker (UTM, "
+      "datum European 1950), GPX, KML, KMZ y GeoJSON.");
   const auto f = app.get_formatter();
   for (auto [clave, texto] : {std::pair{"Usage", "Uso"},
                               {"OPTIONS", "OPCIONES"},

@@ -76,6 +76,9 @@ Instante LeeInstante(std::string_view texto) {
 
 Instante InstanteDeMilisegundos(std::string_view numero) {
   std::string_view t = SinBlancosAlrededor(numero);
+  const bool exponente = t.find_first_of("eE") != t.npos;  // "1.7e12", as JSON may write it
+  const std::optional<std::string> llano = exponente ? DecimalSinExponente(t) : std::nullopt;
+  if (llano) t = *llano;
   const bool negativo = Toma(t, '-');
   const std::size_t punto = std::min(t.find('.'), t.size());
   const std::string_view entero = t.substr(0, punto);
@@ -84,7 +87,7 @@ Instante InstanteDeMilisegundos(std::string_view numero) {
   const auto [fin, ec] = std::from_chars(entero.data(), entero.data() + entero.size(), ms);
   if (entero.empty() || ec != std::errc() || fin != entero.data() + entero.size() ||
       (punto < t.size() && decimales.empty()) ||
-      decimales.find_first_not_of("0123456789") != decimales.npos || ms > -kPrimero * 1000) {
+      decimales.find_first_not_of("0123456789") != decimales.npos || ms > (kUltimo + 1) * 1000) {
     throw Error(TipoDeError::Conversion,
                 "la hora " + Cita(numero) + " no es un número de milisegundos desde 1970");
   }

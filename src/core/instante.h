@@ -26,8 +26,9 @@ struct Instante {
 // form, a date that does not exist, an instant outside the years 0 to 9999 in UTC.
 Instante LeeInstante(std::string_view texto);
 
-// The instant of a number of milliseconds since the epoch (a JSON number, with decimals or
-// not): its fraction written with three digits, more when the number has decimals.
+// The instant of a number of milliseconds since the epoch (a JSON number, with decimals, an
+// exponent or neither): its fraction written with three digits, more when the plain number has
+// decimals.
 // Error(Conversion) as LeeInstante's.
 Instante InstanteDeMilisegundos(std::string_view numero);
 

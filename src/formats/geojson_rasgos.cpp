@@ -45,7 +45,8 @@ bool LectorGeoJson::CierraRasgo(const Marco& m) {
   }
   if (m.byte_de_tiempos && m.tiempos.size() != de_traza) {
     return Falla(TipoDeError::MalFormado,
-                 "hay " + std::to_string(m.tiempos.size()) + " tiempos para " +
+                 "hay " + std::to_string(m.tiempos.size()) +
+                     (m.tiempos.size() == 1 ? " tiempo para " : " tiempos para ") +
                      std::to_string(de_traza) + " posiciones: cada una ha de tener el suyo",
                  *m.byte_de_tiempos);
   }
