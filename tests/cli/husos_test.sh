@@ -72,10 +72,12 @@ caso 2 '' "ruvek-cli: en Canarias (huso 28) no se usa ED50: va con --datum etrs8
   convert --to sitna --zone 28 teide.gpx
 
 # GeoJSON in other zones' metres, by their legacy "crs".
-for crs in 23029:537301,4747604 25831:430489,4582097; do
+for crs in 23029:537301,4747604:42.878:-8.544 4083:338901,3128472:28.272:-16.642 \
+           25831:430489,4582097:41.387:2.168; do
+  IFS=: read -r codigo xy lat lon <<<"$crs"
   printf '{"type": "LineString", "crs": {"type": "name", "properties": {"name": "EPSG:%s"}}, "coordinates": [[%s]]}' \
-    "${crs%%:*}" "${crs#*:}" >crs.json
-  caso 0 '*<trkpt lat="4*" lon="*">*' '' convert --to gpx crs.json
+    "$codigo" "$xy" >crs.json
+  caso 0 "*<trkpt lat=\"$lat*\" lon=\"$lon*\">*" '' convert --to gpx crs.json
 done
 caso 0 $'430583,4582301\r\n' '' convert --to sitna --zone 31 crs.json
 
