@@ -74,6 +74,9 @@ caso 1 '' 'ruvek-cli: p.gpx: la salida ./p.gpx es el mismo archivo que la entrad
 # KML and GeoJSON, read by their content and written: the same points as the GPX.
 "$cli" convert --to kml p.gpx -o p.kml && "$cli" convert --to geojson p.kml -o p.json
 caso 0 "$xy" "ruvek-cli: p.json: $deja" convert --to sitna p.json
+# A Placemark holds one geometry: the segments of a track go in a MultiGeometry.
+printf '<gpx><trk><trkseg><trkpt lat="42.8" lon="-1.65"/></trkseg><trkseg><trkpt lat="42.9" lon="-1.6"/></trkseg></trk></gpx>' >dos.gpx
+caso 0 '*<Placemark>*<MultiGeometry>*<LineString>*</LineString>*<LineString>*</MultiGeometry>*</Placemark>*' '' convert --to kml dos.gpx
 # What KML cannot carry is said: times that only some points of a track have, altitudes that only
 # some points of a segment have.
 printf '<gpx><trk><trkseg><trkpt lat="42.8" lon="-1.65"><ele>450</ele><time>2024-05-01T10:00:00Z</time></trkpt><trkpt lat="42.8" lon="-1.6"><ele>451</ele></trkpt><trkpt lat="42.8" lon="-1.7"/></trkseg></trk></gpx>' >parcial.gpx
