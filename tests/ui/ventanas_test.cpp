@@ -176,6 +176,10 @@ TEST(Layout, EveryWindowHoldsItsNamedControls) {
   for (QWidget* w = paste.findChild<QWidget*>("Caja"); orden.size() < 30; w = w->nextInFocusChain())
     if (w->focusPolicy() & Qt::TabFocus) orden += w->objectName() + " ";
   EXPECT_EQ(orden, "Caja Command1 Utilizar Command3 ") << "tab order";
+  const auto* caja = paste.findChild<QPlainTextEdit*>("Caja");
+  for (const Qt::ScrollBarPolicy s :
+       {caja->verticalScrollBarPolicy(), caja->horizontalScrollBarPolicy()})
+    EXPECT_EQ(s, Qt::ScrollBarAlwaysOff) << "a box without scroll bars";
 }
 
 // Window tests run without a display unless told otherwise.
