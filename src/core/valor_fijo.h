@@ -33,8 +33,12 @@ class ValorFijo {
   // `v` rounded to a whole number, halves away from zero, as every metre and altitude of the
   // windows' table and of X,Y lists and TrackMaker text is; FueraDeRango when out of range.
   static ValorFijo Redondeado(double v) {
-    if (!(std::abs(v) < 9e18)) LanzaFueraDeRango();  // beyond what llround takes
-    return Entero(std::llround(v));
+    // Below 2^52, v less its whole part toward zero is exact; beyond, v is out of range anyway.
+    if (!(std::abs(v) < 0x1p52)) LanzaFueraDeRango();
+    auto entero = static_cast<std::int64_t>(v);
+    const double fraccion = v - static_cast<double>(entero);
+    entero += int(fraccion >= 0.5) - int(fraccion <= -0.5);
+    return Entero(entero);
   }
 
   // Reads text: blanks around, an optional sign, digits, and optionally "." followed by

@@ -74,15 +74,18 @@ inline double CampoDecimal(std::string_view campo, long linea) {
 // comma, CR LF.
 inline constexpr std::size_t kLineaXYMaxima = 10 + 2 * 21 + 1 + 2;
 
-// Appends `prefijo`, "X,Y" and CR LF for each point of the track.
+// Appends `prefijo`, "X,Y" and CR LF.
+inline void AnadeLineaXY(std::string& salida, ValorFijo x, ValorFijo y, std::string_view prefijo) {
+  salida += prefijo;
+  x.AnadeTexto(salida);
+  salida += ',';
+  y.AnadeTexto(salida);
+  salida += "\r\n";
+}
+
+// The same for each point of the track.
 inline void AnadeLineasXY(std::string& salida, const Track& track, std::string_view prefijo) {
-  for (const Punto& p : track.puntos) {
-    salida += prefijo;
-    p.x.AnadeTexto(salida);
-    salida += ',';
-    p.y.AnadeTexto(salida);
-    salida += "\r\n";
-  }
+  for (const Punto& p : track.puntos) AnadeLineaXY(salida, p.x, p.y, prefijo);
 }
 
 }  // namespace ruvek

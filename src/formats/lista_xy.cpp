@@ -24,6 +24,15 @@ Recorrido LeeListaXY(std::string_view bytes) {
   return UnSegmento(kMetrosEd50, std::move(puntos));
 }
 
+std::string EscribeListaXY(const Recorrido& metros) {
+  std::string salida;
+  salida.reserve(metros.PuntosDeTraza() * kLineaXYMaxima);
+  metros.ParaCadaPunto([&salida](const Posicion& p) {
+    AnadeLineaXY(salida, ValorFijo::Redondeado(p.x), ValorFijo::Redondeado(p.y), {});
+  });
+  return salida;
+}
+
 std::string EscribeListaXY(const Track& track) {
   std::string salida;
   salida.reserve(track.puntos.size() * kLineaXYMaxima);

@@ -21,7 +21,9 @@ namespace ruvek {
 // kMaximoDePuntos; Error(ArchivoVacio) for an empty input.
 Recorrido LeeListaXY(std::string_view bytes);
 
-// One "X,Y" line per point, whatever its values, each ending in CR LF; empty without points.
+// One "X,Y" line per point, whatever its values, each ending in CR LF; empty without points. From
+// a recorrido in metres, its tracks' points rounded as TablaDe rounds them, without the table.
+std::string EscribeListaXY(const Recorrido& metros);
 std::string EscribeListaXY(const Track& track);
 
 // The most characters of clipboard text the Paste window takes: some fifteen times what a track

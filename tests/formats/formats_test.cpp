@@ -114,7 +114,7 @@ const std::string kCabecera =
 const std::string kCola = " \r\nn,ACTIVE LOG,65280,1\r\n";
 
 TEST(Escritura, EveryPointByteForByte) {
-  EXPECT_EQ(EscribeListaXY({}) + EscribeTrackMaker(Track{}), kCabecera + kCola);
+  EXPECT_EQ(EscribeListaXY(Track{}) + EscribeTrackMaker(Track{}), kCabecera + kCola);
   const Track t = test::Puntos("612345,4712345,900 0,0,1 -5,-4712345.5,2 612345.25,0.0001,3");
   EXPECT_EQ(EscribeListaXY(t), "612345,4712345\r\n0,0\r\n-5,-4712345.5\r\n612345.25,0.0001\r\n");
   EXPECT_EQ(EscribeTrackMaker(t), kCabecera + "t,utm,30T,612345,4712345\r\nt,utm,30T,0,0\r\n" +
