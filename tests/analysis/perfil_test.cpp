@@ -98,7 +98,10 @@ void CompruebaLinea(const Lectura& l, int ancho, int alto) {
   ASSERT_EQ(l.ejes.size(), 8u);  // two lines
   const auto [x0, x1] = std::minmax({l.ejes[0], l.ejes[2], l.ejes[4], l.ejes[6]});
   const auto [y0, y1] = std::minmax({l.ejes[1], l.ejes[3], l.ejes[5], l.ejes[7]});
-  EXPECT_TRUE(x0 > 0 && y0 > 0 && x1 < ancho && y1 < alto && x0 < x1 && y0 < y1);
+  // Room left of the plot for the altitudes' labels, below it for the distances', above for the
+  // title and summary.
+  EXPECT_EQ((std::vector<double>{x0, y0, ancho - x1, alto - y1}),
+            (std::vector<double>{64, 58, 24, 46}));
   for (std::size_t i = 0; i < l.xs.size(); ++i) {
     EXPECT_TRUE(l.xs[i] >= x0 && l.xs[i] <= x1 && l.ys[i] >= y0 && l.ys[i] <= y1);
   }

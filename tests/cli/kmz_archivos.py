@@ -34,6 +34,7 @@ def danados():
 
     parchea("crc.kmz", [(14, b"\0\0\0\0"), (c + 16, b"\0\0\0\0")])
     parchea("dañado.kmz", [(45, b"\xff" * 15)])
+    parchea("indice.kmz", [(8, b"\0\0")])  # its own header says stored, the index deflated
     parchea("cifrado.kmz", [(6, bytes([d[6] | 1])), (c + 8, bytes([d[c + 8] | 1]))])
     parchea("bzip2.kmz", [(8, b"\x0c\0"), (c + 10, b"\x0c\0")])
     open("partido.kmz", "wb").write(b"PK\x07\x08" + d)

@@ -38,6 +38,7 @@ archivo dañados
 for caso in "sin_kml:el archivo * no tiene ningún .kml: no es un KMZ" \
             "cortado:el archivo * está cortado o dañado: no se encuentra su índice" \
             "crc:la entrada «doc.kml» no pasa su prueba CRC: está dañada" "dañado:el archivo * está dañado*" \
+            "indice:el archivo * está dañado: su índice no cuadra con su contenido" \
             "cifrado:*cifrada" "bzip2:*con un método que Ruvek no lee" \
             "partido:*partido en varios*" \
             "grande:la entrada «doc.kml» ocupa 68157440 bytes sin comprimir, más de 64 MiB: no es un track" \

@@ -52,7 +52,10 @@ TEST(Precision, FixedShortAndReadNumbersWithoutANegativeZero) {
     s += Decimales(v, decimales) + " ";
   for (const auto& [v, decimales] : {std::pair{-0.004, 2}, {12.50, 2}, {2.999, 2}, {-3.75, 1}})
     AnadeDecimalesCortos(s, v, decimales), s += " ";
-  for (const double v : {-0.0, 1e-7, -42.8123464, 4.5e15}) AnadeNumeroLeido(s, v), s += " ";
-  EXPECT_EQ(s, "0.0 -0.1 612345.250 0 0 12.5 3 -3.8 -0 0.0000001 -42.8123464 4500000000000000 ");
+  for (const double v : {-0.0, 1e-7, -42.8123464, 612350.25, 4.5e15})
+    AnadeNumeroLeido(s, v), s += " ";
+  EXPECT_EQ(s,
+            "0.0 -0.1 612345.250 0 0 12.5 3 -3.8 -0 0.0000001 -42.8123464 612350.25 "
+            "4500000000000000 ");
   EXPECT_EQ(ConComa("-12.50"), "-12,50");
 }
