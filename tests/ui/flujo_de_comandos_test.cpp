@@ -155,6 +155,10 @@ struct Sesion {
     }
     test::EscribeArchivo(dir.Archivo("largo.txt"), trackmaker);
     test::EscribeArchivo(dir.Archivo("largo.xy"), lista);
+    std::string gpx = "<gpx><trk><trkseg>";  // a straight line the table takes simplified
+    for (int i = 0; i <= kMaximoDePuntos; ++i)
+      gpx += "<trkpt lat=\"42.8\" lon=\"" + std::to_string(-1.65 + i * 1e-5) + "\"/>";
+    test::EscribeArchivo(dir.Archivo("largo.gpx"), gpx + "</trkseg></trk></gpx>");
     flujo.Inicia();
     p.Llamadas();
   }
